@@ -1,0 +1,130 @@
+#pragma once
+// Every disk operation of the program goes through FileSystem. Paths are
+// program paths (drive first, backslashes, UTF-8); the backend turns them into
+// native paths (see NativePath.h).
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ordovan {
+
+// Attribute bits of a listed entry. The values are those of Windows, so that
+// masks mean the same on every platform.
+enum FileAttribute : std::uint32_t {
+  kAttrReadOnly = 0x01,
+  kAttrHidden = 0x02,
+  kAttrSystem = 0x04,
+  kAttrDirectory = 0x10,
+  kAttrArchive = 0x20,
+};
+
+struct DirEntry {
+  std::string name;  // the entry's own name, UTF-8, without its folder
+  std::uint32_t attributes = 0;
+  std::uint64_t size = 0;  // bytes; 0 for a folder
+  bool IsDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+using DIR_ENTRIES = std::vector<DirEntry>;
+
+class FileSystem {
+ public:
+  FileSystem() = default;
+  FileSystem(const FileSystem&) = delete;
+  FileSystem& operator=(const FileSystem&) = delete;
+  virtual ~FileSystem();
+
+  // The real file system of this platform. Never null; lives until the end.
+  static FileSystem* Default();
+
+  // True when path names an existing folder (a drive root included); false
+  // when it does not exist, is a file, or cannot be examined.
+  virtual bool IsFolder(const std::string& path) = 0;
+  // True when path names an existing entry that is not a folder.
+  virtual bool IsFile(const std::string& path) = 0;
+  // Creates the folder with every missing parent. True when the folder exists
+  // afterwards (also when it existed before); false otherwise.
+  virtual bool CreateFolders(const std::string& path) = 0;
+  // Copies the content of file `from` into a new file `to`. Fails without
+  // touching anything when `to` exists. When the copy fails after `to` was
+  // created, `to` is removed again: a failed copy never leaves a file behind.
+  virtual bool CopyFileNoOverwrite(const std::string& from, const std::string& to) = 0;
+  // Deletes a file. False when it does not exist, is a folder, is read-only or
+  // cannot be deleted for another reason.
+  virtual bool RemoveFile(const std::string& path) = 0;
+  // Removes an empty folder. False when it is not empty, does not exist or
+  // cannot be removed.
+  virtual bool RemoveEmptyFolder(const std::string& path) = 0;
+  // Fills `entries` with the folder's entries (without "." and "..") in the
+  // order the system gives them, each with attributes and size from the
+  // listing itself. Names that have no program path are passed over. False,
+  // with `entries` empty, when the folder cannot be read.
+  virtual bool ListFolder(const std::string& path, DIR_ENTRIES* entries) = 0;
+  // True when the folder exists and may be entered (search permission); the
+  // current directory is not changed.
+  virtual bool CanEnterFolder(const std::string& path) = 0;
+  // Sets or clears the read-only attribute of a file. False on failure.
+  virtual bool SetReadOnly(const std::string& path, bool read_only) = 0;
+  // The process's current directory as a program path; empty when it cannot
+  // be read or has no program path.
+  virtual std::string CurrentFolder() = 0;
+  // Changes the process's current directory. False on failure.
+  virtual bool SetCurrentFolder(const std::string& path) = 0;
+
+  // Streams; null when the file cannot be opened. Text streams read and write
+  // line ends as CR LF on Windows and as LF elsewhere; binary streams never
+  // translate. The write forms create the file or truncate it.
+  virtual std::unique_ptr<std::istream> OpenTextRead(const std::string& path) = 0;
+  virtual std::unique_ptr<std::ostream> OpenTextWrite(const std::string& path) = 0;
+  virtual std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) = 0;
+  virtual std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) = 0;
+};
+
+// Forwards every call to a target. Tests derive from it and override only the
+// call they want to fail.
+class FileSystemWrapper : public FileSystem {
+ public:
+  explicit FileSystemWrapper(FileSystem* target) : target_(target) {}
+  FileSystem* target() const { return target_; }
+
+  bool IsFolder(const std::string& path) override { return target_->IsFolder(path); }
+  bool IsFile(const std::string& path) override { return target_->IsFile(path); }
+  bool CreateFolders(const std::string& path) override { return target_->CreateFolders(path); }
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+    return target_->CopyFileNoOverwrite(from, to);
+  }
+  bool RemoveFile(const std::string& path) override { return target_->RemoveFile(path); }
+  bool RemoveEmptyFolder(const std::string& path) override {
+    return target_->RemoveEmptyFolder(path);
+  }
+  bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
+    return target_->ListFolder(path, entries);
+  }
+  bool CanEnterFolder(const std::string& path) override { return target_->CanEnterFolder(path); }
+  bool SetReadOnly(const std::string& path, bool read_only) override {
+    return target_->SetReadOnly(path, read_only);
+  }
+  std::string CurrentFolder() override { return target_->CurrentFolder(); }
+  bool SetCurrentFolder(const std::string& path) override {
+    return target_->SetCurrentFolder(path);
+  }
+  std::unique_ptr<std::istream> OpenTextRead(const std::string& path) override {
+    return target_->OpenTextRead(path);
+  }
+  std::unique_ptr<std::ostream> OpenTextWrite(const std::string& path) override {
+    return target_->OpenTextWrite(path);
+  }
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) override {
+    return target_->OpenBinaryRead(path);
+  }
+  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override {
+    return target_->OpenBinaryWrite(path);
+  }
+
+ private:
+  FileSystem* target_;
+};
+
+}  // namespace ordovan

@@ -1,0 +1,41 @@
+#pragma once
+// A sandbox for tests that touch the disk: a fresh temporary directory, with
+// drives mounted inside it, so that literal program paths such as
+// `f:\Old Clients\Client1\2016\docs\pdf` run there. Everything is removed and
+// the drive table reset when the sandbox goes.
+
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+namespace ordovan::testing {
+
+class TempTree {
+ public:
+  TempTree();
+  ~TempTree();
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
+
+  const std::filesystem::path& root() const { return root_; }
+
+  // Mounts `drive` ("f:") at a new directory below the sandbox; returns it.
+  std::filesystem::path Mount(const std::string& drive);
+
+  // Creates the folder of a program path with its parents, and in it one file
+  // of `bytes` bytes for each name given:
+  //   tree.Folder("f:\\Old Clients\\Client1\\2016\\docs\\pdf", {"a.pdf", "b.pdf"});
+  void Folder(const std::string& program_path, std::initializer_list<const char*> files = {},
+              std::uintmax_t bytes = 16);
+  // Creates one file with the given content (parents included).
+  void File(const std::string& program_path, const std::string& content = "x");
+
+  // The native path of a program path (fails the test when it has none).
+  std::filesystem::path Native(const std::string& program_path) const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+}  // namespace ordovan::testing
