@@ -1,0 +1,53 @@
+#include "shell/StartupLoad.h"
+
+#include <istream>
+#include <ostream>
+
+#include "platform/FileSystem.h"
+#include "shell/DefaultExtensions.h"
+#include "shell/SettingsFile.h"
+#include "shell/SettingsStore.h"
+
+namespace ordovan {
+
+namespace {
+
+constexpr std::size_t kMaxDirectoryCharacters = 260;
+
+// Characters, not bytes: continuation bytes of UTF-8 are not counted.
+std::size_t CountCharacters(const std::string& utf8) {
+  std::size_t count = 0;
+  for (char c : utf8) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::string StartupSettingsDirectory(FileSystem& file_system) {
+  std::string directory = file_system.CurrentFolder();
+  // A directory that does not fit the 260 characters cannot be read; a cut
+  // one would name some other folder.
+  if (CountCharacters(directory) > kMaxDirectoryCharacters) return {};
+  return directory;
+}
+
+StartupLoadResult StartupLoad(SettingsStore& store, FileSystem& file_system, Prompter& prompter) {
+  store.SetProgramCode(kProgramCode);
+  store.SetSettingsDirectory(StartupSettingsDirectory(file_system));
+  {
+    RestoreClass restore(store, file_system);
+    if (restore.IsOpen()) {
+      store.ClearStoredLists();
+      restore.ReadAll();
+      return StartupLoadResult::kRead;
+    }
+  }
+  AppendDefaultExtensions(store);
+  if (store.FileMaskList().empty()) store.AppendFileMask("*.*");
+  SaveClass save(store, file_system, prompter);
+  return save.WriteAll() ? StartupLoadResult::kCreated : StartupLoadResult::kCreateFailed;
+}
+
+}  // namespace ordovan

@@ -1,0 +1,35 @@
+#pragma once
+// The settings part of the main window's creation step: set the program code,
+// take the current directory as the settings directory, then read
+// `default.set` there, or, when there is none, put the defaults into the store
+// and write a new file at once.
+
+#include <cstddef>
+#include <string>
+
+namespace ordovan {
+
+class FileSystem;
+class Prompter;
+class SettingsStore;
+
+// The settings directory start-up takes: the current directory as a program
+// path, empty when it cannot be read or is longer than 260 characters.
+std::string StartupSettingsDirectory(FileSystem& file_system);
+
+enum class StartupLoadResult {
+  kRead,           // the file was there and has been read
+  kCreated,        // there was none; the defaults were written to a new file
+  kCreateFailed,   // there was none, and writing the new one failed (message 0130 shown)
+};
+
+// In this order: the program code becomes "ORDOVAN300"; the settings
+// directory becomes StartupSettingsDirectory(); then the default file of that
+// directory is opened for reading.
+//   Opened:     every stored list is emptied and the file is read (which may
+//               replace the program code and the settings directory).
+//   Not opened: lists 17, 18 and 19 receive the default extensions, an empty
+//               `FileMaskList` receives "*.*", and the file is written.
+StartupLoadResult StartupLoad(SettingsStore& store, FileSystem& file_system, Prompter& prompter);
+
+}  // namespace ordovan
