@@ -4,8 +4,9 @@
 // native paths (see NativePath.h).
 
 #include <cstdint>
-#include <iosfwd>
+#include <istream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 

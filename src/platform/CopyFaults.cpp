@@ -1,0 +1,15 @@
+#include "platform/CopyFaults.h"
+
+namespace ordovan {
+
+namespace {
+std::atomic<std::uint64_t> copy_fault_limit{kNoCopyFault};
+}  // namespace
+
+std::uint64_t CopyFaultLimit() { return copy_fault_limit.load(std::memory_order_relaxed); }
+
+void SetCopyFaultLimit(std::uint64_t bytes) {
+  copy_fault_limit.store(bytes, std::memory_order_relaxed);
+}
+
+}  // namespace ordovan

@@ -1,0 +1,7 @@
+#include "platform/FileSystem.h"
+
+namespace ordovan {
+
+FileSystem::~FileSystem() = default;
+
+}  // namespace ordovan
