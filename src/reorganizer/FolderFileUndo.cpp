@@ -1,0 +1,120 @@
+#include "reorganizer/FolderFileUndo.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Prompter.h"
+#include "reorganizer/RunResults.h"
+
+namespace ordovan {
+
+namespace {
+
+std::string WithoutTrailingBackslash(std::string path) {
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+}  // namespace
+
+void FolderFileUndo::SetCreatedFolders(const TEXT_LIST& created_folders) {
+  created_folders_ = std::set<std::string>(created_folders.begin(), created_folders.end());
+}
+
+void FolderFileUndo::CollectFolders() {
+  protected_paths_.insert(WithoutTrailingBackslash(destination_));
+  CollectFrom(main_folders_);
+  CollectFrom(subfolders_);
+}
+
+void FolderFileUndo::CollectFrom(const TEXT_LIST& folders) {
+  for (const std::string& folder : folders) {
+    std::string x = folder;
+    // The walk ends at the destination, at anything not below it (a path of
+    // another destination, a drive root), and at a path that is its own parent.
+    while (!x.empty()) {
+      if (protected_paths_.count(x) != 0) break;
+      if (!LiesBelow(x, destination_)) break;
+      if (visited_paths_.insert(x).second) {
+        removal_order_.emplace(static_cast<std::uint32_t>(CountPathSeparators(x)), x);
+      }
+      std::string parent = ParentFolderOf(x);
+      if (parent == x) break;
+      x = std::move(parent);
+    }
+  }
+}
+
+void FolderFileUndo::DeleteFiles() {
+  for (const std::string& file : copied_files_) {
+    const std::string path = Trim(file);
+    if (!fs_.RemoveFile(path)) not_deleted_files_.push_back(path);
+  }
+}
+
+void FolderFileUndo::RemoveFolders() {
+  for (auto it = removal_order_.rbegin(); it != removal_order_.rend(); ++it) {
+    // A folder that was there before the run is not the run's to remove.
+    if (created_folders_.count(it->second) == 0) continue;
+    const std::string path = Trim(it->second);
+    if (!fs_.RemoveEmptyFolder(path) && fs_.IsFolder(path)) not_deleted_folders_.push_back(path);
+  }
+}
+
+void FolderFileUndo::BuildReport() {
+  std::string list;
+  for (const std::string& folder : not_deleted_folders_) list.append(folder).append("\n");
+  for (const std::string& file : not_deleted_files_) list.append(file).append("\n");
+  report_.clear();
+  if (list.empty()) return;
+  report_ = "The program is unable to delete the following folders, and/or separate files : \n";
+  report_.append("\nOTHER REASONS   : \n\n").append(list);
+}
+
+UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, ResultSink& sink) {
+  UndoResult result;
+  // A simulation's records name folders and files that were never made.
+  if (records.CreatedMainFolders.empty() || records.Simulated) {
+    prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
+    result.outcome = UndoOutcome::NothingToUndo;
+    return result;
+  }
+  if (!prompter.Ask(kConfirmUndoText, kConfirmUndoTitle)) {
+    result.outcome = UndoOutcome::Declined;
+    return result;
+  }
+
+  FolderFileUndo undo(fs);
+  if (records.RunKindMarker == "R") {
+    undo.SetDestination(records.RunDestination);
+    undo.SetCreatedFolders(records.CreatedFolders);
+    undo.SetSubfolders(records.CreatedSubFolders);
+    undo.SetCopiedFiles(records.CopiedFiles);
+    undo.CollectFolders();
+    undo.SetMainFolders(records.CreatedMainFolders);
+    undo.CollectFolders();
+    // Parents left over from a main folder whose creation failed half-way.
+    undo.SetMainFolders(records.CreatedFolders);
+    undo.CollectFolders();
+  }
+  undo.DeleteFiles();
+  undo.RemoveFolders();
+  undo.BuildReport();
+
+  records.CreatedMainFolders.clear();
+  records.CreatedSubFolders.clear();
+  records.CopiedFiles.clear();
+  records.CreatedFolders.clear();
+
+  sink.ClearResultLists();
+  sink.ZeroCountersAfterUndo();
+  result.not_deleted_folders = undo.NotDeletedFolders();
+  result.not_deleted_files = undo.NotDeletedFiles();
+  result.report = undo.Report();
+  for (const std::string& folder : result.not_deleted_folders) sink.RecordFailedUndo(folder);
+  if (result.not_deleted_folders.empty()) sink.RefreshResultCounters();
+  if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+  prompter.Inform(kUndoEndText, kUndoEndTitle);
+  result.outcome = UndoOutcome::Done;
+  return result;
+}
+
+}  // namespace ordovan

@@ -1,0 +1,102 @@
+#pragma once
+// Undo of the last Normal run: the undo log deletes the files the run copied
+// and removes the folders it created, deepest first, together with the empty
+// folders between them and the destination; what it cannot delete it reports.
+// It only ever removes folders the run made, never the destination or
+// anything above it, and a removal only takes away an empty folder.
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+
+#include "paths/PathText.h"
+#include "reorganizer/ReorganizeRun.h"
+
+namespace ordovan {
+
+class FileSystem;
+class Prompter;
+class ResultSink;
+
+// Folders to remove, keyed by depth; equal depths keep the order of adding.
+using MAP_DEPTH_FOLDERS = std::multimap<std::uint32_t, std::string>;
+
+class FolderFileUndo {
+ public:
+  explicit FolderFileUndo(FileSystem& fs) : fs_(fs) {}
+  FolderFileUndo(const FolderFileUndo&) = delete;
+  FolderFileUndo& operator=(const FolderFileUndo&) = delete;
+
+  // The destination the run used; it and everything above it stay.
+  void SetDestination(const std::string& destination) { destination_ = destination; }
+  void SetSubfolders(const TEXT_LIST& subfolders) { subfolders_ = subfolders; }
+  void SetCopiedFiles(const TEXT_LIST& copied_files) { copied_files_ = copied_files; }
+  void SetMainFolders(const TEXT_LIST& main_folders) { main_folders_ = main_folders; }
+  // The folders the run created; RemoveFolders removes no other folder.
+  void SetCreatedFolders(const TEXT_LIST& created_folders);
+
+  // Walks up from every main folder, then every subfolder, to the
+  // destination, putting each folder on the way into the removal order once.
+  void CollectFolders();
+  // Deletes every copied file; the ones that cannot be deleted are noted.
+  void DeleteFiles();
+  // Removes the collected folders, deepest first; a folder that cannot be
+  // removed and still exists is noted, one that is gone already is not.
+  void RemoveFolders();
+  // The report text; empty when nothing was left behind.
+  void BuildReport();
+
+  TEXT_LIST NotDeletedFolders() const { return not_deleted_folders_; }
+  TEXT_LIST NotDeletedFiles() const { return not_deleted_files_; }
+  std::string Report() const { return report_; }
+  const MAP_DEPTH_FOLDERS& RemovalOrder() const { return removal_order_; }
+  const std::set<std::string>& ProtectedPaths() const { return protected_paths_; }
+
+ private:
+  void CollectFrom(const TEXT_LIST& folders);
+
+  FileSystem& fs_;
+  std::string destination_;
+  TEXT_LIST main_folders_;
+  TEXT_LIST subfolders_;
+  TEXT_LIST copied_files_;
+  std::set<std::string> created_folders_;
+  TEXT_LIST not_deleted_folders_;
+  TEXT_LIST not_deleted_files_;
+  std::string report_;
+  std::set<std::string> protected_paths_;
+  std::set<std::string> visited_paths_;
+  MAP_DEPTH_FOLDERS removal_order_;
+};
+
+enum class UndoOutcome {
+  NothingToUndo,  // message 120056
+  Declined,       // No to question 150057; nothing changed
+  Done,           // the undo ran; 140059 shown
+};
+
+struct UndoResult {
+  UndoOutcome outcome = UndoOutcome::NothingToUndo;
+  TEXT_LIST not_deleted_folders;
+  TEXT_LIST not_deleted_files;
+  std::string report;
+};
+
+// The "Undo" command: takes back the run the records describe, empties the
+// records and the results lists, and reports through `prompter` and `sink`.
+UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, ResultSink& sink);
+
+// Messages of the Undo command.
+inline constexpr const char* kNothingToUndoText =
+    "No UNDO process !!!\nThere are no Created (Reorganized\xC3\x96 paths  !!!\nYou must Create "
+    "=Reorganize) at least one Path to UNDO them.";
+inline constexpr const char* kNothingToUndoTitle = "Ordovan.            Warning no: 120056.";
+inline constexpr const char* kConfirmUndoText =
+    "Do you want to delete all folders (and files)\ncreated last time ?";
+inline constexpr const char* kConfirmUndoTitle = "Ordovan.            Information no: 150057.";
+inline constexpr const char* kUndoReportTitle = "Ordovan.            Information no: 140058.";
+inline constexpr const char* kUndoEndText = "End of Undo process !!!";
+inline constexpr const char* kUndoEndTitle = "Ordovan.            Information no: 140059.";
+
+}  // namespace ordovan

@@ -1,0 +1,137 @@
+#include "reorganizer/LevelFiles.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Prompter.h"
+
+namespace ordovan {
+
+namespace {
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Byte offset of the character at 0-based character position `position`
+// (the text's size when it has fewer characters).
+std::size_t ByteOffsetOfCharacter(const std::string& text, std::size_t position) {
+  std::size_t seen = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsContinuationByte(text[i])) continue;
+    if (seen == position) return i;
+    ++seen;
+  }
+  return text.size();
+}
+
+bool HasOuterBlank(const std::string& text) {
+  return !text.empty() && (static_cast<unsigned char>(text.front()) <= ' ' ||
+                           static_cast<unsigned char>(text.back()) <= ' ');
+}
+
+// The copy service takes its paths trimmed; most paths have nothing to trim.
+bool CopyTrimmed(FileSystem& fs, const std::string& source, const std::string& target) {
+  if (!HasOuterBlank(source) && !HasOuterBlank(target)) {
+    return fs.CopyFileNoOverwrite(source, target);
+  }
+  return fs.CopyFileNoOverwrite(Trim(source), Trim(target));
+}
+
+void RecordFile(LevelFilesContext& context, const std::string& target) {
+  context.sink->RecordResult(ResultCategory::FilesReorganized, target);
+  context.copied_files->push_back(target);
+}
+
+}  // namespace
+
+std::size_t PathTextLength(const std::string& text) {
+  std::size_t length = 0;
+  for (char c : text) {
+    if (!IsContinuationByte(c)) ++length;
+  }
+  return length;
+}
+
+std::string LevelFilePrefix(const std::string& old_level_folder) {
+  return PathToNameText(old_level_folder);
+}
+
+bool LevelFolderAndPrefixTooLong(const std::string& new_level_folder, const std::string& prefix) {
+  return PathTextLength(new_level_folder) + PathTextLength(prefix) > kLevelFolderAndPrefixLimit;
+}
+
+std::string LevelFileTarget(const std::string& new_level_folder, const std::string& prefix,
+                            const std::string& name) {
+  std::string target;
+  target.reserve(new_level_folder.size() + prefix.size() + name.size() + 2);
+  target.append(new_level_folder).append(1, '\\').append(prefix).append(1, '-').append(name);
+  const std::size_t length = PathTextLength(target);
+  if (length <= 254 || name.empty()) return target;
+  // Keep the first character and the end of the name; the prefix goes.
+  const std::size_t first_end = ByteOffsetOfCharacter(name, 1);
+  std::size_t tail_start = 0;  // 0-based character position
+  if (length > 264) tail_start = length - 264 - 1;
+  std::string shortened = new_level_folder;
+  shortened.append(1, '\\').append(name, 0, first_end).append(1, '-');
+  shortened.append(name, ByteOffsetOfCharacter(name, tail_start), std::string::npos);
+  return shortened;
+}
+
+std::string LevelFolderTooLongText(std::size_t length_sum) {
+  return "Initial size is to high!\nNew Path + Old Path Modififed with hyphens : " +
+         std::to_string(length_sum);
+}
+
+void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_folder,
+                    const std::string& new_level_folder, RunMode mode) {
+  const std::string prefix = LevelFilePrefix(old_level_folder);
+  if (LevelFolderAndPrefixTooLong(new_level_folder, prefix)) {
+    context.prompter->Warn(
+        LevelFolderTooLongText(PathTextLength(new_level_folder) + PathTextLength(prefix)),
+        kLevelFolderTooLongTitle);
+    return;
+  }
+  DIR_ENTRIES entries;
+  if (!context.fs->ListFolder(old_level_folder, &entries)) return;
+  const std::string mask = old_level_folder + "\\*.*";
+  std::string source;
+  for (const DirEntry& entry : entries) {
+    if (entry.name == "." || entry.name == "..") continue;
+    if (entry.IsDirectory()) continue;  // the listing already says so
+    source.assign(old_level_folder).append(1, '\\').append(entry.name);
+    if (!ExtensionMatchesMask(mask, source)) continue;
+    std::string target = LevelFileTarget(new_level_folder, prefix, entry.name);
+    if (mode == RunMode::Normal) {
+      if (CopyTrimmed(*context.fs, source, target)) RecordFile(context, target);
+    } else if (context.simulated_targets->insert(target).second) {
+      RecordFile(context, target);
+    }
+  }
+}
+
+void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_folder,
+                     const std::string& relative_path, const std::string& new_main_folder,
+                     RunMode mode) {
+  const std::string new_folder = new_main_folder + "\\" + relative_path;
+  if (!context.processed_deeper_folders->insert(new_folder).second) return;
+  const std::string old_folder = old_main_folder + "\\" + relative_path;
+  DIR_ENTRIES entries;
+  if (!context.fs->ListFolder(old_folder, &entries)) return;
+  const std::string mask = old_folder + "\\*.*";
+  // A simulation counts a file only when its target is not there yet; in a
+  // folder that does not exist no target can be.
+  const bool targets_may_exist = mode == RunMode::Simulate && context.fs->IsFolder(new_folder);
+  std::string source;
+  std::string target;
+  for (const DirEntry& entry : entries) {
+    if (entry.name == "." || entry.name == "..") continue;
+    if (entry.IsDirectory()) continue;
+    source.assign(old_folder).append(1, '\\').append(entry.name);
+    if (!ExtensionMatchesMask(mask, source)) continue;
+    target.assign(new_folder).append(1, '\\').append(entry.name);
+    if (mode == RunMode::Normal) {
+      if (CopyTrimmed(*context.fs, source, target)) RecordFile(context, target);
+    } else if (!targets_may_exist || !context.fs->IsFile(target)) {
+      RecordFile(context, target);
+    }
+  }
+}
+
+}  // namespace ordovan

@@ -1,0 +1,67 @@
+#pragma once
+// Files during reorganizing: the files lying directly in the old folders of a
+// path are copied (Normal) or counted (Simulate) into the new structure.
+// Level files get a name that starts with their old folder written with
+// hyphens, so files of different old folders cannot collide; deeper files keep
+// their names. Nothing is ever overwritten.
+
+#include <cstddef>
+#include <set>
+#include <string>
+
+#include "paths/PathText.h"
+#include "reorganizer/RunResults.h"
+
+namespace ordovan {
+
+class FileSystem;
+class Prompter;
+
+// Sets of path texts, compared by character code (letter case counts).
+using PATH_SET = std::set<std::string>;
+
+// What both routines report to and remember during a run. The run owns all
+// of it; none may be null.
+struct LevelFilesContext {
+  FileSystem* fs = nullptr;
+  Prompter* prompter = nullptr;
+  ResultSink* sink = nullptr;
+  TEXT_LIST* copied_files = nullptr;            // CopiedFiles, for Undo
+  PATH_SET* processed_deeper_folders = nullptr;  // ProcessedDeeperFolders
+  PATH_SET* simulated_targets = nullptr;         // SimulatedTargets
+};
+
+// Copies (Normal) or counts (Simulate) the files directly in
+// `old_level_folder` into `new_level_folder` under prefixed names. Shows FL1
+// and does nothing when the new folder and the prefix are too long together.
+void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_folder,
+                    const std::string& new_level_folder, RunMode mode);
+
+// Copies (Normal) or counts (Simulate) the files directly in
+// `old_main_folder\relative_path` into `new_main_folder\relative_path` under
+// their own names, once per new folder and run.
+void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_folder,
+                     const std::string& relative_path, const std::string& new_main_folder,
+                     RunMode mode);
+
+// The pieces, for the run and its tests.
+
+// Length of a path text in characters (UTF-8 sequences count once), the unit
+// of every length rule below.
+std::size_t PathTextLength(const std::string& text);
+// The prefix of the level files of one old folder: `f:\a\b` gives `f--a-b`.
+std::string LevelFilePrefix(const std::string& old_level_folder);
+// FL1 is due when the new level folder and the prefix together exceed 260.
+inline constexpr std::size_t kLevelFolderAndPrefixLimit = 260;
+bool LevelFolderAndPrefixTooLong(const std::string& new_level_folder, const std::string& prefix);
+// The target of one level file: `folder\prefix-name`, or, when that exceeds
+// 254 characters, `folder\` + the name's first character + `-` + as much of
+// the name's end as keeps the target at 266 minus the prefix length at most.
+std::string LevelFileTarget(const std::string& new_level_folder, const std::string& prefix,
+                            const std::string& name);
+
+// Message FL1.
+std::string LevelFolderTooLongText(std::size_t length_sum);
+inline constexpr const char* kLevelFolderTooLongTitle = "Ordovan      Warning no: 140024.";
+
+}  // namespace ordovan

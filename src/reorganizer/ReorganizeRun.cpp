@@ -1,0 +1,271 @@
+#include "reorganizer/ReorganizeRun.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/EventPump.h"
+#include "platform/FileSystem.h"
+#include "platform/PathServices.h"
+#include "platform/Prompter.h"
+#include "reorganizer/ReLevel.h"
+
+namespace ordovan {
+
+namespace {
+
+bool IsDotsAndBlanksOnly(const std::string& name) {
+  return std::all_of(name.begin(), name.end(), [](char c) { return c == '.' || c == ' '; });
+}
+
+// A name that would climb out of its folder, vanish from it, or (on Windows)
+// name a stream or another drive instead of a folder.
+bool IsUnsafeName(const std::string& name) {
+  return name.empty() || IsDotsAndBlanksOnly(name) || name.find(':') != std::string::npos;
+}
+
+}  // namespace
+
+std::string NotAnIntegerText(const std::string& text) {
+  return "'" + text + "' is not a valid integer value";
+}
+
+bool LiesBelow(const std::string& path, const std::string& folder) {
+  if (!SameEntry(PlatformDriveOf(path), PlatformDriveOf(folder))) return false;
+  const PathLevels inner = SplitPathLevels(path);
+  const PathLevels outer = SplitPathLevels(folder);
+  if (inner.drive != outer.drive && !SameEntry(inner.drive, outer.drive)) return false;
+  if (inner.levels.size() <= outer.levels.size()) return false;
+  if (!std::equal(outer.levels.begin(), outer.levels.end(), inner.levels.begin())) return false;
+  return std::none_of(inner.levels.begin() + static_cast<std::ptrdiff_t>(outer.levels.size()),
+                      inner.levels.end(), IsUnsafeName);
+}
+
+std::string ParentFolderOf(const std::string& path) {
+  std::string parent = SplitParentAndName(path).parent;
+  if (!parent.empty() && parent.back() == '\\') parent.pop_back();
+  return parent;
+}
+
+struct Reorganizer::RunSetup {
+  ReLevelSetup relevel;
+  TEXT_LIST include_strings;
+  TEXT_LIST exclude_strings;
+};
+
+Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink)
+    : fs_(fs), prompter_(prompter), sink_(sink) {
+  files_.fs = &fs_;
+  files_.prompter = &prompter_;
+  files_.sink = &sink_;
+  files_.copied_files = &records_.CopiedFiles;
+  files_.processed_deeper_folders = &sets_.ProcessedDeeperFolders;
+  files_.simulated_targets = &sets_.SimulatedTargets;
+}
+
+RunOutcome Reorganizer::SimulationView(const RunInputs& inputs) {
+  sets_.SimulatedTargets.clear();
+  const RunOutcome outcome = RunReorganize(RunMode::Simulate, inputs);
+  records_.CreatedMainFolders.clear();
+  records_.CreatedSubFolders.clear();
+  records_.CopiedFiles.clear();
+  records_.CreatedFolders.clear();
+  return outcome;
+}
+
+RunOutcome Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
+  sink_.ClearResultZoomLists();
+
+  RunSetup setup;
+  if (!ParseQuotedStrings(inputs.include_strings_text, "Include Strings : ",
+                          &setup.include_strings, prompter_) ||
+      !ParseQuotedStrings(inputs.exclude_strings_text, "Exclude Strings : ",
+                          &setup.exclude_strings, prompter_)) {
+    return RunOutcome::FilterRefused;
+  }
+
+  const std::string& destination = inputs.stored_destination;
+  if (PathTextLength(Trim(destination)) <= 3) return RunOutcome::NoDestination;
+  records_.RunKindMarker.assign(1, 'R');
+
+  const std::optional<std::int32_t> cut = ParseCutNumber(inputs.cut_number_text);
+  if (!cut) {
+    prompter_.Fail(NotAnIntegerText(inputs.cut_number_text), kNotAnIntegerTitle);
+    return RunOutcome::BadCutNumber;
+  }
+
+  LINE_NUMBER_MAP scratch_map;
+  LINE_NUMBER_MAP* line_numbers = inputs.line_number_map ? inputs.line_number_map : &scratch_map;
+  RecordNewOrder(line_numbers, inputs.new_level_order);
+  setup.relevel = MakeReLevelSetup(*cut, *line_numbers, destination);
+
+  sets_.CountedAsCreated.clear();
+  sets_.ReportedExisting.clear();
+  sink_.ResetRunCounters();
+  records_.CreatedMainFolders.clear();
+  records_.CreatedSubFolders.clear();
+  records_.CopiedFiles.clear();
+  records_.CreatedFolders.clear();
+  records_.RunDestination = destination;
+  records_.Simulated = mode == RunMode::Simulate;
+  known_folders_.clear();
+  sink_.ClearResultLists();
+  sink_.RefreshResultCounters();
+
+  if (inputs.show_results_window) inputs.show_results_window();
+
+  sets_.ProcessedDeeperFolders.clear();
+
+  if (inputs.include_entries.empty()) {
+    prompter_.Warn(kIncludeListEmptyText, mode == RunMode::Normal ? kIncludeListEmptyTitleNormal
+                                                                  : kIncludeListEmptyTitleSimulate);
+    return RunOutcome::EmptyIncludeList;
+  }
+
+  setup_ = &setup;
+  for (const std::string& path : inputs.include_entries) {
+    ProcessPath(mode, inputs, path);
+    if (inputs.pump) inputs.pump->Pump();
+  }
+  setup_ = nullptr;
+  known_folders_.clear();
+  return RunOutcome::Completed;
+}
+
+bool Reorganizer::PassesFilters(const RunInputs& inputs, const TEXT_LIST& remaining_names,
+                                std::size_t template_size) const {
+  if (!inputs.include_strings_selected && !inputs.exclude_strings_selected) return true;
+  std::string template_text;
+  for (std::size_t i = 0; i < template_size && i < remaining_names.size(); ++i) {
+    template_text.append(1, '\\').append(remaining_names[i]);
+  }
+  if (inputs.include_strings_selected) {
+    for (const std::string& s : setup_->include_strings) {
+      const ContainsResult found = ContainsIgnoreCase(template_text, s);
+      if (found.needle_given && !found.result) return false;
+    }
+  } else {
+    for (const std::string& s : setup_->exclude_strings) {
+      const ContainsResult found = ContainsIgnoreCase(template_text, s);
+      if (found.needle_given && found.result) return false;
+    }
+  }
+  return true;
+}
+
+void Reorganizer::RecordExisting(const std::string& folder) {
+  if (sets_.ReportedExisting.insert(folder).second) {
+    sink_.RecordResult(ResultCategory::DestinationExists, folder);
+  }
+}
+
+bool Reorganizer::ExistsNow(const std::string& folder) {
+  if (known_folders_.count(folder) != 0) return true;
+  if (!fs_.IsFolder(folder)) return false;
+  known_folders_.insert(folder);
+  return true;
+}
+
+bool Reorganizer::CreateTracked(const std::string& folder) {
+  // The folders that are missing now, deepest first; the caller has found
+  // `folder` itself missing. The walk never reaches the destination.
+  std::vector<std::string> missing;
+  for (std::string x = folder; LiesBelow(x, records_.RunDestination);) {
+    if (x != folder && ExistsNow(x)) break;
+    missing.push_back(x);
+    std::string parent = ParentFolderOf(x);
+    if (parent == x) break;
+    x = std::move(parent);
+  }
+  const bool created = fs_.CreateFolders(folder);
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    // After a failure only the parents that now exist were made by us.
+    if (!created && !fs_.IsFolder(*it)) break;
+    records_.CreatedFolders.push_back(*it);
+    known_folders_.insert(*it);
+  }
+  return created;
+}
+
+void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const std::string& path) {
+  if (!fs_.IsFolder(path)) {
+    sink_.RecordResult(ResultCategory::SourceNotExists, path);
+    return;
+  }
+  sink_.RecordResult(ResultCategory::ToReorganize, path);
+
+  const ReLevelSetup& relevel = setup_->relevel;
+  if (!CanReLevel(relevel, path)) {
+    sink_.RecordResult(ResultCategory::OtherReasons, path);
+    return;
+  }
+  const ReLeveledPath place = ReLevelPath(relevel, path);
+  if (!PassesFilters(inputs, place.RemainingNames, TemplateSize(relevel))) return;
+
+  // Nothing may be created or copied outside the destination.
+  const std::string& destination = relevel.destination;
+  bool inside = LiesBelow(place.NewMainFolder, destination) &&
+                (place.NewFullFolder.empty() || LiesBelow(place.NewFullFolder, destination));
+  if (inputs.with_files) {
+    for (const LevelFolderPair& pair : place.LevelFolderPairs) {
+      inside = inside && LiesBelow(pair.NewLevelFolder, destination);
+    }
+  }
+  if (!inside) {
+    sink_.RecordResult(ResultCategory::OtherReasons, path);
+    return;
+  }
+
+  const std::string& main_folder = place.NewMainFolder;
+  if (mode == RunMode::Normal) {
+    if (!ExistsNow(main_folder)) {
+      if (!CreateTracked(main_folder)) {
+        // Not reorganized: nothing is copied into a folder that is not there.
+        sink_.RecordResult(ResultCategory::OtherReasons, main_folder);
+        return;
+      }
+      records_.CreatedMainFolders.push_back(main_folder);
+      sink_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
+    } else {
+      RecordExisting(main_folder);
+    }
+  } else {
+    if (!ExistsNow(main_folder) && sets_.CountedAsCreated.insert(main_folder).second) {
+      records_.CreatedMainFolders.push_back(main_folder);
+      sink_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
+    } else {
+      RecordExisting(main_folder);
+    }
+  }
+
+  if (inputs.with_files) {
+    for (const LevelFolderPair& pair : place.LevelFolderPairs) {
+      CopyLevelFiles(files_, pair.OldLevelFolder, pair.NewLevelFolder, mode);
+    }
+  }
+
+  const std::string& full_folder = place.NewFullFolder;
+  if (full_folder.empty()) return;
+  if (ExistsNow(full_folder)) {
+    RecordExisting(full_folder);
+    return;
+  }
+  if (mode == RunMode::Normal) {
+    if (!CreateTracked(full_folder)) {
+      sink_.RecordResult(ResultCategory::OtherReasons, full_folder);
+      return;
+    }
+    records_.CreatedSubFolders.push_back(full_folder);
+    sink_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);
+  } else if (sets_.CountedAsCreated.insert(full_folder).second) {
+    sink_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);
+  } else {
+    RecordExisting(full_folder);
+  }
+  if (inputs.with_files) {
+    for (const std::string& relative : place.DeeperRelativePaths) {
+      CopyDeeperFiles(files_, place.OldMainFolder, relative, main_folder, mode);
+    }
+  }
+}
+
+}  // namespace ordovan

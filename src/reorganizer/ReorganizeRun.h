@@ -1,0 +1,142 @@
+#pragma once
+// The reorganize run: walks the Include list once, gives every existing path
+// its new place under the destination, creates the new folders (Normal) or
+// judges them (Simulate), lets the file routines copy or count the files, and
+// sorts every path into a result category. It leaves the run records from
+// which Undo deletes what the run created.
+//
+// The main window owns one Reorganizer for the program's lifetime; its
+// "Organize" and "Simulation/View" handlers read the controls into RunInputs,
+// call Organize or SimulationView, and enable their buttons again.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "paths/PathText.h"
+#include "reorganizer/LevelFiles.h"
+#include "reorganizer/LevelTemplate.h"
+#include "reorganizer/RunResults.h"
+
+namespace ordovan {
+
+class EventPump;
+class FileSystem;
+class Prompter;
+
+// What the run reads from the main window when it starts.
+struct RunInputs {
+  TEXT_LIST include_entries;      // the Include list, in list order
+  std::string cut_number_text;    // the cut number field, read as a decimal integer
+  TEXT_LIST new_level_order;      // the New Level Order, in list order
+  // The template's LineNumberMap; the run records the new order into it.
+  LINE_NUMBER_MAP* line_number_map = nullptr;
+  std::string stored_destination;  // StoredDestination, exactly as stored
+  bool with_files = false;         // "Paths/Subfolders with Files" enabled and selected
+  // The hidden path filters: field texts, and whether each option is enabled
+  // and selected (never, as long as the group stays hidden).
+  std::string include_strings_text;
+  std::string exclude_strings_text;
+  bool include_strings_selected = false;
+  bool exclude_strings_selected = false;
+  // Called once per included path so the results window repaints. It must
+  // not deliver user input: nothing else may start while a run goes.
+  EventPump* pump = nullptr;
+  // Called when the run shows the results window ("Show Visual Log" checked);
+  // leave empty when it is unchecked.
+  std::function<void()> show_results_window;
+};
+
+// The run records the main window keeps for Undo.
+struct RunRecords {
+  std::string RunKindMarker;      // "R" once a run passed its destination check
+  TEXT_LIST CreatedMainFolders;   // new main folders, in the order met
+  TEXT_LIST CreatedSubFolders;    // new full folders a Normal run created
+  TEXT_LIST CopiedFiles;          // every target recorded under FilesReorganized
+  // Kept so Undo stays inside what this run made: the destination the run
+  // used, every folder it created (parents included, in creation order), and
+  // whether the records come from a simulation, which created nothing.
+  std::string RunDestination;
+  TEXT_LIST CreatedFolders;
+  bool Simulated = false;
+};
+
+// The sets of path texts a run works with.
+struct RunSets {
+  PATH_SET ReportedExisting;        // recorded under DestinationExists in this run
+  PATH_SET CountedAsCreated;        // Simulate: folders counted as created
+  PATH_SET ProcessedDeeperFolders;  // new deeper folders whose files were handled
+  PATH_SET SimulatedTargets;        // level-file targets counted; only SimulationView empties it
+};
+
+enum class RunOutcome {
+  Completed,
+  FilterRefused,     // a filter field had an odd number of quotes (message shown)
+  NoDestination,     // StoredDestination blank or a drive root: nothing done
+  BadCutNumber,      // the cut number is not a whole number (message shown)
+  EmptyIncludeList,  // message R1 shown
+};
+
+// Message R1.
+inline constexpr const char* kIncludeListEmptyText = "The Include List is empty !\n";
+inline constexpr const char* kIncludeListEmptyTitleNormal =
+    "Ordovan.             Warning no: 140035.";
+inline constexpr const char* kIncludeListEmptyTitleSimulate =
+    "Ordovan.              Warning no: 140035.";
+// The conversion error for a cut number that is not a whole number.
+std::string NotAnIntegerText(const std::string& text);
+inline constexpr const char* kNotAnIntegerTitle = "Ordovan";
+
+// True when `path` lies strictly below `folder`: the same drive part (letter
+// case ignored), the folder's level names first, then at least one more, and
+// none of those further names made of dots and blanks only or holding a
+// colon. Purely textual; no disk access.
+bool LiesBelow(const std::string& path, const std::string& folder);
+// The folder that holds `path`: its parent part without the trailing
+// backslash (`f:\a\b` gives `f:\a`). A root or a text without a backslash
+// gives itself back, which ends every upward walk.
+std::string ParentFolderOf(const std::string& path);
+
+class Reorganizer {
+ public:
+  Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink);
+  Reorganizer(const Reorganizer&) = delete;
+  Reorganizer& operator=(const Reorganizer&) = delete;
+
+  // The run, in either mode.
+  RunOutcome RunReorganize(RunMode mode, const RunInputs& inputs);
+  // "Organize": a Normal run.
+  RunOutcome Organize(const RunInputs& inputs) { return RunReorganize(RunMode::Normal, inputs); }
+  // "Simulation/View": a fresh SimulatedTargets, a Simulate run, and no run
+  // records afterwards, so Undo has nothing to take back.
+  RunOutcome SimulationView(const RunInputs& inputs);
+
+  RunRecords& records() { return records_; }
+  const RunRecords& records() const { return records_; }
+  const RunSets& sets() const { return sets_; }
+
+ private:
+  void ProcessPath(RunMode mode, const RunInputs& inputs, const std::string& path);
+  bool PassesFilters(const RunInputs& inputs, const TEXT_LIST& remaining_names,
+                     std::size_t template_size) const;
+  void RecordExisting(const std::string& folder);
+  // Creates `folder` with its missing parents and notes in CreatedFolders the
+  // ones this run made. True when the folder exists afterwards.
+  bool CreateTracked(const std::string& folder);
+  bool ExistsNow(const std::string& folder);
+
+  FileSystem& fs_;
+  Prompter& prompter_;
+  ResultSink& sink_;
+  RunRecords records_;
+  RunSets sets_;
+  LevelFilesContext files_;
+  // Per run: the set-up of the re-leveling and the parsed filters.
+  struct RunSetup;
+  const RunSetup* setup_ = nullptr;
+  // Folders this Normal run created or found present; the destination does
+  // not change under the run, so asking the disk again would tell nothing new.
+  PATH_SET known_folders_;
+};
+
+}  // namespace ordovan
