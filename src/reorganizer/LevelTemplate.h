@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -45,6 +46,18 @@ TemplateChoice ChooseTemplatePath(const TEXT_LIST& include_entries);
 // name whose second character is a colon.
 TEXT_LIST OldLevelOrderOf(const std::string& template_path);
 
+// The template state right after Find picked `template_path`: TemplateNames
+// (the Old Level Order), their count, and every name at its own position.
+LevelTemplate LevelTemplateOf(const std::string& template_path);
+
+// The cut switch is offered only when at least one name can be cut and two
+// still stay.
+inline bool CutSwitchAllowed(std::int32_t template_level_count) { return template_level_count >= 3; }
+
+// The cut number's text as a whole decimal number (blanks around it allowed,
+// an optional sign, digits only, within 32 bits); nothing when it is not one.
+std::optional<std::int32_t> ParseCutNumber(const std::string& text);
+
 enum class CutRejection { AboveMaximum, BelowZero, TooFewLeft };
 // The new Old Level Order after cutting n lead levels, or why the cut is refused.
 std::variant<TEXT_LIST, CutRejection> CutLeadLevels(const TEXT_LIST& template_names,
@@ -56,5 +69,23 @@ LINE_NUMBER_MAP LineNumbersFor(const TEXT_LIST& old_level_order);
 void RecordNewOrder(LINE_NUMBER_MAP* line_number_map, const TEXT_LIST& new_level_order);
 MAP_NEW_OLD_LINE_NUMBERS OldToNewMap(const LINE_NUMBER_MAP& line_number_map);
 MAP_NEW_OLD_LINE_NUMBERS NewToOldMap(const LINE_NUMBER_MAP& line_number_map);
+
+// The New Level Order commands.
+
+// ">": the names of `selected_old_names` (in list order) that get appended to
+// the New Level Order: those it does not already hold (letter case ignored,
+// names appended by this same command included) and that have no drive part.
+TEXT_LIST NamesToAppend(const TEXT_LIST& selected_old_names, const TEXT_LIST& new_level_order);
+
+enum class LevelMove {
+  Moved,        // the entry moved and `*selected` follows it
+  EmptyList,    // nothing to move; no message
+  AtEdge,       // the first entry (up) or the last (down) is selected: L1 / L3
+  NoSelection,  // nothing selected: L2 / L4
+};
+// "Item Up" / "Item Down" on the New Level Order. `*selected` is the selected
+// index, or -1 for none; list and index change only on Moved.
+LevelMove MoveLevelUp(TEXT_LIST* new_level_order, int* selected);
+LevelMove MoveLevelDown(TEXT_LIST* new_level_order, int* selected);
 
 }  // namespace ordovan

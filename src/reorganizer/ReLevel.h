@@ -51,10 +51,21 @@ ReLevelSetup MakeReLevelSetup(std::int64_t cut, const LINE_NUMBER_MAP& line_numb
 // The template size N of a setup.
 inline std::size_t TemplateSize(const ReLevelSetup& setup) { return setup.new_to_old.size(); }
 
-// True when the path has at least n + N level names, so ReLevelPath is defined.
+// True when ReLevelPath is defined for the path: it has at least n + N level
+// names, none of them is made of dots and blanks only (such a name would
+// climb out of, or vanish from, the folder it stands in, so the new folders
+// could land outside the destination), and the setup's two maps are one
+// permutation of 0 .. N-1 and its inverse (always so when built from a
+// recorded LineNumberMap).
 bool CanReLevel(const ReLevelSetup& setup, const std::string& path);
+bool CanReLevel(const ReLevelSetup& setup, const PathLevels& path_levels);
 
-// Computes the new place of `path`. Must only be called when CanReLevel holds.
+// Computes the new place of `path`. When CanReLevel does not hold, only
+// SourceDrive, CutNames and RemainingNames are filled and every folder and
+// list is empty, so nothing can be created from it.
+// A path in network form (`\\server\share\...`) has no drive part, yet its
+// folders keep the leading `\\`, so they name the same folders; likewise the
+// new level folders of a destination in network form.
 ReLeveledPath ReLevelPath(const ReLevelSetup& setup, const std::string& path);
 
 }  // namespace ordovan
