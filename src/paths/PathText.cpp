@@ -99,10 +99,16 @@ std::string CollapseDoubleSlashes(std::string text) { return CollapseRuns(std::m
 std::string CollapseDoubleColons(std::string text) { return CollapseRuns(std::move(text), ':'); }
 
 std::string NormalizePath(std::string text) {
-  for (char& c : text) {
-    if (c == '/') c = '\\';
+  // One pass in place: slashes become backslashes and a separator right after
+  // another is dropped.
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i] == '/' ? '\\' : text[i];
+    if (c == '\\' && out > 0 && text[out - 1] == '\\') continue;
+    text[out++] = c;
   }
-  return CollapseRuns(std::move(text), '\\');
+  text.resize(out);
+  return text;
 }
 
 std::string PathToNameText(std::string text) {
@@ -230,17 +236,25 @@ PathLevels SplitPathLevels(const std::string& path) {
   // of colons inside a name shortened to one. Done in one pass: this runs for
   // every entry of lists of tens of thousands.
   const std::size_t n = path.size();
+  const auto is_separator = [](char c) { return c == '\\' || c == '/'; };
+  r.levels.reserve(static_cast<std::size_t>(
+      std::count_if(path.begin() + static_cast<std::ptrdiff_t>(rest_from), path.end(),
+                    is_separator)) + 1);
   std::size_t i = rest_from;
   while (i < n) {
-    while (i < n && (path[i] == '\\' || path[i] == '/')) ++i;
+    while (i < n && is_separator(path[i])) ++i;
     if (i >= n) break;
-    std::string name;
-    while (i < n && path[i] != '\\' && path[i] != '/') {
-      char c = path[i++];
-      if (c == ':' && !name.empty() && name.back() == ':') continue;
-      name += c;
+    const std::size_t start = i;
+    bool doubled_colon = false;
+    while (i < n && !is_separator(path[i])) {
+      if (path[i] == ':' && i > start && path[i - 1] == ':') doubled_colon = true;
+      ++i;
     }
-    r.levels.push_back(std::move(name));
+    if (doubled_colon) {
+      r.levels.push_back(CollapseRuns(path.substr(start, i - start), ':'));
+    } else {
+      r.levels.emplace_back(path, start, i - start);
+    }
   }
   return r;
 }
