@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace ordovan {
 namespace {
 
@@ -179,6 +181,28 @@ TEST(PathStructure, SplitPathLevelsEdges) {
 
   p = SplitPathLevels("f:\\\\/\\/");
   EXPECT_THAT(p.levels, IsEmpty());
+}
+
+// The one-pass forms must agree with the step-by-step definitions on any
+// mix of names, separators and colons.
+TEST(PathStructure, OnePassFormsAgreeWithTheirStepByStepDefinitions) {
+  std::mt19937 rng(7);
+  const char alphabet[] = {'a', 'B', ':', '\\', '/', ' ', '.'};
+  std::uniform_int_distribution<int> length(0, 14);
+  std::uniform_int_distribution<int> pick(0, sizeof alphabet - 1);
+  for (int round = 0; round < 5000; ++round) {
+    std::string path;
+    for (int i = length(rng); i > 0; --i) path += alphabet[pick(rng)];
+
+    EXPECT_EQ(NormalizePath(path), CollapseDoubleBackslashes(SlashesToBackslashes(path))) << path;
+
+    DrivePart d = SplitDrivePart(path);
+    TEXT_LIST expected = SplitOnDelimiters(
+        CollapseDoubleColons(CollapseDoubleBackslashes(SlashesToBackslashes(d.rest))), "\\");
+    PathLevels p = SplitPathLevels(path);
+    EXPECT_EQ(p.drive, d.drive) << path;
+    EXPECT_EQ(p.levels, expected) << path;
+  }
 }
 
 TEST(PathStructure, JoinPathLevelsIsTheReverseOfSplit) {
