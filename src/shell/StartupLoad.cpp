@@ -1,8 +1,5 @@
 #include "shell/StartupLoad.h"
 
-#include <istream>
-#include <ostream>
-
 #include "platform/FileSystem.h"
 #include "shell/DefaultExtensions.h"
 #include "shell/SettingsFile.h"

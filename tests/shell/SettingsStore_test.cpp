@@ -26,21 +26,6 @@ TEST(SettingsStoreTest, StartsWithTheInitialValues) {
   for (int record : kLists) EXPECT_TRUE(store.List(record).empty()) << record;
 }
 
-TEST(SettingsStoreTest, NamedAccessorsAndRecordNumbersReachTheSameEntries) {
-  SettingsStore store;
-  store.SetSettingsDirectory("f:\\conf");
-  store.AppendDelimiter(";");
-  store.AppendQuotationMark("'");
-  store.AppendFileMask("*.*");
-  EXPECT_EQ(store.Text(2), "f:\\conf");
-  EXPECT_EQ(store.List(4), TEXT_LIST{";"});
-  EXPECT_EQ(store.List(6), TEXT_LIST{"'"});
-  EXPECT_EQ(store.List(10), TEXT_LIST{"*.*"});
-  store.EmptyQuotationMarkList();
-  EXPECT_TRUE(store.QuotationMarkList().empty());
-  EXPECT_EQ(store.DelimiterList(), TEXT_LIST{";"});
-}
-
 TEST(SettingsStoreTest, ClearStoredListsEmptiesEveryListAndNothingElse) {
   SettingsStore store;
   for (int record : kLists) store.AppendToList(record, "x");
