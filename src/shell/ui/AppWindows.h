@@ -1,0 +1,62 @@
+#pragma once
+// Every window of the program, created once in the program's fixed order and
+// owned here until the end: the main window first (its creation step loads
+// the settings before any other window exists), then the others.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "shell/ui/AppServices.h"
+
+namespace ordovan {
+
+class TfrmMainFR;
+
+class AppWindows {
+ public:
+  explicit AppWindows(const AppServices& services);
+  ~AppWindows();
+  AppWindows(const AppWindows&) = delete;
+  AppWindows& operator=(const AppWindows&) = delete;
+
+  TfrmMainFR* main() const { return main_.get(); }
+
+  // The first window of type W, or null.
+  template <typename W>
+  W* Find() const {
+    for (const auto& window : others_) {
+      if (auto* w = dynamic_cast<W*>(window.get())) return w;
+    }
+    return nullptr;
+  }
+  // The object names of every window in creation order, the main window first.
+  std::vector<QString> CreationOrder() const;
+
+ private:
+  void CreateOtherWindows();
+  QWidget* Frame() const;  // the main window, as the other windows' owner
+
+  // Creates one window owned by the main window's frame; windows that need
+  // the services take them as their first constructor argument.
+  template <typename W>
+  W* Add() {
+    std::unique_ptr<W> window;
+    if constexpr (std::is_constructible_v<W, const AppServices&, QWidget*>) {
+      window = std::make_unique<W>(services_, Frame());
+    } else {
+      window = std::make_unique<W>(Frame());
+    }
+    W* raw = window.get();
+    others_.push_back(std::move(window));
+    return raw;
+  }
+
+  AppServices services_;
+  std::unique_ptr<TfrmMainFR> main_;
+  std::vector<std::unique_ptr<QWidget>> others_;  // in creation order
+};
+
+}  // namespace ordovan

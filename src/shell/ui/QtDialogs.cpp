@@ -1,0 +1,57 @@
+#include "shell/ui/QtDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include "platform/NativePath.h"
+#include "scanning/ui/FolderPicker.h"
+#include "shell/ui/QtText.h"
+
+namespace ordovan {
+
+namespace {
+
+QString NativeFolderOf(const std::string& program_path) {
+  if (program_path.empty()) return {};
+  const auto native = ToNativePath(program_path);
+  return native ? ToQt(NativeToUtf8(*native)) : QString();
+}
+
+std::string ProgramPathOf(const QString& native) {
+  if (native.isEmpty()) return {};
+  const auto program = ToProgramPath(Utf8ToNative(FromQt(QDir::toNativeSeparators(native))));
+  return program ? *program : std::string();
+}
+
+// The Qt dialog's own widgets, not the native one, so that the same dialog
+// appears on every platform and in the offscreen tests.
+QFileDialog::Options DialogOptions() { return QFileDialog::DontUseNativeDialog; }
+
+std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
+                          QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner, ToQt(request.title), NativeFolderOf(request.initial_folder),
+                     ToQt(request.filter));
+  dialog.setOptions(DialogOptions());
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  if (!request.default_extension.empty()) dialog.setDefaultSuffix(ToQt(request.default_extension));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return ProgramPathOf(dialog.selectedFiles().front());
+}
+
+}  // namespace
+
+std::string QtDialogs::BrowseForFolder(QWidget* owner, const std::string& title) {
+  return ordovan::BrowseForFolder(owner, title);
+}
+
+std::string QtDialogs::OpenFileName(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, QFileDialog::AcceptOpen);
+}
+
+std::string QtDialogs::SaveFileName(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, QFileDialog::AcceptSave);
+}
+
+}  // namespace ordovan

@@ -1,0 +1,144 @@
+// Renders every window of the program to PNG files, offscreen, so that the
+// look of each window can be checked without a display:
+//   ordovan_pictures <output folder>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "help/HelpTexts.h"
+#include "help/ui/TfrmHelp.h"
+#include "help/ui/TfrmInfoWindows.h"
+#include "paths/EntryList.h"
+#include "paths/IncludeExclude.h"
+#include "paths/ui/EntryListView.h"
+#include "paths/ui/TfrmZoomIncludeWindow.h"
+#include "platform/EventPump.h"
+#include "platform/FileSystem.h"
+#include "platform/NativePath.h"
+#include "platform/Prompter.h"
+#include "scanning/ui/FolderPicker.h"
+#include "shell/SettingsStore.h"
+#include "shell/ui/AppWindows.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/QtText.h"
+#include "shell/ui/Shell.h"
+#include "shell/ui/TfrmMainFR.h"
+
+namespace ordovan {
+namespace {
+
+// Nothing is asked while pictures are taken; should a box come, it is answered No.
+class SilentPrompter : public Prompter {
+ public:
+  Answer Show(MessageKind kind, const std::string& text, const std::string&) override {
+    std::fprintf(stderr, "pictures: message shown: %s\n", text.c_str());
+    return kind == MessageKind::kQuestion ? Answer::kNo : Answer::kOk;
+  }
+};
+
+class NoDialogs : public Dialogs {
+ public:
+  std::string BrowseForFolder(QWidget*, const std::string&) override { return {}; }
+  std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+  std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+};
+
+class NoShell : public Shell {
+ public:
+  void OpenFolder(const std::string&) override {}
+};
+
+// The settings file goes to a temporary folder, never to the current one.
+class TempCurrentFolder : public FileSystemWrapper {
+ public:
+  TempCurrentFolder(FileSystem* target, std::string folder)
+      : FileSystemWrapper(target), folder_(std::move(folder)) {}
+  std::string CurrentFolder() override { return folder_; }
+
+ private:
+  std::string folder_;
+};
+
+bool Save(QWidget* window, const QString& folder, const QString& name) {
+  window->show();
+  QApplication::processEvents();
+  const QString path = QDir(folder).filePath(name + ".png");
+  const bool ok = window->grab().save(path);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+  return ok;
+}
+
+int Run(const QString& out) {
+  QDir().mkpath(out);
+  QTemporaryDir temp;
+  const auto program_temp = ToProgramPath(Utf8ToNative(FromQt(temp.path())));
+  TempCurrentFolder file_system(FileSystem::Default(), program_temp.value_or(""));
+  SilentPrompter prompter;
+  NoDialogs dialogs;
+  NoShell shell;
+  SettingsStore settings;
+  AppServices services{&prompter, &dialogs, &shell, &file_system, &EventPump::None(), &settings};
+
+  AppWindows windows(services);
+  TfrmMainFR* main = windows.main();
+  bool ok = Save(main, out, "main-start");
+
+  main->IncludeList().AppendAll({
+      "f:\\Old Clients\\Client1\\2016\\docs\\pdf",
+      "f:\\Old Clients\\Client1\\2016\\docs\\ppt",
+      "f:\\Old Clients\\Client2\\2015\\",
+      "f:\\Old Clients\\Client2\\2016\\emails",
+      "f:\\Old Clients\\Client2\\2016\\txt",
+      "f:\\Business\\Client3\\2016\\txt",
+  });
+  main->ExcludeList().AppendAll({"f:\\Old Clients\\Client4\\2014\\scans"});
+  main->RefreshAfterListChange();
+  main->lstVol14SubFoldersSource->list().AppendAll({"Old Clients", "Client2", "2015"});
+  main->lstVol14SubFoldersDestination->list().AppendAll({"2015", "Client2", "Old Clients"});
+  main->SetTemplateStage(2);
+  main->SetRunOptionsEnabled(true);
+  main->cboVol14DestinationFolder->addItem("f:\\New Clients");
+  main->UpdateRunButtons();
+  ok = Save(main, out, "main-filled") && ok;
+
+  auto* zoom = windows.Find<TfrmZoomIncludeWindow>();
+  AppendMissing(main->IncludeList().entries(), zoom->ZoomList());
+  ok = Save(zoom, out, "zoom-include") && ok;
+  zoom->hide();
+
+  TfrmBrowseForFolder picker(main, "Select the Folder.");
+  picker.SelectNativeFolder(QDir::homePath());
+  ok = Save(&picker, out, "folder-picker") && ok;
+  picker.hide();
+
+  auto* help = windows.Find<TfrmHelp>();
+  help->ShowTopic(kOrganizerTopic, true);
+  ok = Save(help, out, "help") && ok;
+  help->btnMoreHelp->click();
+  ok = Save(help, out, "help-more") && ok;
+  help->hide();
+
+  auto* overview = windows.Find<TfrmOverview>();
+  ok = Save(overview, out, "overview") && ok;
+  overview->hide();
+  auto* about = windows.Find<TfrmAboutBox>();
+  ok = Save(about, out, "about") && ok;
+  about->hide();
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace ordovan
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pictures");
+  return ordovan::Run(out);
+}
