@@ -1,0 +1,409 @@
+#include "reorganizer/ui/TfrmStatistic14.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/EventPump.h"
+#include "platform/Prompter.h"
+#include "reorganizer/ui/ResultListView.h"
+#include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "shell/ui/QtText.h"
+
+namespace ordovan {
+
+namespace {
+
+struct CounterInfo {
+  const char* caption;
+  const char* label_name;
+};
+
+// In the order of ResultCategory.
+constexpr std::array<CounterInfo, kResultCategoryCount> kCounters = {{
+    {"Total Folders to Reorganize", "lblStat14FoldersToRestructure"},
+    {"Reorganized Main Folders", "lblStat14MainFoldersRestructured"},
+    {"Subfolders in Reorg. Main Folders", "lblStat14SubFoldersRestructured"},
+    {"Files in Reorganizd Folder Structures", "lblStat14FoldersFilesRestructured"},
+    {"Source Not Exists", "lblStat14FoldersSourceNotExists"},
+    {"Destination Already Exists", "lblStat14FoldersDestinationExists"},
+    {"Other Reasons", "lblStat14FoldersOtherReasons"},
+}};
+
+struct ListInfo {
+  const char* list_name;
+  bool sorted;
+  const char* caption;
+  const char* caption_name;
+  const char* zoom_name;
+  const char* zoom_hint;  // null: no hint
+  const char* export_name;
+  const char* export_hint;
+};
+
+constexpr const char* kZoomHint = "Zoom Windows from this page.";
+constexpr const char* kNotExistsExportHint =
+    "Export (save) a List of Not Renamed (Source not Exists) Folder Names to a Text File.";
+
+// In the order of ResultList.
+constexpr std::array<ListInfo, kResultListCount> kLists = {{
+    {"lstStat14FoldersToRestructure", true, "Folders to Reorganize",
+     "lblStat14ListFoldersToRestructure", "btnStat14ZoomFoldersToRestructure", kZoomHint,
+     "btnStat14SmartExportFoldersToRestructure",
+     "Export a List of Successfully Renamed Folder Names to a Text File."},
+    {"lstStat14MainFoldersRestructured", true, "Reorganizedd Main Folders",
+     "lblStat14ListMainFoldersRestructured", "btnStat14ZoomMainFoldersRestructured", nullptr,
+     "btnStat14SmartExportMainFoldersRestructured", nullptr},
+    {"lstStat14SubFoldersRestructured", true, "Subfolders in Reorg. Folders",
+     "lblStat14ListSubFoldersRestructured", "btnStat14ZoomSubFoldersRestructured", kZoomHint,
+     "btnStat14SmartExportSubFoldersRestructured", kNotExistsExportHint},
+    {"lstStat14FoldersFilesRestructured", false, "Files in Reorganized Folders",
+     "lblStat14FilesRestructured", "btnStat14ZoomFoldersFilesRestructured", nullptr,
+     "btnStat14SmartExportFoldersFilesRestructured", nullptr},
+    {"lstStat14FoldersSourceNotExists", false, "SOURCE NOT EXISTS.",
+     "lblStat14ListFoldersSourceNotExists", "btnStat14ZoomSourceNotExists", kZoomHint,
+     "btnStat14SmartExportSourceNotExists", kNotExistsExportHint},
+    {"lstStat14FoldersDestinationExists", false, "DESTINATION ALREADY EXISTS",
+     "lblStat14ListFoldersDestinationExists", "btnStat14ZoomDestinationExists", kZoomHint,
+     "btnStat14SmartExportDestinationExists",
+     "Export (Save) a List of Not Renamed (Destination Already Exists) Folder Names to a Text "
+     "File."},
+    {"lstStat14FoldersOtherReasons", false, "OTHER REASONS",
+     "lblStat14ListFoldersOtherReasons", "btnStat14ZoomOtherReasons", kZoomHint,
+     "btnStat14SmartExportFoldersOtherReasons",
+     "Export (Save) a List of NOT RENAMED (Other Reasons) Folder Names to a Text File."},
+    {"lstStat14FoldersFailedUndo", false, "Folders - Failed UNDO",
+     "lblStat14ListFoldersFailedUndo", "btnStat14ZoomFoldersFailedUndo", "Zoom this Window",
+     "btnStat14SmartExportFoldersFailedUndo",
+     "Export (Save) the Failed Undo Folder Names to a Text File."},
+}};
+
+constexpr int kListWidth = 320;
+constexpr int kListHeight = 110;
+constexpr int kButtonWidth = 75;
+
+QFont Bold(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+TfrmStatistic14::TfrmStatistic14(const AppServices& services, TfrmVol14ZoomStatistics& zoom,
+                                 QWidget* parent)
+    : QDialog(parent), services_(services), zoom_(zoom) {
+  setObjectName("TfrmStatistic14");
+  setWindowTitle(kStatistic14Caption);
+  setModal(false);
+  BuildControls();
+  RefreshModeCaption();
+}
+
+TfrmStatistic14::~TfrmStatistic14() {
+  for (ResultListView* view : views_) view->entries().Clear();
+}
+
+void TfrmStatistic14::BuildControls() {
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(10, 8, 10, 10);
+  root->setSpacing(8);
+
+  mode_caption_ = new QLabel(this);
+  mode_caption_->setObjectName("lblVol14NormalSimulate");
+  mode_caption_->setAlignment(Qt::AlignCenter);
+  QFont mode_font = Bold(mode_caption_->font());
+  mode_font.setPointSizeF(mode_font.pointSizeF() * 1.25);
+  mode_caption_->setFont(mode_font);
+  QPalette maroon = mode_caption_->palette();
+  maroon.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+  mode_caption_->setPalette(maroon);
+  root->addWidget(mode_caption_);
+
+  // Never shown: the marker that chooses the mode caption.
+  normal_simulate_ = new QCheckBox(this);
+  normal_simulate_->setObjectName("chkStat14NormalSimulate");
+  normal_simulate_->setChecked(true);
+  normal_simulate_->hide();
+
+  auto make_list_cell = [this](ResultList which) {
+    const ListInfo& info = kLists[ListIndex(which)];
+    auto* cell = new QVBoxLayout;
+    cell->setSpacing(3);
+    auto* caption = new QLabel(info.caption, this);
+    caption->setObjectName(info.caption_name);
+    auto* view = new ResultListView(
+        info.list_name,
+        info.sorted ? ResultListModel::Order::kSorted : ResultListModel::Order::kRecorded, this);
+    view->setMinimumSize(kListWidth, kListHeight);
+    caption->setBuddy(view);
+    auto* zoom = new QPushButton("Zoom", this);
+    zoom->setObjectName(info.zoom_name);
+    if (info.zoom_hint) zoom->setToolTip(info.zoom_hint);
+    zoom->setFixedWidth(kButtonWidth);
+    auto* exporter = new QPushButton("Export", this);
+    exporter->setObjectName(info.export_name);
+    if (info.export_hint) exporter->setToolTip(info.export_hint);
+    exporter->setFixedWidth(kButtonWidth);
+    // Hidden controls keep their room, so hiding the files list leaves the
+    // other lists where they were.
+    for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(view),
+                       static_cast<QWidget*>(zoom), static_cast<QWidget*>(exporter)}) {
+      QSizePolicy policy = w->sizePolicy();
+      policy.setRetainSizeWhenHidden(true);
+      w->setSizePolicy(policy);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(zoom);
+    buttons->addWidget(exporter);
+    cell->addWidget(caption);
+    cell->addWidget(view, 1);
+    cell->addLayout(buttons);
+    views_[ListIndex(which)] = view;
+    list_captions_[ListIndex(which)] = caption;
+    zoom_buttons_[ListIndex(which)] = zoom;
+    export_buttons_[ListIndex(which)] = exporter;
+    return cell;
+  };
+
+  // First row: the counters, the folders to reorganize, the failed undo.
+  auto* top = new QHBoxLayout;
+  top->setSpacing(8);
+  auto* statistics = new QGroupBox("Statistics", this);
+  statistics->setObjectName("grpStat14Statistics");
+  auto* grid = new QGridLayout(statistics);
+  grid->setHorizontalSpacing(12);
+  grid->setVerticalSpacing(4);
+  int row = 0;
+  auto heading = [&](const char* name, const char* text) {
+    auto* label = new QLabel(text, statistics);
+    label->setObjectName(name);
+    label->setFont(Bold(label->font()));
+    grid->addWidget(label, row++, 0, 1, 2);
+  };
+  auto counter_row = [&](ResultCategory category) {
+    const CounterInfo& info = kCounters[CategoryIndex(category)];
+    auto* caption = new QLabel(QString(info.caption) + " :", statistics);
+    caption->setObjectName(QString("lblStat14Caption") + (info.label_name + 9));
+    auto* value = new QLabel(info.label_name, statistics);
+    value->setObjectName(info.label_name);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(info.label_name) + 4);
+    caption->setBuddy(value);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row++, 1);
+    counter_labels_[CategoryIndex(category)] = value;
+  };
+  heading("lblStat14TotalFolders", "Total Folders");
+  counter_row(ResultCategory::ToReorganize);
+  counter_row(ResultCategory::MainFoldersReorganized);
+  counter_row(ResultCategory::SubfoldersReorganized);
+  counter_row(ResultCategory::FilesReorganized);
+  grid->setRowMinimumHeight(row++, 6);
+  heading("lblStat14NotReorganized", "Not Reorganized");
+  counter_row(ResultCategory::SourceNotExists);
+  counter_row(ResultCategory::DestinationExists);
+  counter_row(ResultCategory::OtherReasons);
+  grid->setRowStretch(row, 1);
+  top->addWidget(statistics);
+
+  auto* to_reorganize = new QGroupBox("Folders to Reorganize", this);
+  to_reorganize->setObjectName("grpStat14FoldersToRestructure");
+  auto* to_reorganize_layout = new QVBoxLayout(to_reorganize);
+  to_reorganize_layout->addLayout(make_list_cell(ResultList::ToReorganize));
+  top->addWidget(to_reorganize, 1);
+
+  auto* failed_undo = new QGroupBox("Folders - Failed UNDO", this);
+  failed_undo->setObjectName("grpStat14FoldersFailedUndo");
+  auto* failed_undo_layout = new QVBoxLayout(failed_undo);
+  failed_undo_layout->addLayout(make_list_cell(ResultList::FailedUndo));
+  top->addWidget(failed_undo, 1);
+  root->addLayout(top, 1);
+
+  auto* reorganized =
+      new QGroupBox("Reorganizing Main Folders and their Subfolders and Files", this);
+  reorganized->setObjectName("grpStat14Restructured");
+  auto* reorganized_layout = new QHBoxLayout(reorganized);
+  reorganized_layout->setSpacing(10);
+  reorganized_layout->addLayout(make_list_cell(ResultList::MainFoldersReorganized), 1);
+  reorganized_layout->addLayout(make_list_cell(ResultList::SubfoldersReorganized), 1);
+  reorganized_layout->addLayout(make_list_cell(ResultList::FilesReorganized), 1);
+  root->addWidget(reorganized, 1);
+
+  auto* not_reorganized = new QGroupBox("NOT REORGANIZED", this);
+  not_reorganized->setObjectName("grpStat14NotRestructured");
+  auto* not_reorganized_layout = new QHBoxLayout(not_reorganized);
+  not_reorganized_layout->setSpacing(10);
+  not_reorganized_layout->addLayout(make_list_cell(ResultList::SourceNotExists), 1);
+  not_reorganized_layout->addLayout(make_list_cell(ResultList::DestinationExists), 1);
+  not_reorganized_layout->addLayout(make_list_cell(ResultList::OtherReasons), 1);
+  root->addWidget(not_reorganized, 1);
+
+  auto* foot = new QHBoxLayout;
+  foot->addStretch(1);
+  ok_ = new QPushButton("OK", this);
+  ok_->setObjectName("btnStat14OK");
+  ok_->setFixedWidth(kButtonWidth);
+  foot->addWidget(ok_);
+  root->addLayout(foot);
+
+  using Handler = void (TfrmStatistic14::*)();
+  constexpr std::array<Handler, kResultListCount> zoom_handlers = {
+      &TfrmStatistic14::btnStat14ZoomFoldersToRestructureClick,
+      &TfrmStatistic14::btnStat14ZoomMainFoldersRestructuredClick,
+      &TfrmStatistic14::btnStat14ZoomSubFoldersRestructuredClick,
+      &TfrmStatistic14::btnStat14ZoomFoldersFilesRestructuredClick,
+      &TfrmStatistic14::btnStat14ZoomSourceNotExistsClick,
+      &TfrmStatistic14::btnStat14ZoomDestinationExistsClick,
+      &TfrmStatistic14::btnStat14ZoomOtherReasonsClick,
+      &TfrmStatistic14::btnStat14ZoomFoldersFailedUndoClick,
+  };
+  constexpr std::array<Handler, kResultListCount> export_handlers = {
+      &TfrmStatistic14::btnStat14SmartExportFoldersToRestructureClick,
+      &TfrmStatistic14::btnStat14SmartExportMainFoldersRestructuredClick,
+      &TfrmStatistic14::btnStat14SmartExportSubFoldersRestructuredClick,
+      &TfrmStatistic14::btnStat14SmartExportFoldersFilesRestructuredClick,
+      &TfrmStatistic14::btnStat14SmartExportSourceNotExistsClick,
+      &TfrmStatistic14::btnStat14SmartExportDestinationExistsClick,
+      &TfrmStatistic14::btnStat14SmartExportFoldersOtherReasonsClick,
+      &TfrmStatistic14::btnStat14SmartExportFoldersFailedUndoClick,
+  };
+  for (std::size_t i = 0; i < kResultListCount; ++i) {
+    connect(zoom_buttons_[i], &QPushButton::clicked, this, zoom_handlers[i]);
+    connect(export_buttons_[i], &QPushButton::clicked, this, export_handlers[i]);
+  }
+  connect(ok_, &QPushButton::clicked, this, &TfrmStatistic14::btnStat14OKClick);
+}
+
+ResultListModel& TfrmStatistic14::list(ResultList which) {
+  return views_[ListIndex(which)]->entries();
+}
+
+void TfrmStatistic14::RecordResult(ResultCategory category, const std::string& path) {
+  counters_[CategoryIndex(category)] += 1;
+  RefreshResultCounters();
+  list(ListOf(category)).Append(path);
+  zoom_.list(ListOf(category)).Append(path);
+}
+
+void TfrmStatistic14::RecordFailedUndo(const std::string& path) {
+  RefreshResultCounters();
+  list(ResultList::FailedUndo).Append(path);
+  zoom_.list(ResultList::FailedUndo).Append(path);
+}
+
+void TfrmStatistic14::ClearResultZoomLists() { zoom_.ClearResultZoomLists(); }
+
+void TfrmStatistic14::ClearResultLists() {
+  for (ResultListView* view : views_) view->entries().Clear();
+}
+
+void TfrmStatistic14::ResetRunCounters() { counters_.fill(0); }
+
+void TfrmStatistic14::ZeroCountersAfterUndo() {
+  for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
+    if (i != CategoryIndex(ResultCategory::ToReorganize)) counters_[i] = 0;
+  }
+}
+
+void TfrmStatistic14::RefreshResultCounters() {
+  // A run refreshes once per recorded path, and only one counter has moved:
+  // set just the labels whose text changes.
+  for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
+    std::string text = CounterText(counters_[i]);
+    if (counters_shown_ && text == shown_counters_[i]) continue;
+    counter_labels_[i]->setText(ToQt(text));
+    shown_counters_[i] = std::move(text);
+  }
+  counters_shown_ = true;
+  Repaint();
+}
+
+void TfrmStatistic14::Repaint() {
+  if (isVisible() && services_.pump) services_.pump->Pump();
+}
+
+void TfrmStatistic14::ShowResultsWindow() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void TfrmStatistic14::ShowFilesControls(bool shown) {
+  const std::size_t files = ListIndex(ResultList::FilesReorganized);
+  list_captions_[files]->setVisible(shown);
+  views_[files]->setVisible(shown);
+  zoom_buttons_[files]->setVisible(shown);
+  export_buttons_[files]->setVisible(shown);
+}
+
+bool TfrmStatistic14::NormalRunMarked() const { return normal_simulate_->isChecked(); }
+
+void TfrmStatistic14::SetNormalRunMarked(bool normal) { normal_simulate_->setChecked(normal); }
+
+void TfrmStatistic14::RefreshModeCaption() {
+  mode_caption_->setText(NormalRunMarked() ? kNormalModeCaption : kSimulateModeCaption);
+}
+
+void TfrmStatistic14::Zoom(ResultList which) { zoom_.ShowList(which); }
+
+void TfrmStatistic14::Export(ResultList which) {
+  const ResultListModel& entries = list(which);
+  if (entries.empty()) {
+    const ExportMessage& message = EmptyListExportMessage(which);
+    if (services_.prompter) services_.prompter->Warn(message.text, message.title);
+  } else if (export_handler_) {
+    export_handler_(EntriesForExport(entries.Entries()));
+  }
+  export_buttons_[ListIndex(which)]->setFocus();
+}
+
+void TfrmStatistic14::btnStat14ZoomFoldersToRestructureClick() { Zoom(ResultList::ToReorganize); }
+void TfrmStatistic14::btnStat14ZoomMainFoldersRestructuredClick() {
+  Zoom(ResultList::MainFoldersReorganized);
+}
+void TfrmStatistic14::btnStat14ZoomSubFoldersRestructuredClick() {
+  Zoom(ResultList::SubfoldersReorganized);
+}
+void TfrmStatistic14::btnStat14ZoomFoldersFilesRestructuredClick() {
+  Zoom(ResultList::FilesReorganized);
+}
+void TfrmStatistic14::btnStat14ZoomSourceNotExistsClick() { Zoom(ResultList::SourceNotExists); }
+void TfrmStatistic14::btnStat14ZoomDestinationExistsClick() {
+  Zoom(ResultList::DestinationExists);
+}
+void TfrmStatistic14::btnStat14ZoomOtherReasonsClick() { Zoom(ResultList::OtherReasons); }
+void TfrmStatistic14::btnStat14ZoomFoldersFailedUndoClick() { Zoom(ResultList::FailedUndo); }
+
+void TfrmStatistic14::btnStat14SmartExportFoldersToRestructureClick() {
+  Export(ResultList::ToReorganize);
+}
+void TfrmStatistic14::btnStat14SmartExportMainFoldersRestructuredClick() {
+  Export(ResultList::MainFoldersReorganized);
+}
+void TfrmStatistic14::btnStat14SmartExportSubFoldersRestructuredClick() {
+  Export(ResultList::SubfoldersReorganized);
+}
+void TfrmStatistic14::btnStat14SmartExportFoldersFilesRestructuredClick() {
+  Export(ResultList::FilesReorganized);
+}
+void TfrmStatistic14::btnStat14SmartExportSourceNotExistsClick() {
+  Export(ResultList::SourceNotExists);
+}
+void TfrmStatistic14::btnStat14SmartExportDestinationExistsClick() {
+  Export(ResultList::DestinationExists);
+}
+void TfrmStatistic14::btnStat14SmartExportFoldersOtherReasonsClick() {
+  Export(ResultList::OtherReasons);
+}
+void TfrmStatistic14::btnStat14SmartExportFoldersFailedUndoClick() {
+  Export(ResultList::FailedUndo);
+}
+
+void TfrmStatistic14::btnStat14OKClick() { close(); }
+
+}  // namespace ordovan
