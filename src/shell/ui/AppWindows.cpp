@@ -3,9 +3,28 @@
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
+#include "reorganizer/ui/TfrmStatistic14.h"
+#include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
+
+namespace {
+// The main window's view of the results window, which keeps its own counters
+// and picks its mode caption from its marker itself.
+class Statistic14Link : public ResultsWindowLink {
+ public:
+  explicit Statistic14Link(TfrmStatistic14& window) : window_(window) {}
+  void ShowResultsWindow() override { window_.ShowResultsWindow(); }
+  void RefreshResultCounters(const RunCounters&) override { window_.RefreshResultCounters(); }
+  bool NormalRunMarked() const override { return window_.NormalRunMarked(); }
+  void SetModeCaption(const std::string&) override { window_.RefreshModeCaption(); }
+
+ private:
+  TfrmStatistic14& window_;
+};
+}  // namespace
 
 AppWindows::AppWindows(const AppServices& services) : services_(services) {
   main_ = std::make_unique<TfrmMainFR>(services_);
@@ -13,6 +32,8 @@ AppWindows::AppWindows(const AppServices& services) : services_(services) {
 }
 
 AppWindows::~AppWindows() {
+  // The main window lets go of the results window before that goes.
+  main_->SetResultsWindow(nullptr);
   // The other windows go first, last created first; the main window last.
   while (!others_.empty()) others_.pop_back();
   main_.reset();
@@ -32,12 +53,14 @@ void AppWindows::CreateOtherWindows() {
   auto* help = Add<TfrmHelp>();
   auto* overview = Add<TfrmOverview>();
   //   quotation-mark manager, delimiter manager
-  //   results zoom window
+  auto* results_zoom = Add<TfrmVol14ZoomStatistics>();
   auto* zoom_include = Add<TfrmZoomIncludeWindow>();
-  //   results window
+  auto* results = Keep(std::make_unique<TfrmStatistic14>(services_, *results_zoom, Frame()));
 
   main_->SetHelpWindows(help, overview, about);
   main_->SetZoomIncludeWindow(zoom_include);
+  results_link_ = std::make_unique<Statistic14Link>(*results);
+  main_->SetResultsWindow(results_link_.get());
 }
 
 QWidget* AppWindows::Frame() const { return main_.get(); }

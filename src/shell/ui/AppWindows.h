@@ -13,6 +13,7 @@
 
 namespace ordovan {
 
+class ResultsWindowLink;
 class TfrmMainFR;
 
 class AppWindows {
@@ -43,12 +44,15 @@ class AppWindows {
   // the services take them as their first constructor argument.
   template <typename W>
   W* Add() {
-    std::unique_ptr<W> window;
     if constexpr (std::is_constructible_v<W, const AppServices&, QWidget*>) {
-      window = std::make_unique<W>(services_, Frame());
+      return Keep(std::make_unique<W>(services_, Frame()));
     } else {
-      window = std::make_unique<W>(Frame());
+      return Keep(std::make_unique<W>(Frame()));
     }
+  }
+  // For a window whose constructor needs more than the services.
+  template <typename W>
+  W* Keep(std::unique_ptr<W> window) {
     W* raw = window.get();
     others_.push_back(std::move(window));
     return raw;
@@ -57,6 +61,7 @@ class AppWindows {
   AppServices services_;
   std::unique_ptr<TfrmMainFR> main_;
   std::vector<std::unique_ptr<QWidget>> others_;  // in creation order
+  std::unique_ptr<ResultsWindowLink> results_link_;
 };
 
 }  // namespace ordovan

@@ -18,6 +18,7 @@
 
 #include "paths/EntryList.h"
 #include "paths/ui/EntryListView.h"
+#include "reorganizer/ui/TfrmStatistic14.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/TfrmMainFR.h"
@@ -263,8 +264,10 @@ TEST_F(MainWindowTest, MenuBarHasFileExitAndTheHelpItems) {
 }
 
 TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
-  const std::vector<QString> expected = {"frmMainFR", "frmAboutBox", "frmHelp", "frmOverview",
-                                         "frmZoomIncludeWindow"};
+  const std::vector<QString> expected = {"frmMainFR",           "frmAboutBox",
+                                         "frmHelp",             "frmOverview",
+                                         "TfrmVol14ZoomStatistics", "frmZoomIncludeWindow",
+                                         "TfrmStatistic14"};
   EXPECT_EQ(windows().CreationOrder(), expected);
 }
 
@@ -407,12 +410,14 @@ TEST_F(MainWindowTest, RunButtonsNeedADestinationAndTwoEqualNonEmptyOrders) {
   EXPECT_TRUE(run_buttons_on());
 }
 
-TEST_F(MainWindowTest, ResetRunCountersZeroesEveryCounter) {
+TEST_F(MainWindowTest, ResetRunCountersZeroesEveryCounterWithoutARedraw) {
   main().Counters().FoldersToRestructure = 4;
   main().Counters().FoldersOtherReasons = 2;
   main().Counters().FoldersFilesRestructured = 17;
+  const int refreshes = results_.refreshed;
   main().ResetRunCounters();
   EXPECT_EQ(main().Counters(), RunCounters{});
+  EXPECT_EQ(results_.refreshed, refreshes);
 }
 
 TEST_F(MainWindowTest, ClearFieldsAnsweredNoChangesNothing) {
@@ -497,13 +502,49 @@ TEST_F(MainWindowTest, VisualLogShowsTheResultsWindow) {
   EXPECT_EQ(results_.shown, 1);
 }
 
-TEST_F(MainWindowTest, ActivationSetsTheResultsWindowsModeCaption) {
+TEST_F(MainWindowTest, ActivationSetsTheResultsWindowsModeCaptionFromItsMarker) {
+  results_.captions.clear();
   QEvent activate(QEvent::WindowActivate);
   QApplication::sendEvent(&main(), &activate);
   results_.normal_marked = false;
   QApplication::sendEvent(&main(), &activate);
   EXPECT_EQ(results_.captions, (std::vector<std::string>{"Folder/File Copy Process.",
                                                          "Simulate the Folder/File Copy Process."}));
+}
+
+class MainWindowWithResultsTest : public AppFixture {
+ protected:
+  void SetUp() override { StartWindowsWithResultsWindow(); }
+};
+
+TEST_F(MainWindowWithResultsTest, VisualLogShowsTheRealResultsWindowAndActivationItsCaption) {
+  auto* results = windows().Find<TfrmStatistic14>();
+  ASSERT_NE(results, nullptr);
+  results->SetNormalRunMarked(false);
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(&main(), &activate);
+  auto* caption = results->findChild<QLabel*>("lblVol14NormalSimulate");
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->text(), "Simulate the Folder/File Copy Process.");
+  results->SetNormalRunMarked(true);
+  QApplication::sendEvent(&main(), &activate);
+  EXPECT_EQ(caption->text(), "Folder/File Copy Process.");
+
+  main().SetRunOptionsEnabled(true);
+  EXPECT_FALSE(results->isVisible());
+  main().btnVol14VisualLog->click();
+  EXPECT_TRUE(results->isVisible());
+  EXPECT_FALSE(results->isModal());
+  results->hide();
+}
+
+TEST_F(MainWindowWithResultsTest, TheFirstListChangeShowsTheCountersInTheResultsWindow) {
+  auto* results = windows().Find<TfrmStatistic14>();
+  auto* label = results->findChild<QLabel*>("lblStat14FoldersToRestructure");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), "lblStat14FoldersToRestructure");
+  main().RefreshAfterListChange();
+  EXPECT_EQ(label->text(), "0");
 }
 
 TEST_F(MainWindowTest, WithoutAResultsWindowVisualLogActivationAndRefreshDoNothing) {

@@ -37,8 +37,12 @@ AppFixture::AppFixture()
 AppFixture::~AppFixture() { windows_.reset(); }
 
 void AppFixture::StartWindows() {
-  windows_ = std::make_unique<AppWindows>(services_);
+  StartWindowsWithResultsWindow();
   main().SetResultsWindow(&results_);
+}
+
+void AppFixture::StartWindowsWithResultsWindow() {
+  windows_ = std::make_unique<AppWindows>(services_);
 }
 
 }  // namespace ordovan::testing

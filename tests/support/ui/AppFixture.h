@@ -76,7 +76,10 @@ class AppFixture : public ::testing::Test {
   ~AppFixture() override;
 
   // Starts every window; the creation step reads or writes the settings.
+  // The main window then talks to `results_` instead of the results window.
   void StartWindows();
+  // The same, with the real results window.
+  void StartWindowsWithResultsWindow();
   TfrmMainFR& main() { return *windows_->main(); }
   AppWindows& windows() { return *windows_; }
   std::string SandboxFolder() const { return sandbox_program_path_; }
