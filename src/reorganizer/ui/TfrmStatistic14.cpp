@@ -86,6 +86,28 @@ constexpr int kListWidth = 320;
 constexpr int kListHeight = 110;
 constexpr int kButtonWidth = 75;
 
+// The main window's counter of a category (a const one for a const record).
+template <typename Counters>
+auto& CounterOf(Counters& counters, ResultCategory category) {
+  switch (category) {
+    case ResultCategory::ToReorganize: return counters.FoldersToRestructure;
+    case ResultCategory::MainFoldersReorganized: return counters.MainFoldersRestructured;
+    case ResultCategory::SubfoldersReorganized: return counters.SubFoldersRestructured;
+    case ResultCategory::FilesReorganized: return counters.FoldersFilesRestructured;
+    case ResultCategory::SourceNotExists: return counters.FoldersSourceNotExists;
+    case ResultCategory::DestinationExists: return counters.FoldersDestinationExists;
+    case ResultCategory::OtherReasons: return counters.FoldersOtherReasons;
+  }
+  return counters.FoldersOtherReasons;
+}
+
+constexpr std::array<ResultCategory, kResultCategoryCount> kCategories = {
+    ResultCategory::ToReorganize,      ResultCategory::MainFoldersReorganized,
+    ResultCategory::SubfoldersReorganized, ResultCategory::FilesReorganized,
+    ResultCategory::SourceNotExists,   ResultCategory::DestinationExists,
+    ResultCategory::OtherReasons,
+};
+
 QFont Bold(QFont font) {
   font.setBold(true);
   return font;
@@ -283,8 +305,12 @@ ResultListModel& TfrmStatistic14::list(ResultList which) {
   return views_[ListIndex(which)]->entries();
 }
 
+double TfrmStatistic14::counter(ResultCategory category) const {
+  return CounterOf(*counters_, category);
+}
+
 void TfrmStatistic14::RecordResult(ResultCategory category, const std::string& path) {
-  counters_[CategoryIndex(category)] += 1;
+  CounterOf(*counters_, category) += 1;
   RefreshResultCounters();
   list(ListOf(category)).Append(path);
   zoom_.list(ListOf(category)).Append(path);
@@ -302,19 +328,19 @@ void TfrmStatistic14::ClearResultLists() {
   for (ResultListView* view : views_) view->entries().Clear();
 }
 
-void TfrmStatistic14::ResetRunCounters() { counters_.fill(0); }
+void TfrmStatistic14::ResetRunCounters() { *counters_ = RunCounters{}; }
 
 void TfrmStatistic14::ZeroCountersAfterUndo() {
-  for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
-    if (i != CategoryIndex(ResultCategory::ToReorganize)) counters_[i] = 0;
-  }
+  const double to_reorganize = counters_->FoldersToRestructure;
+  *counters_ = RunCounters{};
+  counters_->FoldersToRestructure = to_reorganize;
 }
 
 void TfrmStatistic14::RefreshResultCounters() {
   // A run refreshes once per recorded path, and only one counter has moved:
   // set just the labels whose text changes.
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
-    std::string text = CounterText(counters_[i]);
+    std::string text = CounterText(CounterOf(*counters_, kCategories[i]));
     if (counters_shown_ && text == shown_counters_[i]) continue;
     counter_labels_[i]->setText(ToQt(text));
     shown_counters_[i] = std::move(text);

@@ -1,9 +1,9 @@
 #pragma once
 // The results window ("Visual Log"): seven counters and eight lists of what
 // the last run did and what the last Undo could not remove. It is the run's
-// and Undo's ResultSink: it owns the run statistics counters (the main
-// window's "reset" reaches them through ResetRunCounters) and mirrors every
-// recorded path into its own list and the zoom window's.
+// and Undo's ResultSink, mirroring every recorded path into its own list and
+// the zoom window's. The counters it counts in and shows are the main
+// window's run counters (BindCounters), so the program has one set of them.
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -15,6 +15,7 @@
 #include "reorganizer/ResultsExport.h"
 #include "reorganizer/RunResults.h"
 #include "shell/ui/AppServices.h"
+#include "shell/ui/RunCounters.h"
 
 class QCheckBox;
 class QLabel;
@@ -38,6 +39,11 @@ class TfrmStatistic14 : public QDialog, public ResultSink {
                   QWidget* parent = nullptr);
   ~TfrmStatistic14() override;
 
+  // The counters to count in and show: the main window's run counters, which
+  // must outlive this window. Until bound (or bound to null) the window
+  // counts in its own.
+  void BindCounters(RunCounters* counters) { counters_ = counters ? counters : &own_counters_; }
+
   // ResultSink: what the run and Undo report.
   void RecordResult(ResultCategory category, const std::string& path) override;
   void RecordFailedUndo(const std::string& path) override;
@@ -47,8 +53,7 @@ class TfrmStatistic14 : public QDialog, public ResultSink {
   void ZeroCountersAfterUndo() override;
   void RefreshResultCounters() override;
 
-  double counter(ResultCategory category) const { return counters_[CategoryIndex(category)]; }
-  const RUN_COUNTERS& counters() const { return counters_; }
+  double counter(ResultCategory category) const;
   ResultListModel& list(ResultList which);
   ResultListView* view(ResultList which) const { return views_[ListIndex(which)]; }
   TfrmVol14ZoomStatistics& zoom() const { return zoom_; }
@@ -99,7 +104,8 @@ class TfrmStatistic14 : public QDialog, public ResultSink {
 
   AppServices services_;
   TfrmVol14ZoomStatistics& zoom_;
-  RUN_COUNTERS counters_{};
+  RunCounters own_counters_;
+  RunCounters* counters_ = &own_counters_;
   std::array<std::string, kResultCategoryCount> shown_counters_{};
   bool counters_shown_ = false;
   ExportHandler export_handler_;

@@ -34,6 +34,8 @@ AppWindows::AppWindows(const AppServices& services) : services_(services) {
 AppWindows::~AppWindows() {
   // The main window lets go of the results window before that goes.
   main_->SetResultsWindow(nullptr);
+  main_->SetResultSink(nullptr);
+  main_->ShowResultsFilesControls = nullptr;
   // The other windows go first, last created first; the main window last.
   while (!others_.empty()) others_.pop_back();
   main_.reset();
@@ -61,6 +63,10 @@ void AppWindows::CreateOtherWindows() {
   main_->SetZoomIncludeWindow(zoom_include);
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
+  // The run counts in the main window's counters and reports to the results window.
+  results->BindCounters(&main_->Counters());
+  main_->SetResultSink(results);
+  main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
 }
 
 QWidget* AppWindows::Frame() const { return main_.get(); }

@@ -54,6 +54,7 @@ TfrmMainFR::TfrmMainFR(const AppServices& services, QWidget* parent)
   ConnectPageCommands();
   ConnectListCommands();
   ConnectTemplateCommands();
+  ConnectRunCommands();
   // A fixed frame: the window cannot be resized.
   adjustSize();
   setFixedSize(sizeHint());

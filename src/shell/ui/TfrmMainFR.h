@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "paths/PathText.h"
@@ -37,7 +38,10 @@ namespace ordovan {
 class EntryList;
 class EntryListView;
 class ExitLineEdit;
+class ResultSink;
 class ResultsWindowLink;
+struct RunInputs;
+struct RunRecords;
 class TfrmAboutBox;
 class TfrmHelp;
 class TfrmOverview;
@@ -133,6 +137,16 @@ class TfrmMainFR : public QMainWindow {
   // Shows (true) or hides the results window's files label, list and its
   // Zoom and Export buttons; set when the results window is created.
   std::function<void(bool shown)> ShowResultsFilesControls;
+
+  // ---- Organize, Simulation/View, Undo (TfrmMainFR_Run.cpp) ---------------
+  // Where the run and Undo report: the results window, handed in when it is
+  // created (null lets it go). Until then the results are kept in memory.
+  void SetResultSink(ResultSink* sink);
+  void btnVol14RestructureClick();  // "Organize"
+  void btnVol14SimulationClick();   // "Simulation/View"
+  void btnVol14UndoClick();         // "Undo"
+  // What the last Normal run left for Undo.
+  RunRecords& Records();
 
   // ---- Run state -----------------------------------------------------------
   RunCounters& Counters() { return run_counters_; }
@@ -245,6 +259,8 @@ class TfrmMainFR : public QMainWindow {
   void ConnectPageCommands();
   void ConnectListCommands();  // TfrmMainFR_Lists.cpp
   void ConnectTemplateCommands();  // TfrmMainFR_Template.cpp
+  void ConnectRunCommands();       // TfrmMainFR_Run.cpp
+  RunInputs ReadRunInputs();       // TfrmMainFR_Run.cpp
   void MoveNewLevelOrderEntry(bool up);
   void ShowFilesOptionInResults();
   void AcceptDestinationText(const std::string& path);
@@ -269,6 +285,12 @@ class TfrmMainFR : public QMainWindow {
   QPointer<TfrmHelp> help_;
   QPointer<TfrmOverview> overview_;
   QPointer<TfrmAboutBox> about_;
+  // The reorganizer with its run records and where it reports (TfrmMainFR_Run.cpp).
+  struct RunState;
+  struct RunStateDeleter {
+    void operator()(RunState* state) const;
+  };
+  std::unique_ptr<RunState, RunStateDeleter> run_;
 };
 
 }  // namespace ordovan

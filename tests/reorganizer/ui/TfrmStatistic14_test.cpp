@@ -268,6 +268,27 @@ TEST_F(ResultsWindowTest, CountersAreWholeNumbersAndFollowResetAndUndo) {
   for (const ListNames& names : kNames) EXPECT_EQ(Rows(zoom(), names.zoom), TEXT_LIST{});
 }
 
+TEST_F(ResultsWindowTest, CountsInTheMainWindowsCountersOnceBound) {
+  RunCounters main_counters;
+  main_counters.FoldersToRestructure = 5;
+  results().BindCounters(&main_counters);
+  results().RecordResult(ResultCategory::ToReorganize, "f:\\a");
+  results().RecordResult(ResultCategory::FilesReorganized, "f:\\b\\x.txt");
+  EXPECT_EQ(main_counters.FoldersToRestructure, 6);
+  EXPECT_EQ(main_counters.FoldersFilesRestructured, 1);
+  EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "6");
+
+  // The main window resets its counters; the labels follow at the next refresh.
+  main_counters = RunCounters{};
+  EXPECT_EQ(results().counter(ResultCategory::ToReorganize), 0);
+  results().RefreshResultCounters();
+  EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "0");
+  EXPECT_EQ(Text(results(), "lblStat14FoldersFilesRestructured"), "0");
+  results().RecordResult(ResultCategory::SourceNotExists, "f:\\c");
+  results().ResetRunCounters();
+  EXPECT_EQ(main_counters, RunCounters{});
+}
+
 TEST_F(ResultsWindowTest, EveryExportOfAnEmptyListWarnsWithItsOwnMessage) {
   std::vector<TEXT_LIST> handed;
   results().SetExportHandler([&](const TEXT_LIST& entries) { handed.push_back(entries); });
