@@ -201,6 +201,27 @@ TEST_F(MainWindowTest, ListsFieldsAndCountersStartEmptyWithTheirNames) {
   EXPECT_FALSE(visual_log->isEnabled());
 }
 
+TEST_F(MainWindowTest, EveryListEditFieldAndDropDownHasAnAccessibleName) {
+  // A drop-down's own edit field and popup list are named through the drop-down.
+  auto inside_drop_down = [](QWidget* w) {
+    for (QObject* p = w->parent(); p; p = p->parent()) {
+      if (qobject_cast<QComboBox*>(p)) return true;
+    }
+    return false;
+  };
+  int named = 0;
+  for (QWidget* w : main().findChildren<QWidget*>()) {
+    const bool needs_name = qobject_cast<QAbstractItemView*>(w) || qobject_cast<QComboBox*>(w) ||
+                            qobject_cast<QLineEdit*>(w);
+    if (!needs_name || inside_drop_down(w)) continue;
+    EXPECT_FALSE(w->accessibleName().isEmpty())
+        << w->metaObject()->className() << " " << w->objectName().toStdString() << " in "
+        << w->parent()->metaObject()->className();
+    ++named;
+  }
+  EXPECT_GE(named, 9);  // four lists, the scratch list, the cut number, the drop-down, two filters
+}
+
 TEST_F(MainWindowTest, HiddenFiltersAndScratchListAreNeverShown) {
   main().show();
   auto* filters = Child<QGroupBox>("grpVol14FiltersForPaths");
