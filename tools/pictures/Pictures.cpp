@@ -109,27 +109,25 @@ int Run(const QString& out) {
 
   auto* zoom = windows.Find<TfrmZoomIncludeWindow>();
   AppendMissing(main->IncludeList().entries(), zoom->ZoomList());
-  ok = Save(zoom, out, "zoom-include") && ok;
-  zoom->hide();
+
+  // Every other window as start-up made it, named after the window; windows
+  // that later work adds to start-up appear here without a change.
+  for (QWidget* window : windows.All()) {
+    if (window == main) continue;
+    ok = Save(window, out, window->objectName()) && ok;
+    window->hide();
+  }
 
   TfrmBrowseForFolder picker(main, "Select the Folder.");
   picker.SelectNativeFolder(QDir::homePath());
-  ok = Save(&picker, out, "folder-picker") && ok;
+  ok = Save(&picker, out, "frmBrowseForFolder") && ok;
   picker.hide();
 
   auto* help = windows.Find<TfrmHelp>();
   help->ShowTopic(kOrganizerTopic, true);
-  ok = Save(help, out, "help") && ok;
   help->btnMoreHelp->click();
-  ok = Save(help, out, "help-more") && ok;
+  ok = Save(help, out, "frmHelp-more") && ok;
   help->hide();
-
-  auto* overview = windows.Find<TfrmOverview>();
-  ok = Save(overview, out, "overview") && ok;
-  overview->hide();
-  auto* about = windows.Find<TfrmAboutBox>();
-  ok = Save(about, out, "about") && ok;
-  about->hide();
   return ok ? 0 : 1;
 }
 

@@ -72,9 +72,15 @@ void AppWindows::CreateOtherWindows() {
 QWidget* AppWindows::Frame() const { return main_.get(); }
 
 std::vector<QString> AppWindows::CreationOrder() const {
-  std::vector<QString> names{main_->objectName()};
-  for (const auto& window : others_) names.push_back(window->objectName());
+  std::vector<QString> names;
+  for (QWidget* window : All()) names.push_back(window->objectName());
   return names;
+}
+
+std::vector<QWidget*> AppWindows::All() const {
+  std::vector<QWidget*> windows{main_.get()};
+  for (const auto& window : others_) windows.push_back(window.get());
+  return windows;
 }
 
 }  // namespace ordovan

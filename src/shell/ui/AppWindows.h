@@ -35,6 +35,8 @@ class AppWindows {
   }
   // The object names of every window in creation order, the main window first.
   std::vector<QString> CreationOrder() const;
+  // Every window in creation order, the main window first.
+  std::vector<QWidget*> All() const;
 
  private:
   void CreateOtherWindows();
