@@ -1,0 +1,60 @@
+#pragma once
+// A FileSystem for tests that forwards to a real one and fails the calls a
+// test names: the n-th copy (outright, or midway through the real copy),
+// removals of given paths, CreateFolders of a given folder. It counts every
+// call, so a test can also prove what was not attempted.
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace ordovan::testing {
+
+struct FileSystemCalls {
+  int is_folder = 0;
+  int is_file = 0;
+  int create_folders = 0;
+  int copies = 0;
+  int remove_file = 0;
+  int remove_folder = 0;
+  int list_folder = 0;
+};
+
+class FaultyFileSystem : public FileSystemWrapper {
+ public:
+  explicit FaultyFileSystem(FileSystem* target = FileSystem::Default())
+      : FileSystemWrapper(target) {}
+
+  // The n-th copy from now on (1 = the next one) fails without touching the
+  // disk.
+  void FailCopy(int n);
+  // The n-th copy from now on runs on the real file system but breaks off
+  // after `bytes` bytes (a file no longer than that copies fine).
+  void FailCopyMidway(int n, std::uint64_t bytes);
+  // RemoveFile and RemoveEmptyFolder of exactly this program path fail.
+  void RefuseRemoval(const std::string& path);
+  // CreateFolders fails for this program path and every path below it.
+  void FailCreateFolders(const std::string& path);
+
+  const FileSystemCalls& calls() const { return calls_; }
+
+  bool IsFolder(const std::string& path) override;
+  bool IsFile(const std::string& path) override;
+  bool CreateFolders(const std::string& path) override;
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
+  bool RemoveFile(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path) override;
+  bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override;
+
+ private:
+  FileSystemCalls calls_;
+  int fail_copy_at_ = 0;  // absolute copy number; 0 = none
+  int midway_copy_at_ = 0;
+  std::uint64_t midway_bytes_ = 0;
+  std::set<std::string> refused_removals_;
+  std::string failing_folder_;
+};
+
+}  // namespace ordovan::testing
