@@ -7,11 +7,10 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <cctype>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
 #include "paths/EntryList.h"
 #include "paths/ui/EntryListView.h"
@@ -26,8 +25,6 @@
 
 namespace ordovan {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Paths of 3 to 6 levels; every tenth entry repeats the one before it in
 // capitals and every 50th has no drive, so Find drops, skips and sorts.
@@ -80,13 +77,12 @@ QApplication& Application() {
   return app;
 }
 
+// The main window alone, shown offscreen, its settings file in a temporary folder.
 struct Page {
   Page() {
     Application();
-    std::error_code ignored;
-    fs::create_directories(scratch, ignored);
     file_system = std::make_unique<ScratchFolderFileSystem>(
-        FileSystem::Default(), ToProgramPath(scratch).value_or(std::string()));
+        FileSystem::Default(), ToProgramPath(Utf8ToNative(scratch.path().toStdString())).value_or(""));
     services.prompter = &prompter;
     services.file_system = file_system.get();
     services.pump = &pump;
@@ -95,14 +91,8 @@ struct Page {
     window->show();
     QApplication::processEvents();
   }
-  ~Page() {
-    window.reset();
-    std::error_code ignored;
-    fs::remove_all(scratch, ignored);
-  }
 
-  fs::path scratch = fs::temp_directory_path() / ("ordovan-template-bench-" +
-                                                  std::to_string(QCoreApplication::applicationPid()));
+  QTemporaryDir scratch;
   CountingPrompter prompter;
   QtEventPump pump;
   SettingsStore settings;
