@@ -22,6 +22,8 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "reorganizer/ui/TfrmStatistic14.h"
+#include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
 #include "scanning/ui/FolderPicker.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
@@ -64,6 +66,31 @@ class TempCurrentFolder : public FileSystemWrapper {
  private:
   std::string folder_;
 };
+
+// What the worked example's Organize run records, with a path that is gone
+// and a folder an Undo could not remove.
+void RecordExampleRun(ResultSink& results) {
+  const std::string n = "f:\\New Clients";
+  for (const char* path : {"f:\\Old Clients\\Client2\\2015\\", "f:\\Old Clients\\Client2\\2016\\emails",
+                           "f:\\Old Clients\\Client2\\2016\\txt", "f:\\Business\\Client3\\2016\\txt",
+                           "f:\\Old Clients\\Client1\\2016\\docs\\pdf",
+                           "f:\\Old Clients\\Client1\\2016\\docs\\ppt"})
+    results.RecordResult(ResultCategory::ToReorganize, path);
+  for (const char* folder : {"\\2015\\Client2\\Old Clients", "\\2016\\Client2\\Old Clients",
+                           "\\2016\\Client3\\Business", "\\2016\\Client1\\Old Clients"})
+    results.RecordResult(ResultCategory::MainFoldersReorganized, n + folder);
+  for (const char* sub : {"\\2016\\Client2\\Old Clients\\emails", "\\2016\\Client2\\Old Clients\\txt",
+                          "\\2016\\Client3\\Business\\txt", "\\2016\\Client1\\Old Clients\\docs\\pdf",
+                          "\\2016\\Client1\\Old Clients\\docs\\ppt"})
+    results.RecordResult(ResultCategory::SubfoldersReorganized, n + sub);
+  for (const char* file : {"\\2015\\Client2\\Old Clients\\f--Old Clients-Client2-2015-Notes.txt",
+                           "\\2016\\Client2\\Old Clients\\emails\\mail.eml"})
+    results.RecordResult(ResultCategory::FilesReorganized, n + file);
+  results.RecordResult(ResultCategory::SourceNotExists, "f:\\Old Clients\\Client4\\2017");
+  results.RecordResult(ResultCategory::DestinationExists, n + "\\2016\\Client2\\Old Clients");
+  results.RecordResult(ResultCategory::DestinationExists, n + "\\2016\\Client1\\Old Clients");
+  results.RecordFailedUndo(n + "\\2016\\Client1\\Old Clients\\docs");
+}
 
 bool Save(QWidget* window, const QString& folder, const QString& name) {
   window->show();
@@ -117,6 +144,17 @@ int Run(const QString& out) {
     ok = Save(window, out, window->objectName()) && ok;
     window->hide();
   }
+
+  auto* results = windows.Find<TfrmStatistic14>();
+  RecordExampleRun(*results);
+  ok = Save(results, out, "TfrmStatistic14-filled") && ok;
+  results->btnStat14ZoomMainFoldersRestructuredClick();
+  ok = Save(windows.Find<TfrmVol14ZoomStatistics>(), out, "TfrmVol14ZoomStatistics-filled") && ok;
+  results->ShowFilesControls(false);
+  ok = Save(results, out, "TfrmStatistic14-without-files") && ok;
+  results->ShowFilesControls(true);
+  windows.Find<TfrmVol14ZoomStatistics>()->hide();
+  results->hide();
 
   TfrmBrowseForFolder picker(main, "Select the Folder.");
   picker.SelectNativeFolder(QDir::homePath());

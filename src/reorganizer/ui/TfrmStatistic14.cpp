@@ -166,10 +166,12 @@ void TfrmStatistic14::BuildControls() {
     zoom->setObjectName(info.zoom_name);
     if (info.zoom_hint) zoom->setToolTip(info.zoom_hint);
     zoom->setFixedWidth(kButtonWidth);
+    zoom->setAutoDefault(false);
     auto* exporter = new QPushButton("Export", this);
     exporter->setObjectName(info.export_name);
     if (info.export_hint) exporter->setToolTip(info.export_hint);
     exporter->setFixedWidth(kButtonWidth);
+    exporter->setAutoDefault(false);
     // Hidden controls keep their room, so hiding the files list leaves the
     // other lists where they were.
     for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(view),
@@ -270,6 +272,7 @@ void TfrmStatistic14::BuildControls() {
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("btnStat14OK");
   ok_->setFixedWidth(kButtonWidth);
+  ok_->setDefault(true);
   foot->addWidget(ok_);
   root->addLayout(foot);
 

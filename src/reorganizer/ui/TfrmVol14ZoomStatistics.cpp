@@ -75,6 +75,7 @@ TfrmVol14ZoomStatistics::TfrmVol14ZoomStatistics(QWidget* parent) : QDialog(pare
 
   close_ = new QPushButton("Close", this);
   close_->setObjectName("btnVol06ZoomStatisticsClose");
+  close_->setDefault(true);
   close_->setGeometry(kZoomStatisticsWidth - kMargin - kButtonWidth, button_top, kButtonWidth,
                       kButtonHeight);
   connect(close_, &QPushButton::clicked, this, &TfrmVol14ZoomStatistics::btnVol06ZoomStatisticsCloseClick);
