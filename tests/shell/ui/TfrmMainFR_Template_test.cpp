@@ -18,6 +18,7 @@
 
 #include "paths/EntryList.h"
 #include "paths/ui/EntryListView.h"
+#include "reorganizer/ui/TfrmStatistic14.h"
 #include "shell/ui/TfrmMainFR.h"
 #include "support/ui/AppFixture.h"
 
@@ -63,7 +64,11 @@ const TEXT_LIST kExampleInclude = {
 class TemplateTest : public AppFixture {
  protected:
   void SetUp() override {
-    StartWindows();
+    if (with_results_window_) {
+      StartWindowsWithResultsWindow();
+    } else {
+      StartWindows();
+    }
     // Shown and active, so that clicks move the input focus as they do for a person.
     main().show();
     main().activateWindow();
@@ -164,6 +169,8 @@ class TemplateTest : public AppFixture {
     }
     return entries;
   }
+
+  bool with_results_window_ = false;
 
   // Picks a history entry with the arrow keys, as from the drop-down.
   void PickHistoryEntry(int index) {
@@ -550,6 +557,27 @@ TEST_F(TemplateTest, TheFilesOptionShowsAndHidesTheResultsFilesControls) {
   shown.clear();
   without_files->setChecked(true);
   EXPECT_TRUE(shown.empty());
+}
+
+class TemplateWithResultsTest : public TemplateTest {
+ protected:
+  TemplateWithResultsTest() { with_results_window_ = true; }
+};
+
+TEST_F(TemplateWithResultsTest, TheFilesOptionReachesTheRealResultsWindow) {
+  QWidget* results = windows().Find<TfrmStatistic14>();
+  ASSERT_NE(results, nullptr);
+  auto* files_list = results->findChild<QWidget*>("lstStat14FoldersFilesRestructured");
+  auto* files_label = results->findChild<QWidget*>("lblStat14FilesRestructured");
+  ASSERT_NE(files_list, nullptr);
+  ASSERT_NE(files_label, nullptr);
+  CompleteExampleOrder();
+  Click(Child<QRadioButton>("rdoVol14ReorganizeWithOutFiles"));
+  EXPECT_TRUE(files_list->isHidden());
+  EXPECT_TRUE(files_label->isHidden());
+  Click(Child<QRadioButton>("rdoVol14ReorganizeWithFiles"));
+  EXPECT_FALSE(files_list->isHidden());
+  EXPECT_FALSE(files_label->isHidden());
 }
 
 // ---- Destination --------------------------------------------------------------------
