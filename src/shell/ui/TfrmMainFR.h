@@ -8,8 +8,9 @@
 //   TfrmMainFR.cpp           creation, close, enabling rules, page commands
 //   TfrmMainFR_Controls.cpp  the controls and their layout
 //   TfrmMainFR_Lists.cpp     the Include/Exclude list pair
-//   TfrmMainFR_Template.cpp  the level template (Find, New Level Order, Cut)
-//   TfrmMainFR_Run.cpp       destination, Organize, Simulation, Undo
+//   TfrmMainFR_Template.cpp  the level template (Find, New Level Order, Cut),
+//                            the files option and the destination (Browse)
+//   TfrmMainFR_Run.cpp       Organize, Simulation, Undo
 // Each area file connects its own buttons in its Connect...Commands().
 
 #include <QMainWindow>
@@ -207,7 +208,7 @@ class TfrmMainFR : public QMainWindow {
   ExitLineEdit* edtVol14CutLeadFoldersNumber;  // emits exited() on leaving
   QPushButton* btnVol14CutLeadSubFolders;      // no command: leaving the number applies the cut
 
-  // Destination directory (commands in TfrmMainFR_Run.cpp).
+  // Destination directory (commands in TfrmMainFR_Template.cpp).
   QGroupBox* grpVol14DestinationFolder;
   QComboBox* cboVol14DestinationFolder;
   QPushButton* btnVol14BrowseDestinationFolder;
