@@ -67,6 +67,14 @@ TEST_F(FileSystemTest, CreateFoldersMakesEveryMissingParent) {
   EXPECT_TRUE(files->CreateFolders("f:\\"));
 }
 
+TEST_F(FileSystemTest, PathsCannotClimbOutOfTheirDrive) {
+  fs::create_directories(tree.root() / "Escape");
+  EXPECT_FALSE(files->IsFolder("f:\\..\\Escape"));
+  EXPECT_TRUE(files->CreateFolders("f:\\..\\Escape\\2016"));
+  EXPECT_TRUE(fs::is_directory(f / "Escape" / "2016"));
+  EXPECT_TRUE(fs::is_empty(tree.root() / "Escape"));
+}
+
 TEST_F(FileSystemTest, CreateFoldersFailsWhereAFileStands) {
   tree.File("f:\\Old Clients\\notes.txt", "keep");
   EXPECT_FALSE(files->CreateFolders("f:\\Old Clients\\notes.txt"));

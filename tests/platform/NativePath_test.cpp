@@ -45,6 +45,16 @@ TEST_F(NativePathTest, MountedDriveRunsInsideItsDirectory) {
   EXPECT_EQ(ProgramText(f / ""), "f:\\");
 }
 
+TEST_F(NativePathTest, DotDotStopsAtTheRootOfAMountedDrive) {
+  fs::path f = tree.Mount("f:");
+  EXPECT_EQ(NativeText("f:\\..\\Escape\\2016"), NativeToUtf8(f / "Escape" / "2016"));
+  EXPECT_EQ(NativeText("f:\\a\\..\\..\\..\\b"), NativeToUtf8(f / "b"));
+  EXPECT_EQ(NativeText("f:\\a\\.\\b\\..\\c"), NativeToUtf8(f / "a" / "c"));
+  EXPECT_EQ(NativeText("f:\\.."), NativeToUtf8(f));
+  // Names that merely hold dots are names.
+  EXPECT_EQ(NativeText("f:\\..a\\b..\\.c"), NativeToUtf8(f / "..a" / "b.." / ".c"));
+}
+
 TEST_F(NativePathTest, NonAsciiNamesRoundTrip) {
   tree.Mount("f:");
   for (const std::string path :

@@ -4,13 +4,14 @@
 
 #include "platform/NativePath.h"
 
+#include "platform/DotComponents.h"
 #include "platform/DriveTable.h"
 
 namespace ordovan {
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) { return IsPathSeparator(c); }
 
 // Appends the program path text `rest` to `out` as native path components.
 void AppendComponents(std::string_view rest, std::string* out) {
@@ -64,9 +65,14 @@ std::optional<std::filesystem::path> ToNativePath(const std::string& program_pat
     out = *dir;
     rest = text;
   } else {
-    rest = text;  // relative to the current folder
+    AppendComponents(text, &out);  // relative to the current folder
+    return std::filesystem::path(std::move(out));
   }
-  AppendComponents(rest, &out);
+  if (HasDotComponent(rest)) {
+    AppendComponents(ResolveDotComponents(rest), &out);
+  } else {
+    AppendComponents(rest, &out);
+  }
   return std::filesystem::path(std::move(out));
 }
 

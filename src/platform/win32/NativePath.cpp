@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "platform/DotComponents.h"
 #include "platform/DriveTable.h"
 #include "platform/win32/WideText.h"
 
@@ -55,6 +56,8 @@ std::optional<std::filesystem::path> ToNativePath(const std::string& program_pat
   int index = drives::DriveIndex(text);
   if (const drives::Mount* mount = drives::MountOf(index)) {
     std::string_view rest = text.substr(2);
+    std::string resolved;
+    if (HasDotComponent(rest)) rest = resolved = ResolveDotComponents(rest);
     while (!rest.empty() && (rest.front() == '\\' || rest.front() == '/')) rest.remove_prefix(1);
     out.reserve(mount->dir.size() + rest.size() + 1);
     out = mount->dir;
