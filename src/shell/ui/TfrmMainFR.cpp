@@ -176,6 +176,9 @@ void TfrmMainFR::btnVol14ClearFieldsClick() {
   chkVol14CutLeadFolders->setChecked(false);
   rdoVol14ReorganizeWithFiles->setChecked(true);
   rdoVol14ReorganizeWithOutFiles->setChecked(false);
+  // Selecting the radio in code fires no click, yet the results window's
+  // files controls must follow the option that is now in force.
+  if (ShowResultsFilesControls) ShowResultsFilesControls(true);
   SetTemplateStage(0);
   SetRunOptionsEnabled(false);
   ResetRunCounters();

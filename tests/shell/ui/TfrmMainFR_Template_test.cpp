@@ -580,6 +580,26 @@ TEST_F(TemplateWithResultsTest, TheFilesOptionReachesTheRealResultsWindow) {
   EXPECT_FALSE(files_label->isHidden());
 }
 
+TEST_F(TemplateWithResultsTest, ClearFieldsShowsTheFilesControlsAgain) {
+  QWidget* results = windows().Find<TfrmStatistic14>();
+  ASSERT_NE(results, nullptr);
+  auto* files_list = results->findChild<QWidget*>("lstStat14FoldersFilesRestructured");
+  ASSERT_NE(files_list, nullptr);
+  CompleteExampleOrder();
+  Click(Child<QRadioButton>("rdoVol14ReorganizeWithOutFiles"));
+  ASSERT_TRUE(files_list->isHidden());
+
+  prompter_.Expect(MessageKind::kQuestion,
+                   "You will delete all fields !!!\nClick YES to Continue deleting all fields,\n"
+                   "Click NO to Stop the delete process.",
+                   "Ordovan.            Information no: 140042.", Answer::kYes);
+  prompter_.Expect(MessageKind::kWarning, "End of the CLEAR FIELDS process !!!\n",
+                   "Ordovan.           Warning no: 140043.");
+  main().btnVol14ClearFields->click();
+  EXPECT_TRUE(Child<QRadioButton>("rdoVol14ReorganizeWithFiles")->isChecked());
+  EXPECT_FALSE(files_list->isHidden());
+}
+
 // ---- Destination --------------------------------------------------------------------
 
 TEST_F(TemplateTest, BrowseKeepsAHistoryWithoutRepeats) {
