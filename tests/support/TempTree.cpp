@@ -4,9 +4,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <system_error>
 
+#include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 
 namespace ordovan::testing {
@@ -21,6 +21,28 @@ TempTree::TempTree() {
   fs::create_directories(root_);
 }
 
+namespace {
+
+// Removes what std::filesystem could not reach: on Windows, folders beyond
+// 260 characters. Goes through the platform layer, which takes the long form.
+void RemoveThroughFileSystem(const std::string& folder) {
+  FileSystem* files = FileSystem::Default();
+  DIR_ENTRIES entries;
+  if (!files->ListFolder(folder, &entries)) return;
+  for (const DirEntry& entry : entries) {
+    const std::string path = folder + "\\" + entry.name;
+    if (entry.IsDirectory()) {
+      RemoveThroughFileSystem(path);
+    } else {
+      files->SetReadOnly(path, false);
+      files->RemoveFile(path);
+    }
+  }
+  files->RemoveEmptyFolder(folder);
+}
+
+}  // namespace
+
 TempTree::~TempTree() {
   ResetDriveTable();
   std::error_code ec;
@@ -30,6 +52,9 @@ TempTree::~TempTree() {
     fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
   }
   fs::remove_all(root_, ec);
+  if (fs::exists(root_, ec)) {
+    if (auto program_root = ToProgramPath(root_)) RemoveThroughFileSystem(*program_root);
+  }
 }
 
 fs::path TempTree::Mount(const std::string& drive) {
@@ -46,21 +71,32 @@ fs::path TempTree::Native(const std::string& program_path) const {
   return native.value_or(root_ / "unmapped");
 }
 
+// Folders and files are made through the platform layer, which also reaches
+// paths of 260 characters and more on Windows.
 void TempTree::Folder(const std::string& program_path, std::initializer_list<const char*> files,
                       std::uintmax_t bytes) {
-  fs::path dir = Native(program_path);
-  fs::create_directories(dir);
+  Native(program_path);  // fails the test for a path without a native form
+  ASSERT_TRUE(FileSystem::Default()->CreateFolders(program_path)) << program_path;
   for (const char* name : files) {
-    std::ofstream out(dir / Utf8ToNative(name), std::ios::binary);
-    out << std::string(bytes, 'x');
+    WriteFile(program_path + "\\" + name, std::string(bytes, 'x'));
   }
 }
 
 void TempTree::File(const std::string& program_path, const std::string& content) {
-  fs::path file = Native(program_path);
-  fs::create_directories(file.parent_path());
-  std::ofstream out(file, std::ios::binary);
-  out << content;
+  Native(program_path);
+  const std::size_t cut = program_path.find_last_of("\\/");
+  if (cut != std::string::npos && cut > 2) {
+    ASSERT_TRUE(FileSystem::Default()->CreateFolders(program_path.substr(0, cut))) << program_path;
+  }
+  WriteFile(program_path, content);
+}
+
+void TempTree::WriteFile(const std::string& program_path, const std::string& content) {
+  auto out = FileSystem::Default()->OpenBinaryWrite(program_path);
+  ASSERT_NE(out, nullptr) << "cannot write " << program_path;
+  out->write(content.data(), static_cast<std::streamsize>(content.size()));
+  out->flush();
+  EXPECT_TRUE(out->good()) << "cannot write " << program_path;
 }
 
 }  // namespace ordovan::testing

@@ -32,9 +32,15 @@ class TempTree {
   void File(const std::string& program_path, const std::string& content = "x");
 
   // The native path of a program path (fails the test when it has none).
+  // On Windows a long one comes in its `\\?\` form. Do not hand such a path
+  // to std::filesystem's directory iteration: mingw's cannot go beyond 260
+  // characters and, given the long form, lists the current directory
+  // instead. List long folders through FileSystem::ListFolder.
   std::filesystem::path Native(const std::string& program_path) const;
 
  private:
+  static void WriteFile(const std::string& program_path, const std::string& content);
+
   std::filesystem::path root_;
 };
 
