@@ -39,6 +39,23 @@ void RecordFile(LevelFilesContext& context, const std::string& target) {
   context.copied_files->push_back(target);
 }
 
+// The names of the entries of `folder` that are copied: files (by the
+// listing's own attributes) whose names pass the folder's `*.*` mask.
+TEXT_LIST CopyableFiles(FileSystem& fs, const std::string& folder) {
+  TEXT_LIST names;
+  DIR_ENTRIES entries;
+  if (!fs.ListFolder(folder, &entries)) return names;
+  const std::string mask = folder + "\\*.*";
+  std::string source;
+  for (DirEntry& entry : entries) {
+    if (entry.name == "." || entry.name == "..") continue;
+    if (entry.IsDirectory()) continue;
+    source.assign(folder).append(1, '\\').append(entry.name);
+    if (ExtensionMatchesMask(mask, source)) names.push_back(std::move(entry.name));
+  }
+  return names;
+}
+
 }  // namespace
 
 std::size_t PathTextLength(const std::string& text) {
@@ -88,16 +105,12 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
         kLevelFolderTooLongTitle);
     return;
   }
-  DIR_ENTRIES entries;
-  if (!context.fs->ListFolder(old_level_folder, &entries)) return;
-  const std::string mask = old_level_folder + "\\*.*";
+  auto [cached, first_time] = context.level_folder_files->try_emplace(old_level_folder);
+  if (first_time) cached->second = CopyableFiles(*context.fs, old_level_folder);
   std::string source;
-  for (const DirEntry& entry : entries) {
-    if (entry.name == "." || entry.name == "..") continue;
-    if (entry.IsDirectory()) continue;  // the listing already says so
-    source.assign(old_level_folder).append(1, '\\').append(entry.name);
-    if (!ExtensionMatchesMask(mask, source)) continue;
-    std::string target = LevelFileTarget(new_level_folder, prefix, entry.name);
+  for (const std::string& name : cached->second) {
+    source.assign(old_level_folder).append(1, '\\').append(name);
+    std::string target = LevelFileTarget(new_level_folder, prefix, name);
     if (mode == RunMode::Normal) {
       if (CopyTrimmed(*context.fs, source, target)) RecordFile(context, target);
     } else if (context.simulated_targets->insert(target).second) {
@@ -112,20 +125,18 @@ void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_fol
   const std::string new_folder = new_main_folder + "\\" + relative_path;
   if (!context.processed_deeper_folders->insert(new_folder).second) return;
   const std::string old_folder = old_main_folder + "\\" + relative_path;
-  DIR_ENTRIES entries;
-  if (!context.fs->ListFolder(old_folder, &entries)) return;
-  const std::string mask = old_folder + "\\*.*";
+  const TEXT_LIST names = CopyableFiles(*context.fs, old_folder);
+  if (names.empty()) return;
   // A simulation counts a file only when its target is not there yet; in a
   // folder that does not exist no target can be.
-  const bool targets_may_exist = mode == RunMode::Simulate && context.fs->IsFolder(new_folder);
+  const bool targets_may_exist = mode == RunMode::Simulate &&
+                                 new_main_folder != context.absent_main_folder &&
+                                 context.fs->IsFolder(new_folder);
   std::string source;
   std::string target;
-  for (const DirEntry& entry : entries) {
-    if (entry.name == "." || entry.name == "..") continue;
-    if (entry.IsDirectory()) continue;
-    source.assign(old_folder).append(1, '\\').append(entry.name);
-    if (!ExtensionMatchesMask(mask, source)) continue;
-    target.assign(new_folder).append(1, '\\').append(entry.name);
+  for (const std::string& name : names) {
+    source.assign(old_folder).append(1, '\\').append(name);
+    target.assign(new_folder).append(1, '\\').append(name);
     if (mode == RunMode::Normal) {
       if (CopyTrimmed(*context.fs, source, target)) RecordFile(context, target);
     } else if (!targets_may_exist || !context.fs->IsFile(target)) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <set>
 #include <string>
+#include <unordered_map>
 
 #include "paths/PathText.h"
 #include "reorganizer/RunResults.h"
@@ -20,6 +21,12 @@ class Prompter;
 // Sets of path texts, compared by character code (letter case counts).
 using PATH_SET = std::set<std::string>;
 
+// The files of each old level folder that a run copies, as the folder's first
+// listing in that run found them. Every path of a client lists the same
+// template folders again; the source does not change under the run, so the
+// folder is read once.
+using LEVEL_FOLDER_FILES = std::unordered_map<std::string, TEXT_LIST>;
+
 // What both routines report to and remember during a run. The run owns all
 // of it; none may be null.
 struct LevelFilesContext {
@@ -29,6 +36,10 @@ struct LevelFilesContext {
   TEXT_LIST* copied_files = nullptr;            // CopiedFiles, for Undo
   PATH_SET* processed_deeper_folders = nullptr;  // ProcessedDeeperFolders
   PATH_SET* simulated_targets = nullptr;         // SimulatedTargets
+  LEVEL_FOLDER_FILES* level_folder_files = nullptr;
+  // Simulate: a new main folder the run found missing on disk; no target
+  // below it can exist, so none is looked for.
+  std::string absent_main_folder;
 };
 
 // Copies (Normal) or counts (Simulate) the files directly in

@@ -60,6 +60,7 @@ Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink)
   files_.copied_files = &records_.CopiedFiles;
   files_.processed_deeper_folders = &sets_.ProcessedDeeperFolders;
   files_.simulated_targets = &sets_.SimulatedTargets;
+  files_.level_folder_files = &level_folder_files_;
 }
 
 RunOutcome Reorganizer::SimulationView(const RunInputs& inputs) {
@@ -114,6 +115,7 @@ RunOutcome Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   if (inputs.show_results_window) inputs.show_results_window();
 
   sets_.ProcessedDeeperFolders.clear();
+  level_folder_files_.clear();
 
   if (inputs.include_entries.empty()) {
     prompter_.Warn(kIncludeListEmptyText, mode == RunMode::Normal ? kIncludeListEmptyTitleNormal
@@ -128,6 +130,7 @@ RunOutcome Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   }
   setup_ = nullptr;
   known_folders_.clear();
+  level_folder_files_.clear();
   return RunOutcome::Completed;
 }
 
@@ -229,7 +232,9 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const std::
       RecordExisting(main_folder);
     }
   } else {
-    if (!ExistsNow(main_folder) && sets_.CountedAsCreated.insert(main_folder).second) {
+    const bool absent = !ExistsNow(main_folder);
+    files_.absent_main_folder = absent ? main_folder : std::string();
+    if (absent && sets_.CountedAsCreated.insert(main_folder).second) {
       records_.CreatedMainFolders.push_back(main_folder);
       sink_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
     } else {

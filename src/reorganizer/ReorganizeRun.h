@@ -130,6 +130,7 @@ class Reorganizer {
   ResultSink& sink_;
   RunRecords records_;
   RunSets sets_;
+  LEVEL_FOLDER_FILES level_folder_files_;
   LevelFilesContext files_;
   // Per run: the set-up of the re-leveling and the parsed filters.
   struct RunSetup;

@@ -43,8 +43,16 @@ void InMemoryResults::ZeroCountersAfterUndo() {
 }
 
 void InMemoryResults::RefreshResultCounters() {
-  for (std::size_t i = 0; i < kResultCategoryCount; ++i) labels_[i] = CounterText(counters_[i]);
+  shown_ = counters_;
+  refreshed_ = true;
   ++refresh_count_;
+}
+
+std::array<std::string, kResultCategoryCount> InMemoryResults::counter_labels() const {
+  std::array<std::string, kResultCategoryCount> labels{};
+  if (!refreshed_) return labels;
+  for (std::size_t i = 0; i < kResultCategoryCount; ++i) labels[i] = CounterText(shown_[i]);
+  return labels;
 }
 
 }  // namespace ordovan

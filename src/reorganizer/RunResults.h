@@ -81,7 +81,7 @@ class InMemoryResults : public ResultSink {
   const RUN_COUNTERS& counters() const { return counters_; }
   // The counters as the labels showed them at the last refresh; empty texts
   // before the first refresh.
-  const std::array<std::string, kResultCategoryCount>& counter_labels() const { return labels_; }
+  std::array<std::string, kResultCategoryCount> counter_labels() const;
   const TEXT_LIST& list(ResultCategory category) const { return lists_[CategoryIndex(category)]; }
   const TEXT_LIST& zoom_list(ResultCategory category) const {
     return zoom_lists_[CategoryIndex(category)];
@@ -93,7 +93,8 @@ class InMemoryResults : public ResultSink {
 
  private:
   RUN_COUNTERS counters_{};
-  std::array<std::string, kResultCategoryCount> labels_{};
+  RUN_COUNTERS shown_{};  // what the labels show, formatted only when asked
+  bool refreshed_ = false;
   std::array<TEXT_LIST, kResultCategoryCount> lists_{};
   std::array<TEXT_LIST, kResultCategoryCount> zoom_lists_{};
   TEXT_LIST failed_undo_;

@@ -269,22 +269,19 @@ TEST(ReorganizeRunTest, FiltersWouldLeavePathsOut) {
 TEST(ReorganizeRunTest, MissingAndUnusablePathsAreSortedOut) {
   ClientsRun c;
   c.tree.Folder("f:\\Old Clients\\Client9");
-  // Outside the mounted drive: reachable only by climbing out of it.
-  fs::create_directories(c.tree.root() / "Escape" / "2016" / "docs");
-  std::ofstream(c.tree.root() / "Escape" / "2016" / "docs" / "secret.txt") << "x";
   c.tree.Folder("f:\\Old Clients\\...\\2016");
   c.inputs.include_entries = {
-      "f:\\Old Clients\\Client7\\2016",     // missing
-      "f:\\Old Clients\\Client9",           // two names, the template has three
-      "f:\\..\\Escape\\2016\\docs",         // climbs out of f:
-      "f:\\Old Clients\\...\\2016",         // a name Windows reads as a dot
+      "f:\\Old Clients\\Client7\\2016",                // missing
+      "f:\\Old Clients\\Client9",                      // two names, the template has three
+      "f:\\Old Clients\\..\\Business\\Client3\\2016\\txt",  // exists, but climbs
+      "f:\\Old Clients\\...\\2016",                    // a name Windows reads as a dot
       "f:\\Old Clients\\Client1\\2016\\docs\\pdf",
   };
   const testing::TREE_SNAPSHOT sandbox = Snapshot(c.tree.root(), c.tree.Native(N));
   c.run.Organize(c.inputs);
   EXPECT_EQ(c.list(C::SourceNotExists), (TEXT_LIST{"f:\\Old Clients\\Client7\\2016"}));
   EXPECT_EQ(c.list(C::OtherReasons),
-            (TEXT_LIST{"f:\\Old Clients\\Client9", "f:\\..\\Escape\\2016\\docs",
+            (TEXT_LIST{"f:\\Old Clients\\Client9", "f:\\Old Clients\\..\\Business\\Client3\\2016\\txt",
                        "f:\\Old Clients\\...\\2016"}));
   EXPECT_EQ(c.list(C::ToReorganize).size(), 4u);
   EXPECT_EQ(c.list(C::MainFoldersReorganized), (TEXT_LIST{MClient1}));

@@ -33,9 +33,12 @@ TEST(ReorganizeSafetyTest, NothingOutsideTheDestinationChangesAndUndoRestoresIt)
   fs::create_directories(c.tree.root() / "Outside" / "2016" / "docs");
   std::ofstream(c.tree.root() / "Outside" / "2016" / "docs" / "secret.txt") << "secret";
   std::ofstream(c.tree.root() / "Outside" / "2016" / "plan.doc") << "plan";
-  // Paths that would lead out of the drive or of the destination.
+  // Existing folders named with climbing levels: their new folders could
+  // land outside the destination (`..` first in the new order).
+  c.inputs.include_entries.push_back("f:\\..\\Old Clients\\Client1\\2016");
+  c.inputs.include_entries.push_back("f:\\Old Clients\\..\\..\\Business\\Client3");
+  // And paths that would climb out of the drive, if the platform let them.
   c.inputs.include_entries.push_back("f:\\..\\Outside\\2016\\docs");
-  c.inputs.include_entries.push_back("f:\\Old Clients\\..\\..\\Outside\\2016");
   c.inputs.include_entries.push_back("f:\\Unrelated\\2016\\Client1");
 
   const fs::path destination = c.tree.Native(N);
@@ -54,7 +57,8 @@ TEST(ReorganizeSafetyTest, NothingOutsideTheDestinationChangesAndUndoRestoresIt)
   c.run.Organize(c.inputs);
   EXPECT_EQ(Snapshot(c.tree.root(), destination), outside);
   EXPECT_EQ(c.list(C::OtherReasons),
-            (TEXT_LIST{"f:\\..\\Outside\\2016\\docs", "f:\\Old Clients\\..\\..\\Outside\\2016"}));
+            (TEXT_LIST{"f:\\..\\Old Clients\\Client1\\2016",
+                       "f:\\Old Clients\\..\\..\\Business\\Client3"}));
   EXPECT_EQ(testing::ReadFile(c.tree, collision), "the user's own");
   // The clients' 14 less the one the user's file blocks, and note.txt.
   EXPECT_EQ(c.list(C::FilesReorganized).size(), 14u);

@@ -42,7 +42,7 @@ RunInputs ClientsInputs(LINE_NUMBER_MAP* map) {
   *map = LineNumbersFor({"Old Clients", "Client2", "2015"});
   RunInputs inputs;
   inputs.include_entries = ClientsIncludeList();
-  inputs.cut_number_text = "0";
+  inputs.cut_number_text = std::string("0");
   inputs.new_level_order = {"2015", "Client2", "Old Clients"};
   inputs.line_number_map = map;
   inputs.stored_destination = "f:\\New Clients";
