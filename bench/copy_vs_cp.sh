@@ -17,7 +17,7 @@ sim=$(mktemp)
 trap 'rm -f "$out" "$sim"' EXIT
 # The pairs interleaved; the simulation on its own, so that 200 MB of copies
 # in between do not push its tree out of the caches.
-"$bench" --benchmark_filter='BM_(OrganizeWithFiles|CpR|Undo|RmRf)$' \
+"$bench" --benchmark_filter='BM_(OrganizeWithFiles|CpR|Undo|RmRf)/' \
   --benchmark_repetitions="$reps" --benchmark_enable_random_interleaving=true \
   --benchmark_report_aggregates_only=true --benchmark_out="$out" --benchmark_out_format=json \
   >/dev/null
