@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "platform/CopyFaults.h"
+#include "platform/FileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ReorganizerFixtures.h"
 
@@ -105,7 +106,10 @@ TEST(LevelFilesTest, TooLongFolderAndPrefixShowFL1AndSkipOnlyThatLevel) {
             (TEXT_LIST{main_folder + "\\a-a.txt", N + "\\" + c + "\\" + b + "\\b-b.txt"}));
   // The level whose files were refused is still reorganized as a folder.
   EXPECT_EQ(r.list(C::MainFoldersReorganized), (TEXT_LIST{main_folder}));
-  EXPECT_EQ(fs::directory_iterator(r.tree.Native(N + "\\" + c))->path().filename(), b);
+  DIR_ENTRIES entries;
+  ASSERT_TRUE(FileSystem::Default()->ListFolder(N + "\\" + c, &entries));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].name, b);
 
   // A simulation checks the same and shows FL1 again.
   r.prompter.Expect(MessageKind::kWarning,
@@ -131,7 +135,9 @@ TEST(LevelFilesTest, WhichEntriesOfAFolderAreCopied) {
   ClientsRun c;
   const std::string level = "f:\\Old Clients\\Client2\\2015";
   c.tree.File(level + "\\LICENSE");     // no extension
-  c.tree.File(level + "\\file.");       // an empty extension
+#ifndef _WIN32
+  c.tree.File(level + "\\file.");       // an empty extension; Windows drops the dot
+#endif
   c.tree.File(level + "\\.profile");    // hidden on POSIX
   c.tree.File(level + "\\sub\\inner.txt");  // in a subfolder
   c.inputs.include_entries = {level};
@@ -139,8 +145,12 @@ TEST(LevelFilesTest, WhichEntriesOfAFolderAreCopied) {
   TEXT_LIST files = c.list(C::FilesReorganized);
   std::sort(files.begin(), files.end());
   const std::string target = N + "\\2015\\f--Old Clients-Client2-2015-";
-  EXPECT_EQ(files, (TEXT_LIST{N + "\\2015\\Client2\\Old Clients\\f--Old Clients-001.jpg",
-                              target + ".profile", target + "Notes.txt", target + "file."}));
+  TEXT_LIST expected = {N + "\\2015\\Client2\\Old Clients\\f--Old Clients-001.jpg",
+                        target + ".profile", target + "Notes.txt"};
+#ifndef _WIN32
+  expected.push_back(target + "file.");
+#endif
+  EXPECT_EQ(files, expected);
   EXPECT_FALSE(fs::exists(c.tree.Native(target + "sub")));
 }
 
