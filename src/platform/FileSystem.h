@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,6 +30,21 @@ struct DirEntry {
   bool IsDirectory() const { return (attributes & kAttrDirectory) != 0; }
 };
 using DIR_ENTRIES = std::vector<DirEntry>;
+
+// What tells one file from another at the same path without reading it. Two
+// identities are equal only for the same file, unchanged: a file deleted and
+// made anew, replaced or written to differs in its id, times or size. The
+// times are in the system's own unit; they are compared, never shown.
+struct FileIdentity {
+  std::uint64_t size = 0;
+  std::int64_t last_write = 0;
+  // POSIX: the inode's last change (ctime), which no one can set back;
+  // Windows: the creation time.
+  std::int64_t change_stamp = 0;
+  std::uint64_t volume = 0;  // st_dev, or the volume serial number
+  std::uint64_t index = 0;   // st_ino, or the file index
+  bool operator==(const FileIdentity&) const = default;
+};
 
 class FileSystem {
  public:
@@ -55,6 +71,10 @@ class FileSystem {
   // Deletes a file. False when it does not exist, is a folder, is read-only or
   // cannot be deleted for another reason.
   virtual bool RemoveFile(const std::string& path) = 0;
+  // The identity of the entry at path, itself and not what a link points to
+  // (the entry RemoveFile would delete). nullopt when it does not exist, is a
+  // folder, or cannot be examined.
+  virtual std::optional<FileIdentity> IdentifyFile(const std::string& path) = 0;
   // Removes an empty folder. False when it is not empty, does not exist or
   // cannot be removed.
   virtual bool RemoveEmptyFolder(const std::string& path) = 0;
@@ -97,6 +117,9 @@ class FileSystemWrapper : public FileSystem {
     return target_->CopyFileNoOverwrite(from, to);
   }
   bool RemoveFile(const std::string& path) override { return target_->RemoveFile(path); }
+  std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
+    return target_->IdentifyFile(path);
+  }
   bool RemoveEmptyFolder(const std::string& path) override {
     return target_->RemoveEmptyFolder(path);
   }

@@ -46,7 +46,12 @@ void FolderFileUndo::CollectFrom(const TEXT_LIST& folders) {
 void FolderFileUndo::DeleteFiles() {
   for (const std::string& file : copied_files_) {
     const std::string path = Trim(file);
-    if (!fs_.RemoveFile(path)) not_deleted_files_.push_back(path);
+    // A file the user put in place of the copy, or changed since, is theirs
+    // now; one whose identity was never known is not provably the copy.
+    const auto recorded = copied_file_identities_.find(file);
+    const bool still_the_copy = recorded != copied_file_identities_.end() &&
+                                fs_.IdentifyFile(path) == recorded->second;
+    if (!still_the_copy || !fs_.RemoveFile(path)) not_deleted_files_.push_back(path);
   }
 }
 
@@ -88,6 +93,7 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, 
     undo.SetCreatedFolders(records.CreatedFolders);
     undo.SetSubfolders(records.CreatedSubFolders);
     undo.SetCopiedFiles(records.CopiedFiles);
+    undo.SetCopiedFileIdentities(records.CopiedFileIdentities);
     undo.CollectFolders();
     undo.SetMainFolders(records.CreatedMainFolders);
     undo.CollectFolders();
@@ -102,6 +108,7 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, 
   records.CreatedMainFolders.clear();
   records.CreatedSubFolders.clear();
   records.CopiedFiles.clear();
+  records.CopiedFileIdentities.clear();
   records.CreatedFolders.clear();
 
   sink.ClearResultLists();

@@ -1,6 +1,6 @@
 #pragma once
 // Undo of the last Normal run: the undo log deletes the files the run copied
-// and removes the folders it created, deepest first, together with the empty
+// (when they are still the run's copies) and removes the folders it created, deepest first, together with the empty
 // folders between them and the destination; what it cannot delete it reports.
 // It only ever removes folders the run made, never the destination or
 // anything above it, and a removal only takes away an empty folder.
@@ -32,6 +32,11 @@ class FolderFileUndo {
   void SetDestination(const std::string& destination) { destination_ = destination; }
   void SetSubfolders(const TEXT_LIST& subfolders) { subfolders_ = subfolders; }
   void SetCopiedFiles(const TEXT_LIST& copied_files) { copied_files_ = copied_files; }
+  // What each copied file was right after its copy; DeleteFiles deletes only
+  // a file that still is what its entry says.
+  void SetCopiedFileIdentities(const COPIED_FILE_IDENTITIES& identities) {
+    copied_file_identities_ = identities;
+  }
   void SetMainFolders(const TEXT_LIST& main_folders) { main_folders_ = main_folders; }
   // The folders the run created; RemoveFolders removes no other folder.
   void SetCreatedFolders(const TEXT_LIST& created_folders);
@@ -39,7 +44,8 @@ class FolderFileUndo {
   // Walks up from every main folder, then every subfolder, to the
   // destination, putting each folder on the way into the removal order once.
   void CollectFolders();
-  // Deletes every copied file; the ones that cannot be deleted are noted.
+  // Deletes every copied file that is still the run's copy; the ones that
+  // cannot be deleted, are gone, or are no longer the copy are noted.
   void DeleteFiles();
   // Removes the collected folders, deepest first; a folder that cannot be
   // removed and still exists is noted, one that is gone already is not.
@@ -61,6 +67,7 @@ class FolderFileUndo {
   TEXT_LIST main_folders_;
   TEXT_LIST subfolders_;
   TEXT_LIST copied_files_;
+  COPIED_FILE_IDENTITIES copied_file_identities_;
   std::set<std::string> created_folders_;
   TEXT_LIST not_deleted_folders_;
   TEXT_LIST not_deleted_files_;

@@ -26,17 +26,27 @@ bool HasOuterBlank(const std::string& text) {
                            static_cast<unsigned char>(text.back()) <= ' ');
 }
 
-// The copy service takes its paths trimmed; most paths have nothing to trim.
-bool CopyTrimmed(FileSystem& fs, const std::string& source, const std::string& target) {
-  if (!HasOuterBlank(source) && !HasOuterBlank(target)) {
-    return fs.CopyFileNoOverwrite(source, target);
-  }
-  return fs.CopyFileNoOverwrite(Trim(source), Trim(target));
-}
-
 void RecordFile(LevelFilesContext& context, const std::string& target) {
   context.sink->RecordResult(ResultCategory::FilesReorganized, target);
   context.copied_files->push_back(target);
+}
+
+// Copies a file and records its target together with what the copy is, so
+// that Undo can tell it from a file someone puts there later. The copy
+// service takes its paths trimmed; most paths have nothing to trim.
+void CopyAndRecord(LevelFilesContext& context, const std::string& source,
+                   const std::string& target) {
+  FileSystem& fs = *context.fs;
+  const bool trim = HasOuterBlank(source) || HasOuterBlank(target);
+  const std::string written = trim ? Trim(target) : std::string();
+  const std::string& copy = trim ? written : target;
+  if (!fs.CopyFileNoOverwrite(trim ? Trim(source) : source, copy)) return;
+  RecordFile(context, target);
+  // A copy whose identity cannot be read is never deleted by Undo but
+  // reported, like any file Undo cannot delete.
+  if (std::optional<FileIdentity> identity = fs.IdentifyFile(copy)) {
+    context.copied_file_identities->insert_or_assign(target, *identity);
+  }
 }
 
 // The names of the entries of `folder` that are copied: files (by the
@@ -112,7 +122,7 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
     source.assign(old_level_folder).append(1, '\\').append(name);
     std::string target = LevelFileTarget(new_level_folder, prefix, name);
     if (mode == RunMode::Normal) {
-      if (CopyTrimmed(*context.fs, source, target)) RecordFile(context, target);
+      CopyAndRecord(context, source, target);
     } else if (context.simulated_targets->insert(target).second) {
       RecordFile(context, target);
     }
@@ -138,7 +148,7 @@ void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_fol
     source.assign(old_folder).append(1, '\\').append(name);
     target.assign(new_folder).append(1, '\\').append(name);
     if (mode == RunMode::Normal) {
-      if (CopyTrimmed(*context.fs, source, target)) RecordFile(context, target);
+      CopyAndRecord(context, source, target);
     } else if (!targets_may_exist || !context.fs->IsFile(target)) {
       RecordFile(context, target);
     }

@@ -11,11 +11,11 @@
 #include <unordered_map>
 
 #include "paths/PathText.h"
+#include "platform/FileSystem.h"
 #include "reorganizer/RunResults.h"
 
 namespace ordovan {
 
-class FileSystem;
 class Prompter;
 
 // Sets of path texts, compared by character code (letter case counts).
@@ -27,6 +27,10 @@ using PATH_SET = std::set<std::string>;
 // folder is read once.
 using LEVEL_FOLDER_FILES = std::unordered_map<std::string, TEXT_LIST>;
 
+// Each copied file as it was right after its copy, by its text in
+// CopiedFiles. Undo deletes only a file that is still that one.
+using COPIED_FILE_IDENTITIES = std::unordered_map<std::string, FileIdentity>;
+
 // What both routines report to and remember during a run. The run owns all
 // of it; none may be null.
 struct LevelFilesContext {
@@ -34,6 +38,7 @@ struct LevelFilesContext {
   Prompter* prompter = nullptr;
   ResultSink* sink = nullptr;
   TEXT_LIST* copied_files = nullptr;            // CopiedFiles, for Undo
+  COPIED_FILE_IDENTITIES* copied_file_identities = nullptr;
   PATH_SET* processed_deeper_folders = nullptr;  // ProcessedDeeperFolders
   PATH_SET* simulated_targets = nullptr;         // SimulatedTargets
   LEVEL_FOLDER_FILES* level_folder_files = nullptr;

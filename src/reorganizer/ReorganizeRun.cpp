@@ -58,6 +58,7 @@ Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink)
   files_.prompter = &prompter_;
   files_.sink = &sink_;
   files_.copied_files = &records_.CopiedFiles;
+  files_.copied_file_identities = &records_.CopiedFileIdentities;
   files_.processed_deeper_folders = &sets_.ProcessedDeeperFolders;
   files_.simulated_targets = &sets_.SimulatedTargets;
   files_.level_folder_files = &level_folder_files_;
@@ -69,6 +70,7 @@ RunOutcome Reorganizer::SimulationView(const RunInputs& inputs) {
   records_.CreatedMainFolders.clear();
   records_.CreatedSubFolders.clear();
   records_.CopiedFiles.clear();
+  records_.CopiedFileIdentities.clear();
   records_.CreatedFolders.clear();
   return outcome;
 }
@@ -105,6 +107,7 @@ RunOutcome Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   records_.CreatedMainFolders.clear();
   records_.CreatedSubFolders.clear();
   records_.CopiedFiles.clear();
+  records_.CopiedFileIdentities.clear();
   records_.CreatedFolders.clear();
   records_.RunDestination = destination;
   records_.Simulated = mode == RunMode::Simulate;

@@ -53,6 +53,8 @@ struct RunRecords {
   TEXT_LIST CreatedMainFolders;   // new main folders, in the order met
   TEXT_LIST CreatedSubFolders;    // new full folders a Normal run created
   TEXT_LIST CopiedFiles;          // every target recorded under FilesReorganized
+  // What each copied file was right after its copy (Normal runs only).
+  COPIED_FILE_IDENTITIES CopiedFileIdentities;
   // Kept so Undo stays inside what this run made: the destination the run
   // used, every folder it created (parents included, in creation order), and
   // whether the records come from a simulation, which created nothing.

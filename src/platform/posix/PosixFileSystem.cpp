@@ -206,6 +206,20 @@ class PosixFileSystem final : public FileSystem {
     return ::unlink(native->c_str()) == 0;
   }
 
+  std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    struct stat st;
+    // lstat, as RemoveFile: a link put in place of a file is another entry.
+    if (!native || ::lstat(native->c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+    FileIdentity identity;
+    identity.size = static_cast<std::uint64_t>(st.st_size);
+    identity.last_write = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    identity.change_stamp = std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    identity.volume = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    return identity;
+  }
+
   bool RemoveEmptyFolder(const std::string& path) override {
     auto native = ToNativePath(path);
     return native && ::rmdir(native->c_str()) == 0;

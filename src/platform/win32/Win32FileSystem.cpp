@@ -162,6 +162,35 @@ class Win32FileSystem final : public FileSystem {
     return native && DeleteFileW(native->c_str());
   }
 
+  std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return std::nullopt;
+    // Attribute access alone: no sharing mode of another program refuses it,
+    // and the file's content is never opened. A reparse point is taken as
+    // itself, as DeleteFileW takes it.
+    Handle file(CreateFileW(native->c_str(), FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                            nullptr));
+    if (!file.valid()) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file.get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return std::nullopt;
+    }
+    auto ticks = [](const FILETIME& time) {
+      return static_cast<std::int64_t>((std::uint64_t(time.dwHighDateTime) << 32) |
+                                       time.dwLowDateTime);
+    };
+    FileIdentity identity;
+    identity.size = (std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    identity.last_write = ticks(info.ftLastWriteTime);
+    identity.change_stamp = ticks(info.ftCreationTime);
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return identity;
+  }
+
   bool RemoveEmptyFolder(const std::string& path) override {
     auto native = ToNativePath(path);
     return native && RemoveDirectoryW(native->c_str());
