@@ -118,7 +118,7 @@ QFont Bold(QFont font) {
 TfrmStatistic14::TfrmStatistic14(const AppServices& services, TfrmVol14ZoomStatistics& zoom,
                                  QWidget* parent)
     : QDialog(parent), services_(services), zoom_(zoom) {
-  setObjectName("TfrmStatistic14");
+  setObjectName("frmStatistic14");
   setWindowTitle(kStatistic14Caption);
   setModal(false);
   BuildControls();

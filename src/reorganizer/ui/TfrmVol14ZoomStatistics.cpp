@@ -45,7 +45,7 @@ constexpr int kButtonHeight = 28;
 }  // namespace
 
 TfrmVol14ZoomStatistics::TfrmVol14ZoomStatistics(QWidget* parent) : QDialog(parent) {
-  setObjectName("TfrmVol14ZoomStatistics");
+  setObjectName("frmVol14ZoomStatistics");
   setWindowTitle(kZoomStatisticsCaption);
   setModal(false);
   setFixedSize(kZoomStatisticsWidth, kZoomStatisticsHeight);

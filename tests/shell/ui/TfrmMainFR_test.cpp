@@ -287,8 +287,8 @@ TEST_F(MainWindowTest, MenuBarHasFileExitAndTheHelpItems) {
 TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
   const std::vector<QString> expected = {"frmMainFR",           "frmAboutBox",
                                          "frmHelp",             "frmOverview",
-                                         "TfrmVol14ZoomStatistics", "frmZoomIncludeWindow",
-                                         "TfrmStatistic14"};
+                                         "frmVol14ZoomStatistics", "frmZoomIncludeWindow",
+                                         "frmStatistic14"};
   EXPECT_EQ(windows().CreationOrder(), expected);
 }
 
