@@ -202,4 +202,9 @@ LevelMove MoveLevelDown(TEXT_LIST* new_level_order, int* selected) {
   return MoveLevel(new_level_order, selected, +1);
 }
 
+std::string CutNumberNotANumberText(const std::string& text) {
+  return "'" + text + "' is not a valid number !\n" +
+         "Action : You must enter a whole number, 0 or greater than 0.\n";
+}
+
 }  // namespace ordovan

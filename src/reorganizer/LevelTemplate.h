@@ -57,6 +57,10 @@ inline bool CutSwitchAllowed(std::int32_t template_level_count) { return templat
 // The cut number's text as a whole decimal number (blanks around it allowed,
 // an optional sign, digits only, within 32 bits); nothing when it is not one.
 std::optional<std::int32_t> ParseCutNumber(const std::string& text);
+// The warning for a cut number that ParseCutNumber refuses; the main window
+// and the run show the same one.
+std::string CutNumberNotANumberText(const std::string& text);
+inline constexpr const char* kCutNumberNotANumberTitle = "Ordovan.            Warning no: 140044.";
 
 enum class CutRejection { AboveMaximum, BelowZero, TooFewLeft };
 // The new Old Level Order after cutting n lead levels, or why the cut is refused.

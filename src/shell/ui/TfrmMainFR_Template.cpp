@@ -65,8 +65,6 @@ const char kDeleteAllQuestionTitle[] = "Ordovan.            Warning no: 140032."
 // The cut of lead levels: one title for all of them, with one blank fewer.
 const char kCutTitle[] = "Ordovan.           Warning no: 140043.";
 const char kCutTooFewLeft[] = "In the Source Window must stay two or more items. \n";
-// A cut number that is no whole number in 32 bits: nothing is cut.
-const char kCutNotANumberTitle[] = "Ordovan.            Warning no: 140044.";
 
 // The destination.
 const char kDestinationPickerTitle[] = "Select the Destination Directory.";
@@ -84,11 +82,6 @@ std::string CutAboveMaximum(std::int32_t maximum, std::int32_t n) {
 std::string CutBelowZero(std::int32_t n) {
   return "Minimum number is 0 \nYou enter         : " + std::to_string(n) + "\n" +
          "Actuon ? You must enter 0 or greater than 0";
-}
-
-std::string CutNotANumber(const std::string& text) {
-  return "'" + text + "' is not a valid number !\n" +
-         "Action : You must enter a whole number, 0 or greater than 0.\n";
 }
 
 TEXT_LIST ComboEntries(const QComboBox& combo) {
@@ -279,7 +272,7 @@ void TfrmMainFR::edtVol14CutLeadFoldersNumberExit() {
   const std::string text = FromQt(edtVol14CutLeadFoldersNumber->text());
   const std::optional<std::int32_t> n = ParseCutNumber(text);
   if (!n) {
-    services_.prompter->Warn(CutNotANumber(text), kCutNotANumberTitle);
+    services_.prompter->Warn(CutNumberNotANumberText(text), kCutNumberNotANumberTitle);
     return;
   }
   const auto cut = CutLeadLevels(level_template_.TemplateNames,
