@@ -25,10 +25,6 @@ bool IsUnsafeName(const std::string& name) {
 
 }  // namespace
 
-std::string NotAnIntegerText(const std::string& text) {
-  return "'" + text + "' is not a valid integer value";
-}
-
 bool LiesBelow(const std::string& path, const std::string& folder) {
   if (!SameEntry(PlatformDriveOf(path), PlatformDriveOf(folder))) return false;
   const PathLevels inner = SplitPathLevels(path);
@@ -92,7 +88,7 @@ RunOutcome Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
 
   const std::optional<std::int32_t> cut = ParseCutNumber(inputs.cut_number_text);
   if (!cut) {
-    prompter_.Fail(NotAnIntegerText(inputs.cut_number_text), kNotAnIntegerTitle);
+    prompter_.Warn(CutNumberNotANumberText(inputs.cut_number_text), kCutNumberNotANumberTitle);
     return RunOutcome::BadCutNumber;
   }
 

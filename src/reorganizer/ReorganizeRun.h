@@ -85,9 +85,6 @@ inline constexpr const char* kIncludeListEmptyTitleNormal =
     "Ordovan.             Warning no: 140035.";
 inline constexpr const char* kIncludeListEmptyTitleSimulate =
     "Ordovan.              Warning no: 140035.";
-// The conversion error for a cut number that is not a whole number.
-std::string NotAnIntegerText(const std::string& text);
-inline constexpr const char* kNotAnIntegerTitle = "Ordovan";
 
 // True when `path` lies strictly below `folder`: the same drive part (letter
 // case ignored), the folder's level names first, then at least one more, and

@@ -228,10 +228,13 @@ TEST(ReorganizeRunTest, RunsThatEndEarlyChangeOnlyWhatTheyReached) {
   EXPECT_TRUE(c.results.zoom_list(C::FilesReorganized).empty());
   EXPECT_EQ(c.list(C::FilesReorganized), files);
 
-  // A cut number that is no number: the conversion error, counters untouched.
+  // A cut number that is no number: the main window's warning, counters untouched.
   RunInputs bad_cut = c.inputs;
   bad_cut.cut_number_text = "one";
-  c.prompter.Expect(MessageKind::kError, "'one' is not a valid integer value", "Ordovan");
+  c.prompter.Expect(MessageKind::kWarning,
+                    "'one' is not a valid number !\nAction : You must enter a whole number, 0 or "
+                    "greater than 0.\n",
+                    "Ordovan.            Warning no: 140044.");
   EXPECT_EQ(c.run.Organize(bad_cut), RunOutcome::BadCutNumber);
   EXPECT_EQ(c.results.counter(C::FilesReorganized), 14);
 
