@@ -4,21 +4,9 @@
 #include <unordered_set>
 
 #include "platform/PathServices.h"
+#include "platform/Utf8.h"
 
 namespace ordovan {
-
-namespace {
-
-// Characters, not bytes: a UTF-8 continuation byte does not start one.
-std::size_t CharacterCount(const std::string& text) {
-  std::size_t count = 0;
-  for (char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
-
-}  // namespace
 
 DestinationAcceptance AcceptDestination(const std::string& path, const TEXT_LIST& history) {
   DestinationAcceptance result;
@@ -27,7 +15,7 @@ DestinationAcceptance AcceptDestination(const std::string& path, const TEXT_LIST
     result.outcome = DestinationOutcome::Empty;
     return result;
   }
-  if (CharacterCount(path) <= 3) {
+  if (Utf8CharacterCount(path) <= 3) {
     result.outcome = DestinationOutcome::Root;
     return result;
   }
@@ -52,7 +40,7 @@ DestinationAcceptance AcceptDestination(const std::string& path, const TEXT_LIST
 }
 
 bool DestinationAllowsRun(const std::string& stored_destination) {
-  return CharacterCount(Trim(stored_destination)) > 3;
+  return Utf8CharacterCount(Trim(stored_destination)) > 3;
 }
 
 }  // namespace ordovan

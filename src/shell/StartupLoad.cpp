@@ -1,6 +1,7 @@
 #include "shell/StartupLoad.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Utf8.h"
 #include "shell/DefaultExtensions.h"
 #include "shell/SettingsFile.h"
 #include "shell/SettingsStore.h"
@@ -11,22 +12,13 @@ namespace {
 
 constexpr std::size_t kMaxDirectoryCharacters = 260;
 
-// Characters, not bytes: continuation bytes of UTF-8 are not counted.
-std::size_t CountCharacters(const std::string& utf8) {
-  std::size_t count = 0;
-  for (char c : utf8) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
-
 }  // namespace
 
 std::string StartupSettingsDirectory(FileSystem& file_system) {
   std::string directory = file_system.CurrentFolder();
   // A directory that does not fit the 260 characters cannot be read; a cut
   // one would name some other folder.
-  if (CountCharacters(directory) > kMaxDirectoryCharacters) return {};
+  if (Utf8CharacterCount(directory) > kMaxDirectoryCharacters) return {};
   return directory;
 }
 

@@ -13,39 +13,11 @@
 #include <string>
 
 #include "platform/PathServices.h"
+#include "platform/Utf8.h"
 
 namespace ordovan {
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence at `i`, or 0 when the bytes there
-// are not one (overlong, surrogate, out of range, cut short).
-std::size_t Utf8SequenceLength(const std::string& s, std::size_t i) {
-  const auto byte = [&s](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char b0 = byte(i);
-  std::size_t len;
-  unsigned long value;
-  unsigned long min;
-  if (b0 < 0x80) {
-    return 1;
-  } else if ((b0 & 0xE0) == 0xC0) {
-    len = 2, value = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, value = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, value = b0 & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (i + len > s.size()) return 0;
-  for (std::size_t k = 1; k < len; ++k) {
-    const unsigned char b = byte(i + k);
-    if ((b & 0xC0) != 0x80) return 0;
-    value = (value << 6) | (b & 0x3F);
-  }
-  if (value < min || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-  return len;
-}
 
 // Lowers a run of well-formed UTF-8 and appends it to `out`.
 void AppendLoweredRun(const char* run, int length, std::string* out) {
@@ -74,16 +46,7 @@ void AppendLoweredRun(const char* run, int length, std::string* out) {
 
 std::string PlatformLower(const std::string& text) {
   std::string out = text;
-  bool ascii = true;
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c + ('a' - 'A'));
-    } else if (static_cast<unsigned char>(c) >= 0x80) {
-      ascii = false;
-      break;
-    }
-  }
-  if (ascii) return out;
+  if (LowerIfAscii(&out)) return out;
 
   // Convert the well-formed stretches; bytes that are not UTF-8 stay as they
   // are instead of turning into replacement characters.
