@@ -1,55 +1,22 @@
 #include "paths/ui/EntryListView.h"
 
 #include <QItemSelectionModel>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "paths/ui/EntryListModel.h"
 
 namespace ordovan {
 
-namespace {
-// Every row is as wide as the list's scroll extent (or as the view, when the
-// view is wider), which gives the list its sideways scroll range.
-class ExtentDelegate : public QStyledItemDelegate {
- public:
-  ExtentDelegate(EntryListView* view) : QStyledItemDelegate(view), view_(view) {}
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
-    size.setWidth(std::max(size.width(), view_->HorizontalExtent()));
-    return size;
-  }
-
- private:
-  EntryListView* view_;
-};
-}  // namespace
-
 EntryListView::EntryListView(const QString& object_name, const QString& accessible_name,
                              Selection selection, QWidget* parent)
-    : QListView(parent), model_(new EntryListModel(this)) {
-  setObjectName(object_name);
-  setAccessibleName(accessible_name);
+    : WideListView(object_name, accessible_name, 0, parent), model_(new EntryListModel(this)) {
   setModel(model_);
-  setItemDelegate(new ExtentDelegate(this));
-  // Uniform rows keep layout and scrolling cheap for tens of thousands of entries.
-  setUniformItemSizes(true);
-  setLayoutMode(QListView::Batched);
-  setBatchSize(2000);
-  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(selection == Selection::kMultiple ? QAbstractItemView::ExtendedSelection
                                                      : QAbstractItemView::SingleSelection);
 }
 
 EntryList& EntryListView::list() { return model_->list(); }
 const EntryList& EntryListView::list() const { return model_->list(); }
-
-void EntryListView::SetHorizontalExtent(int pixels) {
-  extent_ = pixels;
-  scheduleDelayedItemsLayout();
-}
 
 std::vector<std::size_t> EntryListView::SelectedRows() const {
   std::vector<std::size_t> rows;

@@ -3,11 +3,11 @@
 // or multiple selection, with a horizontal scroll extent so that long paths
 // can be scrolled sideways.
 
-#include <QListView>
 #include <optional>
 #include <vector>
 
 #include "paths/EntryList.h"
+#include "paths/ui/WideListView.h"
 
 namespace ordovan {
 
@@ -15,7 +15,7 @@ class EntryListModel;
 
 inline constexpr int kListScrollExtent = 3000;  // pixels
 
-class EntryListView : public QListView {
+class EntryListView : public WideListView {
   Q_OBJECT
  public:
   enum class Selection { kSingle, kMultiple };
@@ -26,10 +26,6 @@ class EntryListView : public QListView {
   EntryList& list();
   const EntryList& list() const;
   EntryListModel* entryModel() const { return model_; }
-
-  // The width the rows can be scrolled to.
-  void SetHorizontalExtent(int pixels);
-  int HorizontalExtent() const { return extent_; }
 
   // Selected rows in ascending order.
   std::vector<std::size_t> SelectedRows() const;
@@ -43,7 +39,6 @@ class EntryListView : public QListView {
 
  private:
   EntryListModel* model_;
-  int extent_ = 0;
 };
 
 }  // namespace ordovan

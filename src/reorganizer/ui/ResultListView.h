@@ -3,15 +3,14 @@
 // with rows as wide as the horizontal scroll extent so long paths can be
 // scrolled sideways.
 
-#include <QListView>
-
+#include "paths/ui/WideListView.h"
 #include "reorganizer/ui/ResultListModel.h"
 
 namespace ordovan {
 
 inline constexpr int kResultListScrollExtent = 3000;  // pixels
 
-class ResultListView : public QListView {
+class ResultListView : public WideListView {
   Q_OBJECT
  public:
   ResultListView(const QString& object_name, ResultListModel::Order order,
@@ -20,13 +19,8 @@ class ResultListView : public QListView {
   ResultListModel& entries() { return *model_; }
   const ResultListModel& entries() const { return *model_; }
 
-  // The width the rows can be scrolled to.
-  int HorizontalExtent() const { return extent_; }
-  void SetHorizontalExtent(int pixels);
-
  private:
   ResultListModel* model_;
-  int extent_ = kResultListScrollExtent;
 };
 
 }  // namespace ordovan
