@@ -14,6 +14,13 @@ using testing::FileBytes;
 
 constexpr const char* kTarget = "f:\\out\\list.txt";
 
+// A plain text export of FOLDERS with backslashes to `path`.
+ExportRequest To(const std::string& path) {
+  ExportRequest request;
+  request.file_name = path;
+  return request;
+}
+
 class ExportFormatTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -117,9 +124,9 @@ TEST_F(ExportFormatTest, FileFormatsAsExactBytes) {
     EXPECT_EQ(counts, (std::vector<std::size_t>{1, 2, 3}));
   }
   // an empty list makes an empty file; an unknown kind writes nothing
-  EXPECT_EQ(Write(*FileSystem::Default(), {kTarget}, {}).outcome, ExportOutcome::kWritten);
+  EXPECT_EQ(Write(*FileSystem::Default(), To(kTarget), {}).outcome, ExportOutcome::kWritten);
   EXPECT_EQ(FileBytes(tree, kTarget), "");
-  ExportRequest other{kTarget};
+  ExportRequest other = To(kTarget);
   other.kind = "OTHER";
   EXPECT_EQ(Write(*FileSystem::Default(), other, items).exported, 0u);
   EXPECT_EQ(FileBytes(tree, kTarget), "");
@@ -133,7 +140,7 @@ TEST_F(ExportFormatTest, AFailedWriteLeavesTheOldFileAndNoPartialFile) {
 
   testing::FaultyFileSystem faulty;
   faulty.FailWriteAfter(20000);  // the disk fills up midway
-  ExportResult result = Write(faulty, {kTarget}, items);
+  ExportResult result = Write(faulty, To(kTarget), items);
   EXPECT_EQ(result.outcome, ExportOutcome::kWriteFailed);
   EXPECT_EQ(result.exported, 0u);
   EXPECT_EQ(FileBytes(tree, kTarget), "the old list\r\n");
@@ -141,21 +148,21 @@ TEST_F(ExportFormatTest, AFailedWriteLeavesTheOldFileAndNoPartialFile) {
 
   testing::FaultyFileSystem no_replace;
   no_replace.FailReplace();
-  EXPECT_EQ(Write(no_replace, {kTarget}, items).outcome, ExportOutcome::kWriteFailed);
+  EXPECT_EQ(Write(no_replace, To(kTarget), items).outcome, ExportOutcome::kWriteFailed);
   EXPECT_EQ(FileBytes(tree, kTarget), "the old list\r\n");
   EXPECT_TRUE(Leftovers().empty());
 
   // a folder of that name, or a folder that does not exist
   tree.Folder("f:\\out\\folder.txt");
-  EXPECT_EQ(Write(*FileSystem::Default(), {"f:\\out\\folder.txt"}, items).outcome,
+  EXPECT_EQ(Write(*FileSystem::Default(), To("f:\\out\\folder.txt"), items).outcome,
             ExportOutcome::kCannotCreate);
-  EXPECT_EQ(Write(*FileSystem::Default(), {"f:\\nowhere\\list.txt"}, items).outcome,
+  EXPECT_EQ(Write(*FileSystem::Default(), To("f:\\nowhere\\list.txt"), items).outcome,
             ExportOutcome::kCannotCreate);
 }
 
 TEST_F(ExportFormatTest, ATemporaryNameInUseIsNeverTouched) {
   tree.File("f:\\out\\list.txt.ordovan-1.tmp", "someone else's");
-  EXPECT_EQ(Write(*FileSystem::Default(), {kTarget}, {"f:\\a"}).outcome, ExportOutcome::kWritten);
+  EXPECT_EQ(Write(*FileSystem::Default(), To(kTarget), {"f:\\a"}).outcome, ExportOutcome::kWritten);
   EXPECT_EQ(FileBytes(tree, "f:\\out\\list.txt.ordovan-1.tmp"), "someone else's");
   EXPECT_EQ(FileBytes(tree, kTarget), "f:\\a\r\n");
 }
