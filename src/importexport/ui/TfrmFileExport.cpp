@@ -208,6 +208,21 @@ void TfrmFileExport::ShowWhileFilling() {
   show();
 }
 
+void TfrmFileExport::ExportEntries(const TEXT_LIST& entries, bool in_view) {
+  Reset();
+  if (in_view) ShowWhileFilling();
+  EntryList& shown = ShownList();
+  for (const std::string& entry : entries) {
+    std::string key = EntryKey(entry);
+    if (shown.ContainsKey(key)) continue;
+    shown.AppendKeyed(entry, key);
+    ShowSourceCount(shown.size());
+    services_.pump->Pump();
+  }
+  kind_ = kExportKindFolders;
+  ShowModally();
+}
+
 void TfrmFileExport::ShowModally() {
   if (!ShownList().empty()) lstFileExportSource->SelectRow(0);
   hide();

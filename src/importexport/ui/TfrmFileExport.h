@@ -43,6 +43,10 @@ class TfrmFileExport : public QDialog {
   void ShowModally();
   // For a caller that fills the list in view: shown, not modal, no activation.
   void ShowWhileFilling();
+  // The whole hand-over for a caller that has its entries ready: reset, each
+  // entry the shown list does not hold yet appended with the running count
+  // (in view when `in_view`), the kind "FOLDERS", then ShowModally.
+  void ExportEntries(const TEXT_LIST& entries, bool in_view);
 
   const TEXT_LIST& CallersItems() const { return callers_items_; }
 
