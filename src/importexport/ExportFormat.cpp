@@ -4,10 +4,12 @@
 #include <memory>
 #include <ostream>
 
+#include "importexport/ListFileReader.h"
 #include "paths/EntryList.h"
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/PathServices.h"
+#include "platform/Utf8.h"
 
 namespace ordovan {
 
@@ -105,6 +107,19 @@ void AppendExportItem(const std::string& item, const ExportRequest& request, std
   } else {
     out->append(request.delimiter);
   }
+}
+
+bool FitsOneImportLine(const TEXT_LIST& items, const ExportRequest& request) {
+  if (request.type == ExportFileType::kPlainText) return true;
+  std::size_t characters = 0;
+  std::string bytes;
+  for (const std::string& item : items) {
+    bytes.clear();
+    AppendExportItem(item, request, &bytes);
+    characters += Utf8CharacterCount(bytes);
+    if (characters > kMaxListLineCharacters) return false;
+  }
+  return true;
 }
 
 ExportResult WriteExportFile(FileSystem& file_system, const ExportRequest& request,

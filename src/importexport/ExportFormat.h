@@ -74,6 +74,10 @@ struct ExportResult {
 // (plain text) or the delimiter (separated).
 void AppendExportItem(const std::string& item, const ExportRequest& request, std::string* out);
 
+// True when a separated file of `items` stays within the longest line the
+// import reads back (kMaxListLineCharacters); plain text files always do.
+bool FitsOneImportLine(const TEXT_LIST& items, const ExportRequest& request);
+
 // Writes `items` into a new file beside the target and puts it in place of
 // the target only once every byte is written and the file closed. A failure
 // removes that file again and leaves the target untouched. `on_count` hears

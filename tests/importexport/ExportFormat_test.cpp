@@ -210,6 +210,16 @@ TEST_F(ExportFormatTest, TheParserReadsBackEveryExport) {
   Write(*FileSystem::Default(), spaced, blanks);
   EXPECT_EQ(testing::ParseFile(*FileSystem::Default(), prompter, kTarget, ImportAllColumns, "space"),
             blanks);
+  // the longest separated line the parser takes back, and one more character
+  ExportRequest comma{kTarget, ExportFileType::kSeparated, ",", false, ExportSlashes::kBackslashes,
+                      "FOLDERS"};
+  const TEXT_LIST longest = {std::string(kMaxListLineCharacters - 5, 'a'), "f:\b"};
+  ASSERT_TRUE(FitsOneImportLine(longest, comma));
+  Write(*FileSystem::Default(), comma, longest);
+  EXPECT_EQ(testing::ParseFile(*FileSystem::Default(), prompter, kTarget, ImportAllColumns, ","),
+            longest);
+  EXPECT_FALSE(FitsOneImportLine({std::string(kMaxListLineCharacters - 4, 'a'), "f:\b"}, comma));
+  EXPECT_TRUE(FitsOneImportLine({std::string(kMaxListLineCharacters * 2, 'a')}, To(kTarget)));
   prompter.VerifyDone();
 }
 

@@ -38,6 +38,11 @@ constexpr const char* kEmptyDelimiterText =
     "The Delimiter is empty !\nAction : Choose or type a Delimiter for the Separated File.";
 constexpr const char* kEmptyDelimiterTitle =
     "Export Content to a File.            Warning no: 0386.";
+constexpr const char* kLineTooLongText =
+    "The separated line would be longer than 32767 characters !\nAction : Export to a Plain Text "
+    "File (one line - one string), or export fewer strings.";
+constexpr const char* kLineTooLongTitle =
+    "Export Content to a File.            Warning no: 0387.";
 constexpr const char* kReplaceTitle = "Export Content to a File.            Question no: 0331.";
 constexpr const char* kSaveTitle = "Export Folder Names (strings) to a file.";
 constexpr const char* kSaveFilter = "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)";
@@ -278,6 +283,12 @@ void TfrmFileExport::btnFileExportToClick() {
   // Without a delimiter the items of a separated file would run together.
   if (request.type == ExportFileType::kSeparated && request.delimiter.empty()) {
     prompter.Warn(kEmptyDelimiterText, kEmptyDelimiterTitle);
+    return;
+  }
+  // The import reads lines of up to 32,767 characters: a longer separated
+  // line would be a file this program cannot read back.
+  if (!FitsOneImportLine(ShownList().entries(), request)) {
+    prompter.Warn(kLineTooLongText, kLineTooLongTitle);
     return;
   }
   std::string report;

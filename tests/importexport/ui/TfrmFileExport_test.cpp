@@ -219,6 +219,14 @@ TEST_F(FileExportTest, BadInputNeverTouchesAFileOrClaimsSuccess) {
                      "Separated File.",
                      "Export Content to a File.            Warning no: 0386.");
     dialog_->btnFileExportTo->click();
+
+    // 3,000 items make a line longer than the import reads back
+    dialog_->cboFileExportDelimiter->setEditText(",");
+    prompter_.Expect(MessageKind::kWarning,
+                     "The separated line would be longer than 32767 characters !\nAction : Export "
+                     "to a Plain Text File (one line - one string), or export fewer strings.",
+                     "Export Content to a File.            Warning no: 0387.");
+    dialog_->btnFileExportTo->click();
     dialog_->rdoFileExportPlainTextFile->click();
   });
 
