@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/PathServices.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 

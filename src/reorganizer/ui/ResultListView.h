@@ -3,7 +3,7 @@
 // with rows as wide as the horizontal scroll extent so long paths can be
 // scrolled sideways.
 
-#include "paths/ui/WideListView.h"
+#include "uikit/WideListView.h"
 #include "reorganizer/ui/ResultListModel.h"
 
 namespace ordovan {

@@ -12,7 +12,7 @@
 #include "platform/Prompter.h"
 #include "reorganizer/ui/ResultListView.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 

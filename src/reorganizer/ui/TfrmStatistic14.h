@@ -14,7 +14,7 @@
 #include "paths/PathText.h"
 #include "reorganizer/ResultsExport.h"
 #include "reorganizer/RunResults.h"
-#include "shell/ui/AppServices.h"
+#include "uikit/AppServices.h"
 #include "shell/ui/RunCounters.h"
 
 class QCheckBox;

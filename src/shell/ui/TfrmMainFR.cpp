@@ -25,10 +25,10 @@
 #include "shell/SettingsStore.h"
 #include "shell/StartupLoad.h"
 #include "shell/ui/ExitLineEdit.h"
-#include "shell/ui/HintTime.h"
-#include "shell/ui/QtText.h"
+#include "uikit/HintTime.h"
+#include "uikit/QtText.h"
 #include "shell/ui/ResultsWindowLink.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Shell.h"
 
 namespace ordovan {
 

@@ -21,7 +21,7 @@
 
 #include "paths/PathText.h"
 #include "reorganizer/LevelTemplate.h"
-#include "shell/ui/AppServices.h"
+#include "uikit/AppServices.h"
 #include "shell/ui/RunCounters.h"
 
 class QAction;

@@ -10,9 +10,9 @@
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"
-#include "shell/ui/Dialogs.h"
+#include "uikit/Dialogs.h"
 #include "shell/ui/ResultsWindowLink.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {

@@ -14,7 +14,7 @@
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunResults.h"
 #include "shell/ui/ExitLineEdit.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
 

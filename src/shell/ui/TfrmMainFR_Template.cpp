@@ -17,9 +17,9 @@
 #include "platform/Prompter.h"
 #include "reorganizer/Destination.h"
 #include "reorganizer/LevelTemplate.h"
-#include "shell/ui/Dialogs.h"
+#include "uikit/Dialogs.h"
 #include "shell/ui/ExitLineEdit.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {

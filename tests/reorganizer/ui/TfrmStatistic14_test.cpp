@@ -12,7 +12,7 @@
 
 #include "reorganizer/ui/ResultListView.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
-#include "shell/ui/QtEventPump.h"
+#include "uikit/QtEventPump.h"
 #include "support/RecordingPrompter.h"
 
 namespace ordovan {
