@@ -74,7 +74,7 @@ void FolderFileUndo::BuildReport() {
   report_.append("\nOTHER REASONS   : \n\n").append(list);
 }
 
-UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, ResultSink& sink) {
+UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, RunResults& sink) {
   UndoResult result;
   // A simulation's records name folders and files that were never made.
   if (records.CreatedMainFolders.empty() || records.Simulated) {

@@ -17,7 +17,7 @@ namespace ordovan {
 
 class FileSystem;
 class Prompter;
-class ResultSink;
+class RunResults;
 
 // Folders to remove, keyed by depth; equal depths keep the order of adding.
 using MAP_DEPTH_FOLDERS = std::multimap<std::uint32_t, std::string>;
@@ -92,7 +92,7 @@ struct UndoResult {
 
 // The "Undo" command: takes back the run the records describe, empties the
 // records and the results lists, and reports through `prompter` and `sink`.
-UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, ResultSink& sink);
+UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, RunResults& sink);
 
 // Messages of the Undo command.
 inline constexpr const char* kNothingToUndoText =

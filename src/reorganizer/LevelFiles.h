@@ -36,7 +36,7 @@ using COPIED_FILE_IDENTITIES = std::unordered_map<std::string, FileIdentity>;
 struct LevelFilesContext {
   FileSystem* fs = nullptr;
   Prompter* prompter = nullptr;
-  ResultSink* sink = nullptr;
+  RunResults* sink = nullptr;
   TEXT_LIST* copied_files = nullptr;            // CopiedFiles, for Undo
   COPIED_FILE_IDENTITIES* copied_file_identities = nullptr;
   PATH_SET* processed_deeper_folders = nullptr;  // ProcessedDeeperFolders

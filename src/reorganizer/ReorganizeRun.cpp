@@ -48,7 +48,7 @@ struct Reorganizer::RunSetup {
   TEXT_LIST exclude_strings;
 };
 
-Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink)
+Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, RunResults& sink)
     : fs_(fs), prompter_(prompter), sink_(sink) {
   files_.fs = &fs_;
   files_.prompter = &prompter_;

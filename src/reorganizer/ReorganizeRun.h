@@ -98,7 +98,7 @@ std::string ParentFolderOf(const std::string& path);
 
 class Reorganizer {
  public:
-  Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink);
+  Reorganizer(FileSystem& fs, Prompter& prompter, RunResults& sink);
   Reorganizer(const Reorganizer&) = delete;
   Reorganizer& operator=(const Reorganizer&) = delete;
 
@@ -126,7 +126,7 @@ class Reorganizer {
 
   FileSystem& fs_;
   Prompter& prompter_;
-  ResultSink& sink_;
+  RunResults& sink_;
   RunRecords records_;
   RunSets sets_;
   LEVEL_FOLDER_FILES level_folder_files_;

@@ -101,7 +101,7 @@ struct UndoRun : ClientsRun {
 
 TEST(UndoCommandTest, UndoAfterANormalRunLeavesTheDestinationEmpty) {
   UndoRun u;
-  const TEXT_LIST run_files = u.results.zoom_list(C::FilesReorganized);
+  const TEXT_LIST run_files = u.results.zoom_list(ListOf(C::FilesReorganized)).Entries();
   const UndoResult result = u.Undo();
   EXPECT_EQ(result.outcome, UndoOutcome::Done);
   EXPECT_EQ(result.report, "");
@@ -110,12 +110,12 @@ TEST(UndoCommandTest, UndoAfterANormalRunLeavesTheDestinationEmpty) {
 
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     const C category = static_cast<C>(i);
-    EXPECT_TRUE(u.results.list(category).empty());
+    EXPECT_TRUE(u.results.list(ListOf(category)).empty());
     EXPECT_EQ(u.results.counter(category), category == C::ToReorganize ? 6 : 0);
   }
   EXPECT_EQ(u.results.counter_labels()[CategoryIndex(C::MainFoldersReorganized)], "0");
-  EXPECT_TRUE(u.results.failed_undo().empty());
-  EXPECT_EQ(u.results.zoom_list(C::FilesReorganized), run_files);
+  EXPECT_TRUE(u.results.list(ResultList::FailedUndo).empty());
+  EXPECT_EQ(u.results.zoom_list(ListOf(C::FilesReorganized)).Entries(), run_files);
   EXPECT_TRUE(u.run.records().CreatedMainFolders.empty());
   EXPECT_TRUE(u.run.records().CopiedFiles.empty());
 
@@ -159,7 +159,7 @@ TEST(UndoCommandTest, AnsweringNoChangesNothing) {
             UndoOutcome::Declined);
   EXPECT_EQ(testing::Snapshot(u.drive), before);
   EXPECT_EQ(u.run.records().CopiedFiles, records.CopiedFiles);
-  EXPECT_EQ(u.results.list(C::FilesReorganized).size(), 14u);
+  EXPECT_EQ(u.results.list(ListOf(C::FilesReorganized)).size(), 14u);
   u.Undo();
   EXPECT_TRUE(fs::is_empty(u.tree.Native(N)));
 }
@@ -174,8 +174,8 @@ TEST(UndoCommandTest, AFileTheUserAddedKeepsItsFolderAndEveryFolderAbove) {
   const UndoResult result = u.Undo(report);
   EXPECT_EQ(result.not_deleted_folders, kept);
   EXPECT_TRUE(result.not_deleted_files.empty());
-  EXPECT_EQ(u.results.failed_undo(), kept);
-  EXPECT_EQ(u.results.zoom_failed_undo(), kept);
+  EXPECT_EQ(u.results.list(ResultList::FailedUndo).Entries(), kept);
+  EXPECT_EQ(u.results.zoom_list(ResultList::FailedUndo).Entries(), kept);
   EXPECT_EQ(testing::ReadFile(u.tree, pdf + "\\mine.txt"), "the user's");
   // Everything else of the run is gone.
   EXPECT_EQ(testing::Snapshot(u.tree.Native(N)).size(), kept.size() + 1);
@@ -197,7 +197,7 @@ TEST(UndoCommandTest, FilesAndFoldersTheUserRemovedOrProtected) {
   const UndoResult result = u.Undo(report);
   EXPECT_EQ(result.not_deleted_folders, (TEXT_LIST{N + "\\2016"}));
   EXPECT_EQ(result.not_deleted_files, (TEXT_LIST{marks, a_pdf, ppt + "\\slides.ppt"}));
-  EXPECT_EQ(u.results.failed_undo(), (TEXT_LIST{N + "\\2016"}));
+  EXPECT_EQ(u.results.list(ResultList::FailedUndo).Entries(), (TEXT_LIST{N + "\\2016"}));
   EXPECT_TRUE(fs::exists(u.tree.Native(marks)));
   EXPECT_FALSE(fs::exists(u.tree.Native(N + "\\2015")));
   EXPECT_FALSE(fs::exists(u.tree.Native(MClient1)));

@@ -62,7 +62,7 @@ TEST(ReorganizeRunTest, NormalRunOfTheWorkedExample) {
   EXPECT_EQ(c.results.counter(C::ToReorganize), 6);
   EXPECT_EQ(c.results.counter(C::FilesReorganized), 14);
   EXPECT_EQ(c.results.counter_labels()[CategoryIndex(C::FilesReorganized)], "14");
-  EXPECT_EQ(c.results.zoom_list(C::SubfoldersReorganized), kSubfolders);
+  EXPECT_EQ(c.results.zoom_list(ListOf(C::SubfoldersReorganized)).Entries(), kSubfolders);
 
   const RunRecords& records = c.run.records();
   EXPECT_EQ(records.RunKindMarker, "R");
@@ -108,7 +108,7 @@ TEST(ReorganizeRunTest, SimulationReportsWhatTheNormalRunDoesAndTouchesNothing) 
 
   std::array<TEXT_LIST, kResultCategoryCount> simulated;
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
-    simulated[i] = c.results.list(static_cast<C>(i));
+    simulated[i] = c.list(static_cast<C>(i));
   }
   EXPECT_EQ(simulated[CategoryIndex(C::MainFoldersReorganized)], kMainFolders);
   EXPECT_EQ(simulated[CategoryIndex(C::FilesReorganized)], kFiles);
@@ -120,7 +120,7 @@ TEST(ReorganizeRunTest, SimulationReportsWhatTheNormalRunDoesAndTouchesNothing) 
 
   EXPECT_EQ(c.run.Organize(c.inputs), RunOutcome::Completed);
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
-    EXPECT_EQ(c.results.list(static_cast<C>(i)), simulated[i]) << "category " << i;
+    EXPECT_EQ(c.list(static_cast<C>(i)), simulated[i]) << "category " << i;
   }
 }
 
@@ -200,9 +200,9 @@ TEST(ReorganizeRunTest, StartUpStepsAndTheResultsWindowMoment) {
   c.inputs.show_results_window = [&] {
     ++shown;
     // Shown after the lists were emptied, before the first path.
-    EXPECT_TRUE(c.results.list(C::OtherReasons).empty());
+    EXPECT_TRUE(c.results.list(ListOf(C::OtherReasons)).empty());
     EXPECT_EQ(c.results.counter(C::OtherReasons), 0);
-    EXPECT_TRUE(c.results.list(C::ToReorganize).empty());
+    EXPECT_TRUE(c.results.list(ListOf(C::ToReorganize)).empty());
   };
   c.inputs.include_entries.clear();
   c.prompter.Expect(MessageKind::kWarning, "The Include List is empty !\n",
@@ -225,8 +225,8 @@ TEST(ReorganizeRunTest, RunsThatEndEarlyChangeOnlyWhatTheyReached) {
   RunInputs root = c.inputs;
   root.stored_destination = "f:\\";
   EXPECT_EQ(c.run.Organize(root), RunOutcome::NoDestination);
-  EXPECT_TRUE(c.results.zoom_list(C::FilesReorganized).empty());
-  EXPECT_EQ(c.list(C::FilesReorganized), files);
+  EXPECT_TRUE(c.results.zoom_list(ListOf(C::FilesReorganized)).empty());
+  EXPECT_EQ(c.results.list(ListOf(C::FilesReorganized)).Entries(), files);
 
   // A cut number that is no number: the main window's warning, counters untouched.
   RunInputs bad_cut = c.inputs;

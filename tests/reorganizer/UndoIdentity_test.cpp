@@ -84,7 +84,7 @@ TEST(UndoIdentityTest, AFileTheUserPutInPlaceOfACopyStays) {
   const UndoResult result = u.Undo(ReportOf(kept, {Marks, APdf}));
   EXPECT_EQ(result.not_deleted_folders, kept);
   EXPECT_EQ(result.not_deleted_files, (TEXT_LIST{Marks, APdf}));
-  EXPECT_EQ(u.results.failed_undo(), kept);
+  EXPECT_EQ(u.results.list(ResultList::FailedUndo).Entries(), kept);
   EXPECT_EQ(testing::ReadFile(u.tree, APdf), "the user's own a.pdf");
   EXPECT_EQ(testing::ReadFile(u.tree, Marks), marks_content);
   // The untouched copies went as before: nothing else is left.

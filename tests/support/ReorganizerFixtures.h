@@ -59,11 +59,14 @@ struct ClientsRun {
   TempTree tree;
   std::filesystem::path drive;  // native folder of `f:`
   RecordingPrompter prompter;
-  InMemoryResults results;
+  RunResults results;
   LINE_NUMBER_MAP map;
   RunInputs inputs;
   Reorganizer run;
-  const TEXT_LIST& list(ResultCategory category) const { return results.list(category); }
+  // A result list in the order the run recorded it (the zoom window's order).
+  TEXT_LIST list(ResultCategory category) const {
+    return results.zoom_list(ListOf(category)).Entries();
+  }
 };
 
 // The content of the file of a program path ("" when it cannot be read).

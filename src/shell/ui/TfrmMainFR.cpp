@@ -151,7 +151,7 @@ void TfrmMainFR::UpdateRunButtons() {
   btnVol14Restructure->setEnabled(on);
 }
 
-void TfrmMainFR::ResetRunCounters() { run_counters_ = RunCounters{}; }
+void TfrmMainFR::ResetRunCounters() { run_results_.ResetRunCounters(); }
 
 void TfrmMainFR::RefreshResultsModeCaption() {
   if (!results_) return;

@@ -22,7 +22,7 @@
 #include "paths/PathText.h"
 #include "reorganizer/LevelTemplate.h"
 #include "uikit/AppServices.h"
-#include "shell/ui/RunCounters.h"
+#include "reorganizer/RunResults.h"
 
 class QAction;
 class QCheckBox;
@@ -39,7 +39,6 @@ namespace ordovan {
 class EntryList;
 class EntryListView;
 class ExitLineEdit;
-class ResultSink;
 class ResultsWindowLink;
 struct RunInputs;
 struct RunRecords;
@@ -140,9 +139,6 @@ class TfrmMainFR : public QMainWindow {
   std::function<void(bool shown)> ShowResultsFilesControls;
 
   // ---- Organize, Simulation/View, Undo (TfrmMainFR_Run.cpp) ---------------
-  // Where the run and Undo report: the results window, handed in when it is
-  // created (null lets it go). Until then the results are kept in memory.
-  void SetResultSink(ResultSink* sink);
   void btnVol14RestructureClick();  // "Organize"
   void btnVol14SimulationClick();   // "Simulation/View"
   void btnVol14UndoClick();         // "Undo"
@@ -150,7 +146,8 @@ class TfrmMainFR : public QMainWindow {
   RunRecords& Records();
 
   // ---- Run state -----------------------------------------------------------
-  RunCounters& Counters() { return run_counters_; }
+  // The results of the last run and Undo, which the results windows show.
+  RunResults& Results() { return run_results_; }
   LevelTemplate& Template() { return level_template_; }
   std::string StoredDestination;  // only Browse sets it
 
@@ -279,7 +276,7 @@ class TfrmMainFR : public QMainWindow {
   void mnuHelpAboutUsClick();
 
   AppServices services_;
-  RunCounters run_counters_;
+  RunResults run_results_;
   LevelTemplate level_template_;
   ResultsWindowLink* results_ = nullptr;
   QPointer<TfrmZoomIncludeWindow> zoom_include_;

@@ -101,7 +101,7 @@ void TfrmMainFR::RefreshAfterListChange() {
   SetTemplateStage(IncludeList().empty() ? 0 : 1);
   SetRunOptionsEnabled(false);
   level_template_.LineNumberMap.clear();
-  if (results_) results_->RefreshResultCounters(run_counters_);
+  run_results_.RefreshResultCounters();
   ShowLineCounters();
   UpdateRunButtons();
 }

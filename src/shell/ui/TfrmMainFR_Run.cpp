@@ -21,11 +21,9 @@
 namespace ordovan {
 
 struct TfrmMainFR::RunState {
-  RunState(FileSystem& fs, Prompter& prompter, ResultSink* results)
-      : sink(results ? *results : own_results), reorganizer(fs, prompter, sink) {}
+  RunState(FileSystem& fs, Prompter& prompter, RunResults& results)
+      : reorganizer(fs, prompter, results) {}
 
-  InMemoryResults own_results;  // while no results window is attached
-  ResultSink& sink;
   Reorganizer reorganizer;
 };
 
@@ -59,15 +57,10 @@ bool EnabledAndChecked(const QRadioButton* option) {
 }  // namespace
 
 void TfrmMainFR::ConnectRunCommands() {
-  run_.reset(new RunState(*services_.file_system, *services_.prompter, nullptr));
+  run_.reset(new RunState(*services_.file_system, *services_.prompter, run_results_));
   connect(btnVol14Restructure, &QPushButton::clicked, this, &TfrmMainFR::btnVol14RestructureClick);
   connect(btnVol14Simulation, &QPushButton::clicked, this, &TfrmMainFR::btnVol14SimulationClick);
   connect(btnVol14Undo, &QPushButton::clicked, this, &TfrmMainFR::btnVol14UndoClick);
-}
-
-void TfrmMainFR::SetResultSink(ResultSink* sink) {
-  // Only at start-up and at the end: a new sink starts with empty records.
-  run_.reset(new RunState(*services_.file_system, *services_.prompter, sink));
 }
 
 RunRecords& TfrmMainFR::Records() { return run_->reorganizer.records(); }
@@ -102,7 +95,7 @@ void TfrmMainFR::btnVol14SimulationClick() {
 
 void TfrmMainFR::btnVol14UndoClick() {
   UndoLastRun(run_->reorganizer.records(), *services_.file_system, *services_.prompter,
-              run_->sink);
+              run_results_);
 }
 
 }  // namespace ordovan

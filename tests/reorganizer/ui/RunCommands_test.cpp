@@ -334,6 +334,9 @@ TEST_F(RunCommandsTest, ActivatingTheMainWindowSetsTheModeCaption) {
   caption->clear();
   main().RefreshResultsModeCaption();
   EXPECT_EQ(caption->text(), "Folder/File Copy Process.");
+  results_window_->SetNormalRunMarked(false);
+  main().RefreshResultsModeCaption();
+  EXPECT_EQ(caption->text(), "Simulate the Folder/File Copy Process.");
 }
 
 }  // namespace
