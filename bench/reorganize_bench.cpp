@@ -96,7 +96,7 @@ struct Sandbox {
     inputs.include_entries = include;
     inputs.cut_number_text = "0";
     inputs.new_level_order = {"Y000", "C000", "Src"};
-    inputs.line_number_map = map;
+    inputs.line_number_map = *map;
     inputs.stored_destination = "f:\\New";
     inputs.with_files = with_files;
     return inputs;

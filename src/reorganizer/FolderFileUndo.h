@@ -40,6 +40,10 @@ class FolderFileUndo {
   void SetMainFolders(const TEXT_LIST& main_folders) { main_folders_ = main_folders; }
   // The folders the run created; RemoveFolders removes no other folder.
   void SetCreatedFolders(const TEXT_LIST& created_folders);
+  // Everything above from the records of a Normal run, with the removal order
+  // collected: subfolders, then main folders, then the parents left over
+  // from a main folder whose creation failed half-way.
+  void TakeRecords(const RunRecords& records);
 
   // Walks up from every main folder, then every subfolder, to the
   // destination, putting each folder on the way into the removal order once.
@@ -91,8 +95,9 @@ struct UndoResult {
 };
 
 // The "Undo" command: takes back the run the records describe, empties the
-// records and the results lists, and reports through `prompter` and `sink`.
-UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, RunResults& sink);
+// records and the results lists, and reports through `prompter` and `results`.
+UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
+                       RunResults& results);
 
 // Messages of the Undo command.
 inline constexpr const char* kNothingToUndoText =

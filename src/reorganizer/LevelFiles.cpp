@@ -27,7 +27,7 @@ bool HasOuterBlank(const std::string& text) {
 }
 
 void RecordFile(LevelFilesContext& context, const std::string& target) {
-  context.sink->RecordResult(ResultCategory::FilesReorganized, target);
+  context.results->RecordResult(ResultCategory::FilesReorganized, target);
   context.copied_files->push_back(target);
 }
 

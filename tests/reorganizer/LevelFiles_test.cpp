@@ -65,7 +65,7 @@ TEST(LevelFileTargetTest, LengthsCountCharactersNotBytes) {
 // the third level's files go into `f:\New Clients\<c>` with the longest prefix.
 struct ReversedRun : ClientsRun {
   ReversedRun(const std::string& a, const std::string& b, const std::string& c) {
-    map = LineNumbersFor({a, b, c});
+    inputs.line_number_map = LineNumbersFor({a, b, c});
     inputs.new_level_order = {c, b, a};
     inputs.include_entries = {"f:\\" + a + "\\" + b + "\\" + c};
   }

@@ -34,9 +34,8 @@ void BuildClientsTree(TempTree& tree);
 
 // A run over the clients tree: template "Old Clients", "Client2", "2015",
 // New Level Order "2015", "Client2", "Old Clients", cut "0", destination
-// `f:\New Clients`, with files. `map` receives the template's line numbers
-// and must outlive the inputs.
-RunInputs ClientsInputs(LINE_NUMBER_MAP* map);
+// `f:\New Clients`, with files.
+RunInputs ClientsInputs();
 
 // Every entry below a native folder: relative path -> kind, size, mode and a
 // hash of the content. Equal snapshots mean nothing was added, removed or
@@ -60,7 +59,6 @@ struct ClientsRun {
   std::filesystem::path drive;  // native folder of `f:`
   RecordingPrompter prompter;
   RunResults results;
-  LINE_NUMBER_MAP map;
   RunInputs inputs;
   Reorganizer run;
   // A result list in the order the run recorded it (the zoom window's order).

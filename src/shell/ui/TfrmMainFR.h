@@ -41,6 +41,7 @@ class EntryListView;
 class ExitLineEdit;
 class ResultsWindowLink;
 struct RunInputs;
+struct RunReport;
 struct RunRecords;
 class TfrmAboutBox;
 class TfrmHelp;
@@ -258,7 +259,8 @@ class TfrmMainFR : public QMainWindow {
   void ConnectListCommands();  // TfrmMainFR_Lists.cpp
   void ConnectTemplateCommands();  // TfrmMainFR_Template.cpp
   void ConnectRunCommands();       // TfrmMainFR_Run.cpp
-  RunInputs ReadRunInputs();       // TfrmMainFR_Run.cpp
+  RunInputs ReadRunInputs();
+  void KeepRunReport(RunReport report);       // TfrmMainFR_Run.cpp
   void MoveNewLevelOrderEntry(bool up);
   void ShowFilesOptionInResults();
   void AcceptDestinationText(const std::string& path);

@@ -70,7 +70,7 @@ RunInputs TfrmMainFR::ReadRunInputs() {
   inputs.include_entries = IncludeList().entries();
   inputs.cut_number_text = FromQt(edtVol14CutLeadFoldersNumber->text());
   inputs.new_level_order = lstVol14SubFoldersDestination->list().entries();
-  inputs.line_number_map = &level_template_.LineNumberMap;
+  inputs.line_number_map = level_template_.LineNumberMap;
   inputs.stored_destination = StoredDestination;
   inputs.with_files = EnabledAndChecked(rdoVol14ReorganizeWithFiles);
   inputs.include_strings_text = FromQt(edtVol14IncludeSelected->text());
@@ -86,11 +86,18 @@ RunInputs TfrmMainFR::ReadRunInputs() {
   return inputs;
 }
 
-void TfrmMainFR::btnVol14RestructureClick() { run_->reorganizer.Organize(ReadRunInputs()); }
+void TfrmMainFR::KeepRunReport(RunReport report) {
+  // The run recorded the new level order into the template's line numbers.
+  if (report.line_number_map) level_template_.LineNumberMap = std::move(*report.line_number_map);
+}
+
+void TfrmMainFR::btnVol14RestructureClick() {
+  KeepRunReport(run_->reorganizer.Organize(ReadRunInputs()));
+}
 
 void TfrmMainFR::btnVol14SimulationClick() {
   RunButtonsOff off(btnVol14Simulation, btnVol14Restructure);
-  run_->reorganizer.SimulationView(ReadRunInputs());
+  KeepRunReport(run_->reorganizer.SimulationView(ReadRunInputs()));
 }
 
 void TfrmMainFR::btnVol14UndoClick() {

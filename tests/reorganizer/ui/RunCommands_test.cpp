@@ -144,6 +144,9 @@ TEST_F(RunCommandsTest, OrganizeFillsTheResultsWindowAndUndoTakesItAllBack) {
   EXPECT_EQ(Results("lstStat14FoldersSourceNotExists"), TEXT_LIST{});
   EXPECT_EQ(Results("lstStat14FoldersOtherReasons"), TEXT_LIST{});
   EXPECT_EQ(Counters(), (QStringList{"6", "4", "5", "14", "0", "2", "0"}));
+  // The template keeps the new order the run recorded.
+  EXPECT_EQ(OldToNewMap(main().Template().LineNumberMap),
+            (MAP_NEW_OLD_LINE_NUMBERS{{0, 2}, {1, 1}, {2, 0}}));
   const TEXT_LIST files = Results("lstStat14FoldersFilesRestructured");
   ASSERT_EQ(files.size(), 14u);
   for (const std::string& file : files) EXPECT_TRUE(Exists(file)) << file;
