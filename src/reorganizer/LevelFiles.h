@@ -59,9 +59,7 @@ void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_fol
 
 // The pieces, for the run and its tests.
 
-// Length of a path text in characters (UTF-8 sequences count once), the unit
-// of every length rule below.
-std::size_t PathTextLength(const std::string& text);
+// Every length rule below counts characters (Utf8CharacterCount), not bytes.
 // The prefix of the level files of one old folder: `f:\a\b` gives `f--a-b`.
 std::string LevelFilePrefix(const std::string& old_level_folder);
 // FL1 is due when the new level folder and the prefix together exceed 260.

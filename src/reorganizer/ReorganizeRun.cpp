@@ -7,40 +7,12 @@
 #include "platform/FileSystem.h"
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
+#include "paths/PathPlaces.h"
+#include "paths/QuotedStrings.h"
+#include "reorganizer/Destination.h"
 #include "reorganizer/ReLevel.h"
 
 namespace ordovan {
-
-namespace {
-
-bool IsDotsAndBlanksOnly(const std::string& name) {
-  return std::all_of(name.begin(), name.end(), [](char c) { return c == '.' || c == ' '; });
-}
-
-// A name that would climb out of its folder, vanish from it, or (on Windows)
-// name a stream or another drive instead of a folder.
-bool IsUnsafeName(const std::string& name) {
-  return name.empty() || IsDotsAndBlanksOnly(name) || name.find(':') != std::string::npos;
-}
-
-}  // namespace
-
-bool LiesBelow(const std::string& path, const std::string& folder) {
-  if (!SameEntry(PlatformDriveOf(path), PlatformDriveOf(folder))) return false;
-  const PathLevels inner = SplitPathLevels(path);
-  const PathLevels outer = SplitPathLevels(folder);
-  if (inner.drive != outer.drive && !SameEntry(inner.drive, outer.drive)) return false;
-  if (inner.levels.size() <= outer.levels.size()) return false;
-  if (!std::equal(outer.levels.begin(), outer.levels.end(), inner.levels.begin())) return false;
-  return std::none_of(inner.levels.begin() + static_cast<std::ptrdiff_t>(outer.levels.size()),
-                      inner.levels.end(), IsUnsafeName);
-}
-
-std::string ParentFolderOf(const std::string& path) {
-  std::string parent = SplitParentAndName(path).parent;
-  if (!parent.empty() && parent.back() == '\\') parent.pop_back();
-  return parent;
-}
 
 struct Reorganizer::RunSetup {
   ReLevelSetup relevel;
@@ -84,7 +56,7 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   }
 
   const std::string& destination = inputs.stored_destination;
-  if (PathTextLength(Trim(destination)) <= 3) return ended(RunOutcome::NoDestination);
+  if (!DestinationAllowsRun(destination)) return ended(RunOutcome::NoDestination);
   records_.RunKindMarker.assign(1, 'R');
 
   const std::optional<std::int32_t> cut = ParseCutNumber(inputs.cut_number_text);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "paths/PathText.h"
+#include "paths/PathPlaces.h"
 #include "reorganizer/LevelFiles.h"
 #include "reorganizer/LevelTemplate.h"
 #include "reorganizer/RunRecords.h"
@@ -80,16 +81,6 @@ inline constexpr const char* kIncludeListEmptyTitleNormal =
     "Ordovan.             Warning no: 140035.";
 inline constexpr const char* kIncludeListEmptyTitleSimulate =
     "Ordovan.              Warning no: 140035.";
-
-// True when `path` lies strictly below `folder`: the same drive part (letter
-// case ignored), the folder's level names first, then at least one more, and
-// none of those further names made of dots and blanks only or holding a
-// colon. Purely textual; no disk access.
-bool LiesBelow(const std::string& path, const std::string& folder);
-// The folder that holds `path`: its parent part without the trailing
-// backslash (`f:\a\b` gives `f:\a`). A root or a text without a backslash
-// gives itself back, which ends every upward walk.
-std::string ParentFolderOf(const std::string& path);
 
 class Reorganizer {
  public:

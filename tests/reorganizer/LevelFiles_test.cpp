@@ -44,8 +44,6 @@ TEST(LevelFileTargetTest, PrefixAndShorteningRule) {
 }
 
 TEST(LevelFileTargetTest, LengthsCountCharactersNotBytes) {
-  // "Ö" is two bytes in UTF-8 but one character.
-  EXPECT_EQ(PathTextLength("f:\\\xC3\x96rebro"), 9u);
   const std::string folder = "f:\\" + std::string(94, 'w');
   const std::string prefix = std::string(148, 'x');
   // 97 + 1 + 148 + 1 + 7 characters = 254: not shortened although 255 bytes.

@@ -314,21 +314,6 @@ TEST(ReorganizeRunTest, NamesWindowsReadsDifferentlyAreNotMadeFolders) {
 }
 #endif
 
-TEST(ReorganizeRunTest, NewFoldersNeverLeaveTheDestination) {
-  EXPECT_TRUE(LiesBelow("f:\\New Clients\\2016", "f:\\New Clients"));
-  EXPECT_TRUE(LiesBelow("F:\\New Clients\\2016\\x", "f:\\New Clients\\"));
-  EXPECT_TRUE(LiesBelow("\\\\srv\\share\\New\\2016", "\\\\srv\\share\\New"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients\\", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients\\..\\x", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients\\ . ", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clientsx\\2016", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("g:\\New Clients\\2016", "f:\\New Clients"));
-  // A network destination's folders without their leading `\\` are elsewhere.
-  EXPECT_FALSE(LiesBelow("\\srv\\share\\New\\2016", "\\\\srv\\share\\New"));
-  EXPECT_FALSE(LiesBelow("f:\\a", ""));
-}
-
 // Makes the parent of one folder, then fails, as a creation that breaks off
 // half-way would.
 class HalfCreating : public FileSystemWrapper {

@@ -105,9 +105,6 @@ void TfrmMainFR::ConnectPageCommands() {
   connect(mnuHelpOverview, &QAction::triggered, this, &TfrmMainFR::mnuHelpOverviewClick);
   connect(mnuHelpWebPage, &QAction::triggered, this, &TfrmMainFR::mnuHelpWebPageClick);
   connect(mnuHelpAboutUs, &QAction::triggered, this, &TfrmMainFR::mnuHelpAboutUsClick);
-  // The destination text decides the run buttons as it is typed.
-  connect(cboVol14DestinationFolder, &QComboBox::editTextChanged, this,
-          &TfrmMainFR::UpdateRunButtons);
 }
 
 // ---- Enabling operations ----------------------------------------------------

@@ -334,6 +334,7 @@ void TfrmMainFR::cboVol14DestinationFolderSelect() {
   AcceptDestinationText(FromQt(cboVol14DestinationFolder->currentText()));
 }
 
+// The destination text decides the run buttons as it is typed.
 void TfrmMainFR::cboVol14DestinationFolderChange() { UpdateRunButtons(); }
 
 void TfrmMainFR::AcceptDestinationText(const std::string& path) {
