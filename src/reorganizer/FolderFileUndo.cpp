@@ -92,7 +92,6 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
   UndoResult result;
   // A simulation's records name folders and files that were never made.
   if (records.CreatedMainFolders.empty() || records.Simulated) {
-    prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
     result.outcome = UndoOutcome::NothingToUndo;
     return result;
   }
@@ -116,8 +115,6 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
   result.report = undo.Report();
   for (const std::string& folder : result.not_deleted_folders) results.RecordFailedUndo(folder);
   if (result.not_deleted_folders.empty()) results.RefreshResultCounters();
-  if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
-  prompter.Inform(kUndoEndText, kUndoEndTitle);
   result.outcome = UndoOutcome::Done;
   return result;
 }

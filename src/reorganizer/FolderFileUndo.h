@@ -95,7 +95,10 @@ struct UndoResult {
 };
 
 // The "Undo" command: takes back the run the records describe, empties the
-// records and the results lists, and reports through `prompter` and `results`.
+// records and the results lists, and records what it could not remove into
+// `results`. The only message it shows itself is the confirmation before it
+// deletes; the window turns the outcome and the report into the messages
+// below.
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
                        RunResults& results);
 

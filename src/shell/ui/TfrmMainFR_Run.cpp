@@ -10,13 +10,14 @@
 
 #include "paths/EntryList.h"
 #include "paths/ui/EntryListView.h"
+#include "platform/Prompter.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunResults.h"
 #include "shell/ui/ExitLineEdit.h"
-#include "uikit/QtText.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 
@@ -101,8 +102,20 @@ void TfrmMainFR::btnVol14SimulationClick() {
 }
 
 void TfrmMainFR::btnVol14UndoClick() {
-  UndoLastRun(run_->reorganizer.records(), *services_.file_system, *services_.prompter,
-              run_results_);
+  Prompter& prompter = *services_.prompter;
+  const UndoResult result = UndoLastRun(run_->reorganizer.records(), *services_.file_system,
+                                        prompter, run_results_);
+  switch (result.outcome) {
+    case UndoOutcome::NothingToUndo:
+      prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
+      break;
+    case UndoOutcome::Declined:
+      break;
+    case UndoOutcome::Done:
+      if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      prompter.Inform(kUndoEndText, kUndoEndTitle);
+      break;
+  }
 }
 
 }  // namespace ordovan

@@ -208,7 +208,10 @@ TEST_F(RunCommandsTest, SimulationJudgesTheSameWithoutTouchingTheDiskAndLeavesNo
   EXPECT_EQ(Counters(), (QStringList{"6", "4", "5", "14", "0", "2", "0"}));
   EXPECT_TRUE(main().Records().CreatedMainFolders.empty());
 
-  prompter_.Expect(MessageKind::kWarning, kNothingToUndoText, kNothingToUndoTitle);
+  prompter_.Expect(MessageKind::kWarning,
+                   "No UNDO process !!!\nThere are no Created (Reorganized\xC3\x96 paths  !!!\n"
+                   "You must Create =Reorganize) at least one Path to UNDO them.",
+                   "Ordovan.            Warning no: 120056.");
   Click("btnVol14Undo");
   prompter_.VerifyDone();
 }
