@@ -33,6 +33,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace ordovan {
 
@@ -251,7 +252,16 @@ class TfrmMainFR : public QMainWindow {
   bool event(QEvent* event) override;
 
  private:
-  void CreateControls();  // TfrmMainFR_Controls.cpp
+  void CreateControls();  // TfrmMainFR_Controls.cpp, one step per group box
+  void CreateIncludeGroup(QWidget* page);
+  QVBoxLayout* CreateMoveButtons(QWidget* page);
+  void CreateExcludeGroup(QWidget* page);
+  void CreateLevelTemplateGroup(QWidget* page);
+  void CreateDestinationGroup(QWidget* page);
+  void CreateReorganizeGroup(QWidget* page);
+  void CreateRunGroup(QWidget* page);
+  void CreatePageButtons(QWidget* page);
+  void CreateHiddenControls(QWidget* page);
   void CreateMenus();     // TfrmMainFR_Controls.cpp
   void FormCreate();
   void FormDestroy();
