@@ -108,6 +108,12 @@ else
     gui_env=(env WINEPREFIX="$wg/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
              WINEQT_QPA_PLATFORM=offscreen)
     (cd "$wg" && timeout 300 "${gui_env[@]}" wineboot </dev/null >/dev/null 2>&1)
+    # The tests' f: is a real drive, as on Windows: a link in the prefix's
+    # dosdevices to an empty folder of the build tree, named to the tests in
+    # ORDOVAN_TEST_DRIVES (they empty it again after each test).
+    rm -rf "$wg/test-drives" && mkdir -p "$wg/test-drives/f"
+    ln -sfn "$wg/test-drives/f" "$wg/wineprefix/dosdevices/f:"
+    gui_env+=(ORDOVAN_TEST_DRIVES=f)
     for prog in "${ui_progs[@]}"; do
       if [ ! -f "$wg/tests/$prog.exe" ]; then
         echo "windows-gui $prog: build failed"; gfail=$((gfail + 1)); continue

