@@ -123,6 +123,23 @@ TEST_F(FolderPickerTest, AnameTypedBelowTheSelectedFolderOrANativePathAlsoCounts
   EXPECT_EQ(native.Result(), "f:\\Old Clients\\Client1\\2016");
 }
 
+// Names outside every ANSI code page ("日") only survive wide calls on Windows.
+TEST_F(FolderPickerTest, AFolderNamedBeyondAsciiComesBackAsItsUtf8ProgramPath) {
+  const std::string folder = "f:\\Clients \xC3\xA9t\xC3\xA9\\\xE6\x97\xA5 Zo\xC3\xAB";
+  tree_.Folder(folder);
+  ASSERT_TRUE(picker_.SelectNativeFolder(Native(folder)));
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), folder);
+  picker_.btnBrowseOK->click();
+  EXPECT_EQ(DriveLowered(picker_.Result()), folder);
+
+  TfrmBrowseForFolder typed(nullptr, "Select the Folder.");
+  typed.show();
+  typed.edtBrowseFolderEdit->setText(ToQt(folder));
+  typed.btnBrowseOK->click();
+  EXPECT_EQ(typed.result(), QDialog::Accepted);
+  EXPECT_EQ(typed.Result(), folder);
+}
+
 TEST_F(FolderPickerTest, ATypedFolderThatDoesNotExistKeepsThePickerOpen) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\Old Clients")));
   picker_.edtBrowseFolderEdit->setText("f:\\No Such\\Folder");
