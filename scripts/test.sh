@@ -115,7 +115,8 @@ else
     ln -sfn "$wg/test-drives/f" "$wg/wineprefix/dosdevices/f:"
     gui_env+=(ORDOVAN_TEST_DRIVES=f)
     for prog in "${ui_progs[@]}"; do
-      if [ ! -f "$wg/tests/$prog.exe" ]; then
+      # Asked again per program, so that a stale one from an earlier run never runs.
+      if ! cmake --build "$wg" --target "$prog" >>"$wg/build.log" 2>&1; then
         echo "windows-gui $prog: build failed"; gfail=$((gfail + 1)); continue
       fi
       log="$wg/$prog.log"
@@ -133,7 +134,7 @@ else
       gpass=$((gpass + p)); gfail=$((gfail + f))
     done
     # The first start counts as one more test.
-    if [ ! -f "$wg/app/ordovan.exe" ]; then
+    if ! cmake --build "$wg" --target ordovan >>"$wg/build.log" 2>&1; then
       echo "windows-gui ordovan: build failed"; gfail=$((gfail + 1))
     elif bash "$root/scripts/wine-first-start.sh" "$wg/app/ordovan.exe" "$wg/wineprefix" \
            "$wg/first-start" "$wg/first-start.png" | sed 's|^|windows-gui ordovan.exe: |';
