@@ -134,6 +134,7 @@ else
       gpass=$((gpass + p)); gfail=$((gfail + f))
     done
     # The first start counts as one more test.
+    rm -rf "$wg/first-start"
     if ! cmake --build "$wg" --target ordovan >>"$wg/build.log" 2>&1; then
       echo "windows-gui ordovan: build failed"; gfail=$((gfail + 1))
     elif bash "$root/scripts/wine-first-start.sh" "$wg/app/ordovan.exe" "$wg/wineprefix" \

@@ -4,8 +4,8 @@
 # program has written a whole first-start default.set there (415 records of
 # 5312 bytes, the end record last). Optionally saves a picture of the screen.
 #   bash scripts/wine-first-start.sh <ordovan.exe> <wine-prefix> <empty-folder> [picture.png]
-# The prefix is created when it does not exist yet. Everything started in it
-# is ended before the script returns.
+# The folder must be empty or new. The prefix is created when it does not
+# exist yet. Everything started in it is ended before the script returns.
 set -uo pipefail
 if [ -z "${ORDOVAN_FIRST_START_IN_XVFB:-}" ]; then
   exec env ORDOVAN_FIRST_START_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
@@ -17,7 +17,9 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 fail() { echo "first start: $*"; wineserver -k >/dev/null 2>&1; exit 1; }
 
-rm -rf "$dir" && mkdir -p "$dir" || fail "cannot make $dir"
+# A first start needs an empty folder; one that holds something is left alone.
+if [ -e "$dir" ] && [ -n "$(ls -A "$dir")" ]; then fail "$dir is not empty"; fi
+mkdir -p "$dir" || fail "cannot make $dir"
 mkdir -p "$prefix"
 # A wine session left from programs started without a display would take
 # this program's windows too and show them nowhere: wait until it has ended.
