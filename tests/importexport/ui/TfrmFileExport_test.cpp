@@ -130,6 +130,10 @@ TEST_F(FileExportTest, ExportsWhatTheShownListPromisesInEveryFormat) {
               "f:\\Old Clients\\Client1\\2016\r\ng:\\Old Clients\\Client1\\2016\r\n"
               "\\\\srv\\share\\a\r\n");
     EXPECT_EQ(Exported(), "3");
+    const FileDialogRequest& save = dialogs_.last_file_request();
+    EXPECT_EQ(save.filter, "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)");
+    EXPECT_EQ(save.default_extension, "txt");
+    EXPECT_FALSE(save.confirm_overwrite);  // the dialog asks itself, once
 
     // folder templates: two items become one; the counters start again
     dialog_->rdoFileExportWithoutDriveLetter->click();

@@ -1,11 +1,10 @@
-#include "shell/ui/QtDialogs.h"
+#include "uikit/QtDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
 
 #include "platform/NativePath.h"
-#include "scanning/ui/FolderPicker.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 
@@ -31,7 +30,9 @@ std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
                           QFileDialog::AcceptMode mode) {
   QFileDialog dialog(owner, ToQt(request.title), NativeFolderOf(request.initial_folder),
                      ToQt(request.filter));
-  dialog.setOptions(DialogOptions());
+  QFileDialog::Options options = DialogOptions();
+  if (!request.confirm_overwrite) options |= QFileDialog::DontConfirmOverwrite;
+  dialog.setOptions(options);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
@@ -43,7 +44,7 @@ std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
 }  // namespace
 
 std::string QtDialogs::BrowseForFolder(QWidget* owner, const std::string& title) {
-  return ordovan::BrowseForFolder(owner, title);
+  return folder_picker_ ? folder_picker_(owner, title) : std::string();
 }
 
 std::string QtDialogs::OpenFileName(QWidget* owner, const FileDialogRequest& request) {
