@@ -1,7 +1,10 @@
 #include "shell/ui/AppWindows.h"
 
+#include <QPushButton>
+
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
+#include "importexport/ui/TfrmFileExport.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
@@ -47,7 +50,7 @@ void AppWindows::CreateOtherWindows() {
   //   include-list editor of the main window
   //   level summary
   //   smart-import editor
-  //   export dialog
+  auto* file_export = Add<TfrmFileExport>();
   //   import dialog
   auto* help = Add<TfrmHelp>();
   auto* overview = Add<TfrmOverview>();
@@ -63,6 +66,23 @@ void AppWindows::CreateOtherWindows() {
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
+
+  // "Export" of the Include list and of every results list open the export dialog.
+  ExportHandOver export_hand_over;
+  export_hand_over.reset = [file_export] { file_export->Reset(); };
+  export_hand_over.shown = &file_export->ShownList();
+  export_hand_over.show_source_count = [file_export](std::size_t n) {
+    file_export->ShowSourceCount(n);
+  };
+  export_hand_over.show_modal = [file_export] {
+    file_export->SetKind(kExportKindFolders);
+    file_export->ShowModally();
+  };
+  TfrmMainFR* main = main_.get();
+  QObject::connect(main->btnVol14IncludeWindowExportFolderList, &QPushButton::clicked, main,
+                   [main, export_hand_over] { main->ExportIncludeList(export_hand_over); });
+  results->SetExportHandler(
+      [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, true); });
 }
 
 QWidget* AppWindows::Frame() const { return main_.get(); }
