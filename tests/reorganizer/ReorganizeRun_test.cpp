@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -126,6 +127,34 @@ TEST(ReorganizeRunTest, SimulationReportsWhatTheNormalRunDoesAndTouchesNothing) 
   EXPECT_EQ(c.run.Organize(c.inputs).outcome, RunOutcome::Completed);
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     EXPECT_EQ(c.list(static_cast<C>(i)), simulated[i]) << "category " << i;
+  }
+}
+
+TEST(ReorganizeRunTest, SeparatorsTypedAfterTheDestinationChangeNoPath) {
+  auto doubled = [](const TEXT_LIST& paths) {
+    return std::count_if(paths.begin(), paths.end(), [](const std::string& path) {
+      return path.find("\\\\") != std::string::npos;
+    });
+  };
+  for (const char* typed : {"f:\\New Clients\\", "f:\\New Clients\\\\", "f:/New Clients/"}) {
+    SCOPED_TRACE(typed);
+    ClientsRun c;
+    c.inputs.stored_destination = typed;
+    c.run.SimulationView(c.inputs);
+    EXPECT_EQ(c.list(C::MainFoldersReorganized), kMainFolders);
+    EXPECT_EQ(c.list(C::FilesReorganized), kFiles);
+
+    c.run.Organize(c.inputs);
+    EXPECT_EQ(c.list(C::MainFoldersReorganized), kMainFolders);
+    EXPECT_EQ(c.list(C::SubfoldersReorganized), kSubfolders);
+    EXPECT_EQ(c.list(C::DestinationExists), (TEXT_LIST{MClient2, MClient1}));
+    EXPECT_EQ(c.list(C::FilesReorganized), kFiles);
+    const RunRecords& records = c.run.records();
+    EXPECT_EQ(records.RunDestination, N);
+    EXPECT_EQ(doubled(records.CreatedMainFolders) + doubled(records.CreatedSubFolders) +
+                  doubled(records.CreatedFolders) + doubled(records.CopiedFiles),
+              0);
+    EXPECT_EQ(records.CopiedFiles, kFiles);
   }
 }
 
