@@ -388,6 +388,36 @@ TEST(ReorganizeRunTest, AFullFolderThatCannotBeCreatedGetsOtherReasonsAndNoFiles
   EXPECT_FALSE(fs::exists(c.tree.Native(MClient2 + "\\txt")));
 }
 
+TEST(ReorganizeRunTest, AFileWhereAMainFolderMustGoSendsItToOtherReasons) {
+  ClientsRun c;
+  c.tree.File(MClient3, "in the way");
+  c.run.Organize(c.inputs);
+  EXPECT_EQ(c.list(C::OtherReasons), (TEXT_LIST{MClient3}));
+  EXPECT_EQ(c.list(C::MainFoldersReorganized), (TEXT_LIST{M2015, MClient2, MClient1}));
+  for (const std::string& file : c.list(C::FilesReorganized)) {
+    EXPECT_EQ(file.find("Client3"), std::string::npos) << file;
+  }
+  EXPECT_EQ(testing::ReadFile(c.tree, MClient3), "in the way");
+}
+
+TEST(ReorganizeRunTest, ATemplateFolderIsListedOncePerRun) {
+  // The destination lies inside the source. The second path copies `t.txt`
+  // into `f:\S\T`, a template folder the first path has listed already; the
+  // third path reaches `f:\S\T` again and must not copy that copy.
+  ClientsRun c;
+  c.tree.File("f:\\S\\T\\a.txt", "a");
+  c.tree.File("f:\\T\\t.txt", "t");
+  c.tree.Folder("f:\\T\\U");
+  c.tree.Folder("f:\\S\\T\\V");
+  c.inputs.line_number_map = LineNumbersFor({"S", "T"});
+  c.inputs.new_level_order = {"S", "T"};
+  c.inputs.stored_destination = "f:\\S";
+  c.inputs.include_entries = {"f:\\S\\T", "f:\\T\\U", "f:\\S\\T\\V"};
+  c.run.Organize(c.inputs);
+  EXPECT_EQ(c.list(C::FilesReorganized),
+            (TEXT_LIST{"f:\\S\\S\\T\\f--S-T-a.txt", "f:\\S\\T\\f--T-t.txt"}));
+}
+
 TEST(ReorganizeRunTest, TheSameFullFolderMetTwiceIsReportedAsExisting) {
   ClientsRun c;
   c.inputs.include_entries = {"f:\\Old Clients\\Client2\\2016\\emails",
