@@ -265,6 +265,7 @@ class PosixFileSystem final : public FileSystem {
       }
       if (IsReadOnlyMode(st.st_mode)) item.attributes |= kAttrReadOnly;
       if (name[0] == '.') item.attributes |= kAttrHidden;
+      if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
       entries->push_back(std::move(item));
     }
     ::closedir(dir);
@@ -274,9 +275,13 @@ class PosixFileSystem final : public FileSystem {
 
   bool CanEnterFolder(const std::string& path) override {
     auto native = ToNativePath(path);
-    struct stat st;
-    return native && ::stat(native->c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           ::access(native->c_str(), X_OK) == 0;
+    if (!native) return false;
+    // "folder/." resolves only for a folder (or a link to one) and asks for
+    // search permission on it: one call where a scan asks it of every folder.
+    std::string dot = native->native();
+    if (dot.empty() || dot.back() != '/') dot.push_back('/');
+    dot.push_back('.');
+    return ::access(dot.c_str(), X_OK) == 0;
   }
 
   bool SetReadOnly(const std::string& path, bool read_only) override {
@@ -338,6 +343,26 @@ class PosixFileSystem final : public FileSystem {
     auto stream = std::make_unique<std::ofstream>(*native, mode);
     if (!stream->is_open()) return nullptr;
     return stream;
+  }
+
+ public:
+  std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
+    auto native = ToNativePath(path);
+    struct stat st;
+    if (!native || ::stat(native->c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    FileIdentity identity;
+    identity.volume = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    return identity;
+  }
+
+ private:
+  // The listing's own type answers without a further call; file systems
+  // that leave it unknown are asked.
+  static bool IsLink(int dir_fd, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN) return entry.d_type == DT_LNK;
+    struct stat st;
+    return ::fstatat(dir_fd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
   }
 };
 
