@@ -110,6 +110,11 @@ class FileSystem {
   // paths give equal identities exactly when they reach the same folder.
   // nullopt when it does not exist, is not a folder, or cannot be examined.
   virtual std::optional<FileIdentity> IdentifyFolder(const std::string& path);
+  // As ListFolder, but only the entries that are folders (links to folders
+  // included), each with the directory, link and hidden flags only: what a
+  // walk through folder levels needs, without asking the system about every
+  // file. False, with `entries` empty, when the folder cannot be read.
+  virtual bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries);
 };
 
 // Forwards every call to a target. Tests derive from it and override only the
@@ -158,6 +163,9 @@ class FileSystemWrapper : public FileSystem {
 
   std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
     return target_->IdentifyFolder(path);
+  }
+  bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
+    return target_->ListSubfolders(path, entries);
   }
 
  private:

@@ -41,7 +41,7 @@ bool LevelCopy::PassesFilter(const std::string& path) const {
 
 bool LevelCopy::IsLeaf(const std::string& folder, std::uint32_t n) {
   DIR_ENTRIES entries;
-  file_system_.ListFolder(folder, &entries);
+  file_system_.ListSubfolders(folder, &entries);
   std::uint32_t subfolders = 0;
   for (const DirEntry& entry : entries) {
     if (entry.IsDirectory() && file_system_.CanEnterFolder(JoinEntryPath(folder, entry.name))) {
@@ -106,7 +106,7 @@ void LevelCopy::Scan(const std::string& source, EventPump& pump, bool* stopped) 
     }
     auto [folder, level] = std::move(pending.front());
     pending.pop_front();
-    file_system_.ListFolder(folder, &entries);
+    file_system_.ListSubfolders(folder, &entries);
     ++folders_listed_;
     const std::uint32_t r = level + 1;
     const Action action = Decide(r);

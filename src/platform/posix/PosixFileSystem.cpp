@@ -356,6 +356,48 @@ class PosixFileSystem final : public FileSystem {
     return identity;
   }
 
+  bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
+    entries->clear();
+    auto native = ToNativePath(path);
+    if (!native) return false;
+    int fd = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    DIR* dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+      ::close(fd);
+      return false;
+    }
+    bool ok = true;
+    for (;;) {
+      errno = 0;
+      const dirent* entry = ::readdir(dir);
+      if (entry == nullptr) {
+        ok = errno == 0;
+        break;
+      }
+      const char* name = entry->d_name;
+      if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+      if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
+        continue;  // a file by the listing's own word: nothing to ask
+      }
+      if (!HasProgramName(name)) continue;
+      DirEntry item;
+      item.attributes = kAttrDirectory;
+      if (entry->d_type != DT_DIR) {
+        // A link (or an unknown kind) is what it leads to.
+        struct stat st;
+        if (::fstatat(fd, name, &st, 0) != 0 || !S_ISDIR(st.st_mode)) continue;
+        if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
+      }
+      if (name[0] == '.') item.attributes |= kAttrHidden;
+      item.name = name;
+      entries->push_back(std::move(item));
+    }
+    ::closedir(dir);
+    if (!ok) entries->clear();
+    return ok;
+  }
+
  private:
   // The listing's own type answers without a further call; file systems
   // that leave it unknown are asked.
