@@ -60,6 +60,8 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent) : QDialog(parent) {
   lstViewLevelSummFolder->setSelectionMode(QAbstractItemView::SingleSelection);
   lstViewLevelSummFolder->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstViewLevelSummFolder->verticalHeader()->hide();
+  lstViewLevelSummFolder->verticalHeader()->setAccessibleName("Rows");
+  lstViewLevelSummFolder->horizontalHeader()->setAccessibleName("Level Number, Number of Subfolders");
   lstViewLevelSummFolder->setColumnWidth(0, 120);
   lstViewLevelSummFolder->setColumnWidth(1, 120);
 

@@ -100,6 +100,8 @@ void TfrmSubFolderListBuilder::CreateControls() {
   lstViewLevelSumFolder->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstViewLevelSumFolder->setSelectionBehavior(QAbstractItemView::SelectRows);
   lstViewLevelSumFolder->verticalHeader()->hide();
+  lstViewLevelSumFolder->verticalHeader()->setAccessibleName("Rows");
+  lstViewLevelSumFolder->horizontalHeader()->setAccessibleName("Level Number, Number of SubFolders");
   lstViewLevelSumFolder->setColumnWidth(0, 100);
   lstViewLevelSumFolder->setColumnWidth(1, 140);
   lblMainLevelSumSubFolder = MakeCounter(this, "lblMainLevelSumSubFolder", "Folders.", "0");
