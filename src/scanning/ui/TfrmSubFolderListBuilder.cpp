@@ -143,6 +143,11 @@ void TfrmSubFolderListBuilder::CreateControls() {
                                         "Set the Below number.", "0");
   udBelowLevelNumber =
       new UpDown("udBelowLevelNumber", edtBelowLevelNumber, 0, 100, false, grpSubfolderLevelNumber);
+  // From/To is the mode at first: only its fields take input.
+  for (QWidget* other : std::initializer_list<QWidget*>{edtAboveLevelNumber, udAboveLevelNumber,
+                                                        edtBelowLevelNumber, udBelowLevelNumber}) {
+    other->setEnabled(false);
+  }
   edtFromLevelNumber->installEventFilter(this);
   edtToLevelNumber->installEventFilter(this);
 

@@ -124,6 +124,9 @@ TEST_F(ListBuilderWindowTest, StartsWithItsCaptionsHintsAndInitialState) {
   EXPECT_EQ(builder->lstExcludeFolderList->toolTip(), "A List of Exculded Subfolders.");
   EXPECT_TRUE(builder->rdoFromToLevelNumber->isChecked());
   EXPECT_TRUE(builder->rdoBuildAllSubFolders->isChecked());
+  EXPECT_TRUE(builder->edtToLevelNumber->isEnabled());
+  EXPECT_FALSE(builder->edtAboveLevelNumber->isEnabled());
+  EXPECT_FALSE(builder->btnBuilderStop->isEnabled());
   EXPECT_TRUE(builder->btnImport->isDefault());
   EXPECT_EQ(builder->lstIncludeFolderList->selectionMode(), QAbstractItemView::ExtendedSelection);
   EXPECT_EQ(builder->lstViewLevelSumFolder->horizontalHeaderItem(1)->text(), "Number of SubFolders");
