@@ -25,18 +25,15 @@
 #include "platform/Prompter.h"
 #include "scanning/FolderStructSize.h"
 #include "scanning/ListBuilder.h"
+#include "ScanTree.h"
 
 namespace ordovan {
 namespace {
 
-namespace fs = std::filesystem;
-
-// 100 + 1,000 + 10,000 + 88,900 folders on four levels; two files in each.
-constexpr int kTop = 100;
-constexpr int kFan = 10;
-constexpr int kLeavesPerThird = 8;  // 8 or 9: 88,900 in all
-constexpr int kFolders = 100000;
-constexpr int kFilesPerFolder = 2;
+using bench::kFilesPerFolder;
+using bench::kFolders;
+using bench::kTop;
+using bench::Tree;
 
 class YesPrompter : public Prompter {
  public:
@@ -44,51 +41,6 @@ class YesPrompter : public Prompter {
     return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
   }
 };
-
-struct ScanTree {
-  fs::path root;
-  fs::path tree;
-  ScanTree() {
-    root = fs::temp_directory_path() / "ordovan-bench-scan";
-    tree = root / "Tree";
-    if (!fs::exists(root / "complete")) {
-      fs::remove_all(root);
-      Generate();
-      std::ofstream(root / "complete") << "ok";
-    }
-    MountDrive("d:", root);
-  }
-  void Folder(const fs::path& folder) {
-    fs::create_directory(folder);
-    for (int f = 0; f < kFilesPerFolder; ++f) {
-      std::ofstream(folder / ("file" + std::to_string(f) + ".txt"), std::ios::binary) << "data";
-    }
-  }
-  void Generate() {
-    fs::create_directories(tree);
-    int thirds = 0;
-    for (int a = 0; a < kTop; ++a) {
-      fs::path p1 = tree / ("Client" + std::to_string(a));
-      Folder(p1);
-      for (int b = 0; b < kFan; ++b) {
-        fs::path p2 = p1 / ("Year" + std::to_string(b));
-        Folder(p2);
-        for (int c = 0; c < kFan; ++c, ++thirds) {
-          fs::path p3 = p2 / ("Docs" + std::to_string(c));
-          Folder(p3);
-          // 8,900 of the 10,000 third-level folders get a ninth child.
-          const int leaves = kLeavesPerThird + (thirds < 8900 ? 1 : 0);
-          for (int d = 0; d < leaves; ++d) Folder(p3 / ("Part" + std::to_string(d)));
-        }
-      }
-    }
-  }
-};
-
-ScanTree& Tree() {
-  static ScanTree tree;
-  return tree;
-}
 
 void BM_ScanStatistics(benchmark::State& state) {
   Tree();

@@ -508,7 +508,13 @@ void TfrmSubFolderListBuilder::btnBuildListClick() {
   QElapsedTimer since_shown;
   since_shown.start();
   _tagBuildHooks hooks;
-  hooks.on_include_count = [this](std::size_t count) {
+  // The counter is redrawn only as often as the pump repaints; ShowCounters
+  // puts the final count.
+  QElapsedTimer since_counted;
+  since_counted.start();
+  hooks.on_include_count = [this, &since_counted](std::size_t count) {
+    if (count != 0 && since_counted.elapsed() < 15) return;
+    since_counted.restart();
     lblIncludeSum->setText(QString::number(count));
   };
   hooks.on_progress = [this, &since_shown](const LevelCopy& copy) {
