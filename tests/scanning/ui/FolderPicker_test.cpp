@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "platform/NativePath.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 #include "support/TempTree.h"
 #include "support/ui/AppFixture.h"
 
