@@ -26,9 +26,9 @@
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/UpDown.h"
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Dialogs.h"
+#include "uikit/QtText.h"
+#include "uikit/Shell.h"
 
 namespace ordovan {
 
