@@ -27,6 +27,7 @@
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/UpDown.h"
 #include "uikit/Dialogs.h"
+#include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
 #include "uikit/Shell.h"
 
@@ -346,7 +347,15 @@ void TfrmSubFolderListBuilder::ShowCounters() {
 
 bool TfrmSubFolderListBuilder::RunStoppable(const std::function<bool()>& scan) {
   btnBuilderStop->setEnabled(true);
-  const bool finished = scan();
+  bool finished = true;
+  // While the scan runs, the window's pump lets through only the Stop
+  // control and Escape; other input waits until the command has ended.
+  if (auto* qt_pump = dynamic_cast<QtEventPump*>(services_.pump)) {
+    QtEventPump::StoppableSection section(*qt_pump, btnBuilderStop);
+    finished = scan();
+  } else {
+    finished = scan();
+  }
   btnBuilderStop->setEnabled(false);
   lblBuilderScanProgress->clear();
   return finished;
