@@ -1,7 +1,13 @@
 #include "shell/ui/AppWindows.h"
 
+#include <QLabel>
+#include <QPushButton>
+
+#include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
+#include "importexport/ui/TfrmListEditor.h"
+#include "importexport/ui/TfrmListManager.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
@@ -41,17 +47,18 @@ AppWindows::~AppWindows() {
 void AppWindows::CreateOtherWindows() {
   // The program's fixed order. A window that is built later takes its line
   // at its place here.
-  //   include-list editor of the list builder
+  auto* builder_editor = Add<TfrmFLLEditIncludeFolderList>();
   auto* about = Add<TfrmAboutBox>();
   //   Subfolder List Builder
-  //   include-list editor of the main window
+  auto* include_editor = Add<TfrmVol14EditIncludeList>();
   //   level summary
-  //   smart-import editor
+  auto* smart_import_editor = Add<TfrmEditSmartImport>();
   //   export dialog
   //   import dialog
   auto* help = Add<TfrmHelp>();
   auto* overview = Add<TfrmOverview>();
-  //   quotation-mark manager, delimiter manager
+  auto* quotation_marks = Add<TfrmQuotationMarks>();
+  auto* delimiters = Add<TfrmDelimiters>();
   auto* results_zoom =
       Keep(std::make_unique<TfrmVol14ZoomStatistics>(main_->Results(), Frame()));
   auto* zoom_include = Add<TfrmZoomIncludeWindow>();
@@ -60,9 +67,38 @@ void AppWindows::CreateOtherWindows() {
 
   main_->SetHelpWindows(help, overview, about);
   main_->SetZoomIncludeWindow(zoom_include);
+  WireIncludeEditor(include_editor, help);
+  (void)builder_editor;
+  (void)smart_import_editor;
+  (void)quotation_marks;
+  (void)delimiters;
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
+}
+
+// A modal editor's help window must be modal too, or it takes no input.
+static void ShowHelpOverModal(TfrmHelp* help, const char* topic) {
+  help->setWindowModality(Qt::ApplicationModal);
+  help->ShowTopic(topic, true);
+  QObject::connect(
+      help, &QDialog::finished, help, [help] { help->setWindowModality(Qt::NonModal); },
+      Qt::SingleShotConnection);
+}
+
+void AppWindows::WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help) {
+  TfrmMainFR* main = main_.get();
+  editor->SetTargets(&main->IncludeList(), &main->ExcludeList(), [main](std::size_t count) {
+    main->lblVol14IncSum->setText(QString::number(count));
+  });
+  editor->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
+  QObject::connect(main->btnVol14IncludeWindowEditList, &QPushButton::clicked, main,
+                   [main, editor] {
+                     main->EditIncludeList([editor](const TEXT_LIST& entries) {
+                       editor->SetItems(entries);
+                       return editor->exec() == QDialog::Accepted;
+                     });
+                   });
 }
 
 QWidget* AppWindows::Frame() const { return main_.get(); }

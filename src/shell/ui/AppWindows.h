@@ -14,7 +14,9 @@
 namespace ordovan {
 
 class ResultsWindowLink;
+class TfrmHelp;
 class TfrmMainFR;
+class TfrmVol14EditIncludeList;
 
 class AppWindows {
  public:
@@ -40,6 +42,7 @@ class AppWindows {
 
  private:
   void CreateOtherWindows();
+  void WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help);
   QWidget* Frame() const;  // the main window, as the other windows' owner
 
   // Creates one window owned by the main window's frame; windows that need

@@ -285,10 +285,11 @@ TEST_F(MainWindowTest, MenuBarHasFileExitAndTheHelpItems) {
 }
 
 TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
-  const std::vector<QString> expected = {"frmMainFR",           "frmAboutBox",
-                                         "frmHelp",             "frmOverview",
-                                         "frmVol14ZoomStatistics", "frmZoomIncludeWindow",
-                                         "frmStatistic14"};
+  const std::vector<QString> expected = {
+      "frmMainFR",          "frmFLLEditIncludeFolderList", "frmAboutBox",
+      "frmVol14EditIncludeList", "frmEditSmartImport",   "frmHelp",
+      "frmOverview",        "frmQuotationMarks",           "frmDelimiters",
+      "frmVol14ZoomStatistics", "frmZoomIncludeWindow",  "frmStatistic14"};
   EXPECT_EQ(windows().CreationOrder(), expected);
 }
 
