@@ -21,6 +21,9 @@ enum FileAttribute : std::uint32_t {
   kAttrSystem = 0x04,
   kAttrDirectory = 0x10,
   kAttrArchive = 0x20,
+  // A symbolic link or junction. A link to a folder lists as a folder (the
+  // kind is that of its target); the flag lets a tree walk tell it apart.
+  kAttrReparsePoint = 0x400,
 };
 
 struct DirEntry {
@@ -101,6 +104,17 @@ class FileSystem {
   virtual std::unique_ptr<std::ostream> OpenTextWrite(const std::string& path) = 0;
   virtual std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) = 0;
   virtual std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) = 0;
+
+  // Folder identity, for tree walks that follow links: the volume and index
+  // of the folder at path, links followed (the other fields stay 0), so two
+  // paths give equal identities exactly when they reach the same folder.
+  // nullopt when it does not exist, is not a folder, or cannot be examined.
+  virtual std::optional<FileIdentity> IdentifyFolder(const std::string& path);
+  // As ListFolder, but only the entries that are folders (links to folders
+  // included), each with the directory, link and hidden flags only: what a
+  // walk through folder levels needs, without asking the system about every
+  // file. False, with `entries` empty, when the folder cannot be read.
+  virtual bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries);
 };
 
 // Forwards every call to a target. Tests derive from it and override only the
@@ -145,6 +159,13 @@ class FileSystemWrapper : public FileSystem {
   }
   std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override {
     return target_->OpenBinaryWrite(path);
+  }
+
+  std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
+    return target_->IdentifyFolder(path);
+  }
+  bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
+    return target_->ListSubfolders(path, entries);
   }
 
  private:

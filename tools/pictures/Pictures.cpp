@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,7 +25,11 @@
 #include "platform/Prompter.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "scanning/FolderStructSize.h"
+#include "scanning/ListBuilder.h"
 #include "scanning/ui/FolderPicker.h"
+#include "scanning/ui/TfrmLevelSummFolder.h"
+#include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
 #include "uikit/Dialogs.h"
@@ -92,6 +97,24 @@ void RecordExampleRun(RunResults& results) {
   results.RecordFailedUndo(n + "\\2016\\Client1\\Old Clients\\docs");
 }
 
+// The builder's own questions, answered as a person filling it would.
+class QuietYesPrompter : public Prompter {
+ public:
+  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
+    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
+  }
+};
+
+// A small client tree on d: for the builder's pictures.
+void MakeClientTree(const QString& root) {
+  for (const char* folder :
+       {"Clients/Client1/2015/docs", "Clients/Client1/2016/docs", "Clients/Client1/2016/emails",
+        "Clients/Client2/2016/txt", "Clients/Client2/2017/scans", "Clients/Client3/2017/docs"}) {
+    QDir(root).mkpath(folder);
+  }
+  MountDrive("d:", Utf8ToNative(FromQt(root)));
+}
+
 bool Save(QWidget* window, const QString& folder, const QString& name) {
   window->show();
   QApplication::processEvents();
@@ -155,6 +178,32 @@ int Run(const QString& out) {
   results->ShowFilesControls(true);
   windows.Find<TfrmVol14ZoomStatistics>()->hide();
   results->hide();
+
+  MakeClientTree(QDir(temp.path()).filePath("d"));
+  auto* builder = windows.Find<TfrmSubFolderListBuilder>();
+  builder->cboMainSourceFolder->setEditText("d:\\Clients");
+  builder->cboMainSourceFolderSelect();
+  builder->edtFromLevelNumber->setText("2");
+  builder->edtToLevelNumber->setText("3");
+  _tagBuildRequest request;
+  request.source_text = "d:\\Clients";
+  request.from_text = "2";
+  request.to_text = "3";
+  QuietYesPrompter yes;
+  BuildSubfolderList(request, builder->IncludeList(), builder->ExcludeList(), file_system, yes,
+                     EventPump::None());
+  builder->lstIncludeFolderList->SelectRow(1);
+  builder->btnMoveToExcludeClick();
+  builder->lstIncludeFolderList->SelectRow(0);
+  ok = Save(builder, out, "frmSubFolderListBuilder-filled") && ok;
+  builder->hide();
+  FolderStructSize size("d:\\Clients\\Client1");
+  size.SetCountStartFolder(false);
+  size.Scan(file_system, EventPump::None());
+  auto* summary = windows.Find<TfrmLevelSummFolder>();
+  summary->ShowReport(ReportIntoLevelSummary(size));
+  ok = Save(summary, out, "frmLevelSummFolder-filled") && ok;
+  summary->hide();
 
   TfrmBrowseForFolder picker(main, "Select the Folder.");
   picker.SelectNativeFolder(QDir::homePath());

@@ -265,6 +265,7 @@ class PosixFileSystem final : public FileSystem {
       }
       if (IsReadOnlyMode(st.st_mode)) item.attributes |= kAttrReadOnly;
       if (name[0] == '.') item.attributes |= kAttrHidden;
+      if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
       entries->push_back(std::move(item));
     }
     ::closedir(dir);
@@ -274,9 +275,13 @@ class PosixFileSystem final : public FileSystem {
 
   bool CanEnterFolder(const std::string& path) override {
     auto native = ToNativePath(path);
-    struct stat st;
-    return native && ::stat(native->c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           ::access(native->c_str(), X_OK) == 0;
+    if (!native) return false;
+    // "folder/." resolves only for a folder (or a link to one) and asks for
+    // search permission on it: one call where a scan asks it of every folder.
+    std::string dot = native->native();
+    if (dot.empty() || dot.back() != '/') dot.push_back('/');
+    dot.push_back('.');
+    return ::access(dot.c_str(), X_OK) == 0;
   }
 
   bool SetReadOnly(const std::string& path, bool read_only) override {
@@ -338,6 +343,68 @@ class PosixFileSystem final : public FileSystem {
     auto stream = std::make_unique<std::ofstream>(*native, mode);
     if (!stream->is_open()) return nullptr;
     return stream;
+  }
+
+ public:
+  std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
+    auto native = ToNativePath(path);
+    struct stat st;
+    if (!native || ::stat(native->c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    FileIdentity identity;
+    identity.volume = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    return identity;
+  }
+
+  bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
+    entries->clear();
+    auto native = ToNativePath(path);
+    if (!native) return false;
+    int fd = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    DIR* dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+      ::close(fd);
+      return false;
+    }
+    bool ok = true;
+    for (;;) {
+      errno = 0;
+      const dirent* entry = ::readdir(dir);
+      if (entry == nullptr) {
+        ok = errno == 0;
+        break;
+      }
+      const char* name = entry->d_name;
+      if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+      if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
+        continue;  // a file by the listing's own word: nothing to ask
+      }
+      if (!HasProgramName(name)) continue;
+      DirEntry item;
+      item.attributes = kAttrDirectory;
+      if (entry->d_type != DT_DIR) {
+        // A link (or an unknown kind) is what it leads to.
+        struct stat st;
+        if (::fstatat(fd, name, &st, 0) != 0 || !S_ISDIR(st.st_mode)) continue;
+        if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
+      }
+      if (name[0] == '.') item.attributes |= kAttrHidden;
+      item.name = name;
+      entries->push_back(std::move(item));
+    }
+    ::closedir(dir);
+    if (!ok) entries->clear();
+    return ok;
+  }
+
+ private:
+  // The listing's own type answers without a further call; file systems
+  // that leave it unknown are asked.
+  static bool IsLink(int dir_fd, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN) return entry.d_type == DT_LNK;
+    struct stat st;
+    return ::fstatat(dir_fd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
   }
 };
 

@@ -212,6 +212,9 @@ class Win32FileSystem final : public FileSystem {
       DirEntry item;
       if (!win32::ToUtf8(name, &item.name)) continue;
       item.attributes = data.dwFileAttributes & kKnownAttributes;
+      if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        item.attributes |= kAttrReparsePoint;
+      }
       if (!item.IsDirectory()) {
         item.size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
       }
@@ -289,6 +292,26 @@ class Win32FileSystem final : public FileSystem {
     auto stream = std::make_unique<Stream>(*native, mode);
     if (!stream->is_open()) return nullptr;
     return stream;
+  }
+
+  std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return std::nullopt;
+    // Without FILE_FLAG_OPEN_REPARSE_POINT: a link or junction is followed to
+    // the folder it stands for. Attribute access only, so nothing refuses it.
+    Handle folder(CreateFileW(native->c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!folder.valid()) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(folder.get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return std::nullopt;
+    }
+    FileIdentity identity;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return identity;
   }
 };
 

@@ -11,6 +11,8 @@
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "scanning/ui/TfrmLevelSummFolder.h"
+#include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
 
@@ -49,9 +51,9 @@ void AppWindows::CreateOtherWindows() {
   // at its place here.
   auto* builder_editor = Add<TfrmFLLEditIncludeFolderList>();
   auto* about = Add<TfrmAboutBox>();
-  //   Subfolder List Builder
+  auto* list_builder = Add<TfrmSubFolderListBuilder>();
   auto* include_editor = Add<TfrmVol14EditIncludeList>();
-  //   level summary
+  auto* level_summary = Add<TfrmLevelSummFolder>();
   auto* smart_import_editor = Add<TfrmEditSmartImport>();
   //   export dialog
   //   import dialog
@@ -68,7 +70,7 @@ void AppWindows::CreateOtherWindows() {
   main_->SetHelpWindows(help, overview, about);
   main_->SetZoomIncludeWindow(zoom_include);
   WireIncludeEditor(include_editor, help);
-  (void)builder_editor;
+  WireListBuilder(list_builder, level_summary, builder_editor, help);
   (void)smart_import_editor;
   (void)quotation_marks;
   (void)delimiters;
@@ -98,6 +100,28 @@ void AppWindows::WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* h
                        editor->SetItems(entries);
                        return editor->exec() == QDialog::Accepted;
                      });
+                   });
+}
+
+void AppWindows::WireListBuilder(TfrmSubFolderListBuilder* builder,
+                                 TfrmLevelSummFolder* level_summary,
+                                 TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help) {
+  builder->SetLevelSummaryWindow(level_summary);
+  builder->SetHelpHook([help] { ShowHelpOverModal(help, kListBuilderTopic); });
+  editor->SetHelpHook([help] { ShowHelpOverModal(help, kListBuilderTopic); });
+  builder->SetEditHook([editor](TfrmSubFolderListBuilder& shown) {
+    editor->SetTargets(&shown.IncludeList(), &shown.ExcludeList(), [&shown](std::size_t count) {
+      shown.lblIncludeSum->setText(QString::number(count));
+    });
+    editor->SetItems(shown.IncludeList().entries());
+    editor->exec();
+  });
+  TfrmMainFR* main = main_.get();
+  QObject::connect(main->btnVol14IncludeWindowListBuilder, &QPushButton::clicked, main,
+                   [main, builder] {
+                     main->TakeOverListBuilderResults(
+                         {[builder] { return builder->exec() == QDialog::Accepted; },
+                          [builder]() -> const TEXT_LIST& { return builder->IncludeList().entries(); }});
                    });
 }
 

@@ -15,7 +15,10 @@ namespace ordovan {
 
 class ResultsWindowLink;
 class TfrmHelp;
+class TfrmFLLEditIncludeFolderList;
+class TfrmLevelSummFolder;
 class TfrmMainFR;
+class TfrmSubFolderListBuilder;
 class TfrmVol14EditIncludeList;
 
 class AppWindows {
@@ -44,6 +47,9 @@ class AppWindows {
   void CreateOtherWindows();
   void WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help);
   QWidget* Frame() const;  // the main window, as the other windows' owner
+  // The main window's "List Builder" button, and the builder's own windows.
+  void WireListBuilder(TfrmSubFolderListBuilder* builder, TfrmLevelSummFolder* level_summary,
+                       TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help);
 
   // Creates one window owned by the main window's frame; windows that need
   // the services take them as their first constructor argument.

@@ -287,9 +287,10 @@ TEST_F(MainWindowTest, MenuBarHasFileExitAndTheHelpItems) {
 TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
   const std::vector<QString> expected = {
       "frmMainFR",          "frmFLLEditIncludeFolderList", "frmAboutBox",
-      "frmVol14EditIncludeList", "frmEditSmartImport",   "frmHelp",
-      "frmOverview",        "frmQuotationMarks",           "frmDelimiters",
-      "frmVol14ZoomStatistics", "frmZoomIncludeWindow",  "frmStatistic14"};
+      "frmSubFolderListBuilder", "frmVol14EditIncludeList", "frmLevelSummFolder",
+      "frmEditSmartImport", "frmHelp",                     "frmOverview",
+      "frmQuotationMarks",  "frmDelimiters",               "frmVol14ZoomStatistics",
+      "frmZoomIncludeWindow", "frmStatistic14"};
   EXPECT_EQ(windows().CreationOrder(), expected);
 }
 
