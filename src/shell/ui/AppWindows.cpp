@@ -6,8 +6,11 @@
 #include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
+#include "importexport/ui/TfrmFileExport.h"
+#include "importexport/ui/TfrmFileImport.h"
 #include "importexport/ui/TfrmListEditor.h"
 #include "importexport/ui/TfrmListManager.h"
+#include "paths/IncludeExclude.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
@@ -55,8 +58,8 @@ void AppWindows::CreateOtherWindows() {
   auto* include_editor = Add<TfrmVol14EditIncludeList>();
   auto* level_summary = Add<TfrmLevelSummFolder>();
   auto* smart_import_editor = Add<TfrmEditSmartImport>();
-  //   export dialog
-  //   import dialog
+  auto* file_export = Add<TfrmFileExport>();
+  auto* file_import = Add<TfrmFileImport>();
   auto* help = Add<TfrmHelp>();
   auto* overview = Add<TfrmOverview>();
   auto* quotation_marks = Add<TfrmQuotationMarks>();
@@ -71,12 +74,27 @@ void AppWindows::CreateOtherWindows() {
   main_->SetZoomIncludeWindow(zoom_include);
   WireIncludeEditor(include_editor, help);
   WireListBuilder(list_builder, level_summary, builder_editor, help);
-  (void)smart_import_editor;
-  (void)quotation_marks;
-  (void)delimiters;
+  WireImport(file_import, smart_import_editor, delimiters, quotation_marks, zoom_include, help);
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
+
+  // "Export" of the Include list and of every results list open the export dialog.
+  ExportHandOver export_hand_over;
+  export_hand_over.reset = [file_export] { file_export->Reset(); };
+  export_hand_over.shown = &file_export->ShownList();
+  export_hand_over.show_source_count = [file_export](std::size_t n) {
+    file_export->ShowSourceCount(n);
+  };
+  export_hand_over.show_modal = [file_export] {
+    file_export->SetKind(kExportKindFolders);
+    file_export->ShowModally();
+  };
+  TfrmMainFR* main = main_.get();
+  QObject::connect(main->btnVol14IncludeWindowExportFolderList, &QPushButton::clicked, main,
+                   [main, export_hand_over] { main->ExportIncludeList(export_hand_over); });
+  results->SetExportHandler(
+      [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, true); });
 }
 
 // A modal editor's help window must be modal too, or it takes no input.
@@ -122,6 +140,26 @@ void AppWindows::WireListBuilder(TfrmSubFolderListBuilder* builder,
                      main->TakeOverListBuilderResults(
                          {[builder] { return builder->exec() == QDialog::Accepted; },
                           [builder]() -> const TEXT_LIST& { return builder->IncludeList().entries(); }});
+                   });
+}
+
+void AppWindows::WireImport(TfrmFileImport* import, TfrmEditSmartImport* editor,
+                            TfrmDelimiters* delimiters, TfrmQuotationMarks* quotation_marks,
+                            TfrmZoomIncludeWindow* zoom, TfrmHelp* help) {
+  import->SetManagers(delimiters, quotation_marks);
+  import->SetSmartImportEditor(editor);
+  import->SetZoomHook([zoom](const TEXT_LIST& items) {
+    AppendMissing(items, zoom->ZoomList());
+    zoom->exec();
+  });
+  import->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
+  editor->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
+  TfrmMainFR* main = main_.get();
+  QObject::connect(main->btnVol14IncludeWindowImportFolderList, &QPushButton::clicked, main,
+                   [main, import] {
+                     main->TakeOverImportResults(
+                         {[import] { return import->exec() == QDialog::Accepted; },
+                          [import]() -> const TEXT_LIST& { return import->CreatedList().entries(); }});
                    });
 }
 

@@ -15,7 +15,12 @@ namespace ordovan {
 
 class ResultsWindowLink;
 class TfrmHelp;
+class TfrmDelimiters;
+class TfrmEditSmartImport;
+class TfrmFileImport;
 class TfrmFLLEditIncludeFolderList;
+class TfrmQuotationMarks;
+class TfrmZoomIncludeWindow;
 class TfrmLevelSummFolder;
 class TfrmMainFR;
 class TfrmSubFolderListBuilder;
@@ -46,6 +51,9 @@ class AppWindows {
  private:
   void CreateOtherWindows();
   void WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help);
+  // The main window's "Import F.P. List" and the import dialog's own windows.
+  void WireImport(TfrmFileImport* import, TfrmEditSmartImport* editor, TfrmDelimiters* delimiters,
+                  TfrmQuotationMarks* quotation_marks, TfrmZoomIncludeWindow* zoom, TfrmHelp* help);
   QWidget* Frame() const;  // the main window, as the other windows' owner
   // The main window's "List Builder" button, and the builder's own windows.
   void WireListBuilder(TfrmSubFolderListBuilder* builder, TfrmLevelSummFolder* level_summary,

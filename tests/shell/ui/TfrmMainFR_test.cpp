@@ -288,9 +288,10 @@ TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
   const std::vector<QString> expected = {
       "frmMainFR",          "frmFLLEditIncludeFolderList", "frmAboutBox",
       "frmSubFolderListBuilder", "frmVol14EditIncludeList", "frmLevelSummFolder",
-      "frmEditSmartImport", "frmHelp",                     "frmOverview",
-      "frmQuotationMarks",  "frmDelimiters",               "frmVol14ZoomStatistics",
-      "frmZoomIncludeWindow", "frmStatistic14"};
+      "frmEditSmartImport", "frmFileExport",               "frmFileImport",
+      "frmHelp",            "frmOverview",                 "frmQuotationMarks",
+      "frmDelimiters",      "frmVol14ZoomStatistics",      "frmZoomIncludeWindow",
+      "frmStatistic14"};
   EXPECT_EQ(windows().CreationOrder(), expected);
 }
 
