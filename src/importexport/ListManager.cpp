@@ -36,7 +36,8 @@ const TEXT_LIST& DefaultQuotationMarkSet() {
   return set;
 }
 
-ManagedLists::ManagedLists(TEXT_LIST defaults) : defaults_(Prepared(std::move(defaults))) {}
+ManagedLists::ManagedLists(EntryList& included, EntryList& excluded, TEXT_LIST defaults)
+    : included_(included), excluded_(excluded), defaults_(Prepared(std::move(defaults))) {}
 
 void ManagedLists::TakeLoaded(const TEXT_LIST& stored) {
   const TEXT_LIST& loaded = stored.empty() ? defaults_ : stored;

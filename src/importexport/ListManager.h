@@ -37,9 +37,10 @@ enum class ManagerOutcome {
   kExchangeOverLimit,  // "<>" with too many excluded entries (0127)
 };
 
+// Works on two lists that the window shows (or a test holds).
 class ManagedLists {
  public:
-  explicit ManagedLists(TEXT_LIST defaults);
+  ManagedLists(EntryList& included, EntryList& excluded, TEXT_LIST defaults);
   ManagedLists(const ManagedLists&) = delete;
   ManagedLists& operator=(const ManagedLists&) = delete;
 
@@ -63,8 +64,8 @@ class ManagedLists {
   void SetDefaults();
 
  private:
-  EntryList included_;
-  EntryList excluded_;
+  EntryList& included_;
+  EntryList& excluded_;
   TEXT_LIST defaults_;  // lowercased and trimmed
 };
 

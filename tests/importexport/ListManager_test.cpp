@@ -19,14 +19,21 @@ TEXT_LIST Numbered(std::size_t count, const char* prefix) {
   return list;
 }
 
+// The two lists a window would show, with the rules on them.
+struct Lists : ManagedLists {
+  explicit Lists(const TEXT_LIST& defaults) : ManagedLists(in, out, defaults) {}
+  EntryList in;
+  EntryList out;
+};
+
 TEST(ListManagerTest, DefaultSetsHoldSeventeenEntriesAndDifferOnlyInTheFourth) {
-  ManagedLists delimiters(DefaultDelimiterSet());
+  Lists delimiters(DefaultDelimiterSet());
   delimiters.TakeLoaded({});
   const TEXT_LIST expected = {",", ";", "space", "\"", "'", "|", "~", ":", "#",
                               "&", "@", "$",     "<",  ">", ".", "-", "_"};
   EXPECT_EQ(delimiters.included().entries(), expected);
 
-  ManagedLists marks(DefaultQuotationMarkSet());
+  Lists marks(DefaultQuotationMarkSet());
   marks.TakeLoaded({});
   TEXT_LIST expected_marks = expected;
   expected_marks[3] = "\",";
@@ -34,7 +41,7 @@ TEST(ListManagerTest, DefaultSetsHoldSeventeenEntriesAndDifferOnlyInTheFourth) {
 }
 
 TEST(ListManagerTest, ActivationAppendsOnlyMissingEntriesAndLeavesTheExcludedList) {
-  ManagedLists lists(DefaultDelimiterSet());
+  Lists lists(DefaultDelimiterSet());
   lists.TakeLoaded({";", "X"});
   lists.MoveSelectedToExcluded({1});  // "X" out
   lists.TakeLoaded({";", "x", "+"});  // the next activation
@@ -43,7 +50,7 @@ TEST(ListManagerTest, ActivationAppendsOnlyMissingEntriesAndLeavesTheExcludedLis
 }
 
 TEST(ListManagerTest, AddRefusesWhatEitherListHoldsAndBlankText) {
-  ManagedLists lists(DefaultDelimiterSet());
+  Lists lists(DefaultDelimiterSet());
   lists.TakeLoaded({";", "a"});
   lists.MoveSelectedToExcluded({1});
   std::string added;
@@ -57,7 +64,7 @@ TEST(ListManagerTest, AddRefusesWhatEitherListHoldsAndBlankText) {
 }
 
 TEST(ListManagerTest, MovesNeverDuplicateAndDropEntriesWithADrivePart) {
-  ManagedLists lists(DefaultDelimiterSet());
+  Lists lists(DefaultDelimiterSet());
   lists.TakeLoaded({";", "c:", "|", "#"});
   lists.MoveSelectedToExcluded({0});
   lists.TakeLoaded({";"});  // ";" is back in the included list as well
@@ -77,7 +84,7 @@ TEST(ListManagerTest, MovesNeverDuplicateAndDropEntriesWithADrivePart) {
 }
 
 TEST(ListManagerTest, LimitOfThirtyThousandIncludedEntries) {
-  ManagedLists lists(DefaultDelimiterSet());
+  Lists lists(DefaultDelimiterSet());
   lists.TakeLoaded(Numbered(29999, "i"));
   lists.excluded().AppendAll({"x1", "x2"});
   EXPECT_EQ(lists.MoveSelectedToIncluded({0, 1}), ManagerOutcome::kSelectionOverLimit);
@@ -101,7 +108,7 @@ TEST(ListManagerTest, LimitOfThirtyThousandIncludedEntries) {
 }
 
 TEST(ListManagerTest, SetDefaultsLeavesExactlyTheDefaultSet) {
-  ManagedLists lists(DefaultDelimiterSet());
+  Lists lists(DefaultDelimiterSet());
   lists.TakeLoaded({"+", ";"});
   lists.MoveSelectedToExcluded({0});
   lists.Add("*", nullptr);

@@ -77,7 +77,7 @@ QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* pa
 
 TfrmListManager::TfrmListManager(const AppServices& services, const ListManagerTexts& texts,
                                  QWidget* parent)
-    : QDialog(parent), services_(services), texts_(texts), lists_(*texts.defaults) {
+    : QDialog(parent), services_(services), texts_(texts) {
   setObjectName(texts_.object_name);
   setWindowTitle(texts_.caption);
   setModal(true);
@@ -96,6 +96,7 @@ TfrmListManager::TfrmListManager(const AppServices& services, const ListManagerT
   lstExcluded = new EntryListView("lst" + p + "Excluded", texts_.excluded_label,
                                   EntryListView::Selection::kMultiple, this);
   lstExcluded->setToolTip(texts_.excluded_hint);
+  lists_ = std::make_unique<ManagedLists>(lstIncluded->list(), lstExcluded->list(), *texts_.defaults);
   auto* included_label = new QLabel(texts_.included_label, this);
   included_label->setBuddy(lstIncluded);
   auto* excluded_label = new QLabel(texts_.excluded_label, this);
@@ -187,7 +188,7 @@ void TfrmListManager::showEvent(QShowEvent* event) {
 
 void TfrmListManager::Activate() {
   ReloadSettings(*services_.settings, *services_.file_system);
-  lists_.TakeLoaded(StoredManagedList(*services_.settings, texts_.kind));
+  lists_->TakeLoaded(StoredManagedList(*services_.settings, texts_.kind));
 }
 
 void TfrmListManager::Report(ManagerOutcome outcome) {
@@ -221,57 +222,57 @@ void TfrmListManager::Report(ManagerOutcome outcome) {
 
 void TfrmListManager::btnAddClick() {
   std::string added;
-  const ManagerOutcome outcome = lists_.Add(FromQt(edtAdd->text()), &added);
+  const ManagerOutcome outcome = lists_->Add(FromQt(edtAdd->text()), &added);
   Report(outcome);
   if (outcome == ManagerOutcome::kDone) edtAdd->setText(ToQt(added));
   edtAdd->setFocus();
 }
 
 void TfrmListManager::btnIncToExcClick() {
-  Report(lists_.MoveSelectedToExcluded(lstIncluded->SelectedRows()));
+  Report(lists_->MoveSelectedToExcluded(lstIncluded->SelectedRows()));
   edtAdd->setFocus();
 }
 
 void TfrmListManager::btnExcToIncClick() {
-  Report(lists_.MoveSelectedToIncluded(lstExcluded->SelectedRows()));
+  Report(lists_->MoveSelectedToIncluded(lstExcluded->SelectedRows()));
   edtAdd->setFocus();
 }
 
 void TfrmListManager::btnAllIncToExcClick() {
-  Report(lists_.MoveAllToExcluded());
+  Report(lists_->MoveAllToExcluded());
   edtAdd->setFocus();
 }
 
 void TfrmListManager::btnAllExcToIncClick() {
-  Report(lists_.MoveAllToIncluded());
+  Report(lists_->MoveAllToIncluded());
   edtAdd->setFocus();
 }
 
 void TfrmListManager::btnExchangeClick() {
-  Report(lists_.Exchange());
+  Report(lists_->Exchange());
   edtAdd->setFocus();
 }
 
 void TfrmListManager::btnDeleteClick() {
   if (services_.prompter->Ask(kDeleteQuestion, Title(texts_.title_0125, "0128"))) {
-    lists_.DeleteExcluded(lstExcluded->SelectedRows());
+    lists_->DeleteExcluded(lstExcluded->SelectedRows());
   }
   edtAdd->setFocus();
 }
 
 void TfrmListManager::btnRemoveAllClick() {
   if (services_.prompter->Ask(kRemoveAllQuestion, Title(texts_.title_0125, "0129"))) {
-    lists_.RemoveAllExcluded();
+    lists_->RemoveAllExcluded();
   }
   edtAdd->setFocus();
 }
 
-void TfrmListManager::btnSetDefaultsClick() { lists_.SetDefaults(); }
+void TfrmListManager::btnSetDefaultsClick() { lists_->SetDefaults(); }
 
 void TfrmListManager::btnCloseClick() {
   // A failed write has been reported by the writer; the store keeps the list.
   StoreAndSave(*services_.settings, *services_.file_system, *services_.prompter, texts_.kind,
-               lists_.included().entries());
+               lists_->included().entries());
   accept();
 }
 

@@ -3,6 +3,7 @@
 // configurations, managing the included (stored) and excluded entries of
 // one settings list.
 #include <QDialog>
+#include <memory>
 #include <string>
 
 #include "importexport/ListManager.h"
@@ -43,7 +44,7 @@ class TfrmListManager : public QDialog {
   TfrmListManager(const AppServices& services, const ListManagerTexts& texts, QWidget* parent);
   ~TfrmListManager() override;
 
-  ManagedLists& lists() { return lists_; }
+  ManagedLists& lists() { return *lists_; }
 
   void btnAddClick();
   void btnIncToExcClick();
@@ -82,7 +83,7 @@ class TfrmListManager : public QDialog {
 
   AppServices services_;
   ListManagerTexts texts_;
-  ManagedLists lists_;
+  std::unique_ptr<ManagedLists> lists_;  // on the two list boxes' lists
 };
 
 class TfrmDelimiters : public TfrmListManager {
