@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QMetaMethod>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -323,6 +325,71 @@ TEST_F(ImportEditorsTest, SmartImportEditorKeepsThirtyThousandOfThirtyThousandAn
   EXPECT_EQ(import->CreatedList()[29999], "f:\\item29999");
   // The counter and IMPORT keep their state until the list is created again.
   EXPECT_EQ(import->lblFileImportPreviewLines->text(), "1");
+}
+
+}  // namespace
+}  // namespace ordovan::testing
+
+namespace ordovan::testing {
+namespace {
+
+// Pressing a button that nothing hears would do nothing: every button of
+// every window is wired, and every control is named for assistive tools.
+// Whether anything listens to a signal of a button (the check is protected in
+// QObject; a derived class may hand out its address).
+struct SignalPeek : QObject {
+  static bool Connected(const QObject* object, const QMetaMethod& signal) {
+    bool (QObject::*connected)(const QMetaMethod&) const = &SignalPeek::isSignalConnected;
+    return (object->*connected)(signal);
+  }
+};
+
+class EveryWindowTest : public AppFixture {
+ protected:
+  EveryWindowTest() { StartWindows(); }
+};
+
+TEST_F(EveryWindowTest, EveryButtonIsWiredAndEveryControlNamed) {
+  for (QWidget* window : windows().All()) {
+    // Check boxes and radio buttons hold choices that commands read; these two
+    // push buttons act by taking the focus (Cut) or through the event pump (Stop).
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+      if (button->objectName() == "btnVol14CutLeadSubFolders" ||
+          button->objectName() == "btnBuilderStop") {
+        continue;
+      }
+      const QString where = window->objectName() + "/" + button->objectName();
+      const bool wired =
+          SignalPeek::Connected(button, QMetaMethod::fromSignal(&QAbstractButton::clicked)) ||
+          SignalPeek::Connected(button, QMetaMethod::fromSignal(&QAbstractButton::toggled)) ||
+          SignalPeek::Connected(button, QMetaMethod::fromSignal(&QAbstractButton::pressed));
+      if (!button->objectName().startsWith("qt_")) {
+        EXPECT_TRUE(wired) << where.toStdString();
+      }
+    }
+  }
+  for (const char* name : {"frmFileImport", "frmDelimiters", "frmQuotationMarks",
+                           "frmVol14EditIncludeList", "frmFLLEditIncludeFolderList",
+                           "frmEditSmartImport"}) {
+    QWidget* window = nullptr;
+    for (QWidget* w : windows().All()) {
+      if (w->objectName() == name) window = w;
+    }
+    ASSERT_NE(window, nullptr) << name;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      const bool named_kind = qobject_cast<QAbstractButton*>(control) ||
+                              qobject_cast<QLineEdit*>(control) ||
+                              qobject_cast<QComboBox*>(control) ||
+                              qobject_cast<QPlainTextEdit*>(control) ||
+                              qobject_cast<QAbstractItemView*>(control);
+      if (!named_kind || control->objectName().isEmpty() ||
+          control->objectName().startsWith("qt_")) {
+        continue;
+      }
+      EXPECT_FALSE(control->accessibleName().isEmpty())
+          << name << "/" << control->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace
