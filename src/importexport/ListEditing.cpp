@@ -32,8 +32,13 @@ TEXT_LIST NonBlankLines(const TEXT_LIST& lines) {
 std::string PrepareLine(const std::string& line) { return NormalizePath(Trim(line)); }
 
 std::string CheckEditedPaths(const TEXT_LIST& non_blank_lines) {
+  // The lines are checked as they will be written: trimmed, so a blank
+  // before a drive letter does not make a good path look driveless.
+  TEXT_LIST trimmed;
+  trimmed.reserve(non_blank_lines.size());
+  for (const std::string& line : non_blank_lines) trimmed.push_back(Trim(line));
   std::string report;
-  if (!ValidateFullPaths(&report, non_blank_lines)) return {};
+  if (!ValidateFullPaths(&report, trimmed)) return {};
   return report;
 }
 

@@ -23,8 +23,8 @@ TEXT_LIST NonBlankLines(const TEXT_LIST& lines);
 // Trim, then NormalizePath.
 std::string PrepareLine(const std::string& line);
 
-// The path check of the include-list editors: an empty `report` when every
-// line passes, else the text to show.
+// The path check of the include-list editors on the trimmed lines: empty
+// when every line passes, else the report to show.
 std::string CheckEditedPaths(const TEXT_LIST& non_blank_lines);
 
 // Which lines an include-list editor writes back.

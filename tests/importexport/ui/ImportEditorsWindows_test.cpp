@@ -19,6 +19,7 @@
 #include "importexport/ui/TfrmListEditor.h"
 #include "importexport/ui/TfrmListManager.h"
 #include "paths/ui/EntryListView.h"
+#include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/SettingsFile.h"
 #include "support/ui/AppFixture.h"
 
@@ -300,6 +301,30 @@ TEST_F(ImportEditorsTest, IncludeEditorWorkedExampleAndARefusedCheckKeepsTheText
   });
   main().btnVol14IncludeWindowEditList->click();
   EXPECT_EQ(main().IncludeList().entries(), (TEXT_LIST{"f:\\Old Clients\\Client1\\2016"}));
+}
+
+TEST_F(ImportEditorsTest, BuilderEditorKeepsOneLevelPathsAndDropsExcludedOnes) {
+  auto* builder = windows().Find<TfrmSubFolderListBuilder>();
+  auto* editor = windows().Find<TfrmFLLEditIncludeFolderList>();
+  builder->IncludeList().Assign({"d:\\x\\y"});
+  builder->ExcludeList().Assign({"f:\\parked\\one"});
+  WhenModalOpens([&](QWidget* modal) {
+    ASSERT_EQ(modal, editor);
+    EXPECT_EQ(editor->mmoEdit->toPlainText(), "d:\\x\\y\n");
+    EXPECT_EQ(editor->lblLinesSum->text(), "1");
+    editor->mmoEdit->setPlainText("x\\y");
+    prompter_.Expect(MessageKind::kWarning, CheckEditedPaths({"x\\y"}),
+                     "Folder Level List Builder.            Warning no: 0385bc.");
+    editor->btnOk->click();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(builder->IncludeList().entries(), (TEXT_LIST{"d:\\x\\y"}));
+    editor->mmoEdit->setPlainText("f:\\a\nF:\\PARKED\\ONE\n f:/b//c \n");
+    editor->btnOk->click();
+  });
+  builder->btnEditIncludeList->click();
+  prompter_.VerifyDone();
+  EXPECT_EQ(builder->IncludeList().entries(), (TEXT_LIST{"f:\\a", "f:\\b\\c"}));
+  EXPECT_EQ(builder->lblIncludeSum->text(), "2");
 }
 
 TEST_F(ImportEditorsTest, SmartImportEditorKeepsThirtyThousandOfThirtyThousandAndOneLines) {
