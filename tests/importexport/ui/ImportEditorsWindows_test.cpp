@@ -225,7 +225,10 @@ TEST_F(ImportEditorsTest, ManagerStoresItsListAndTheImportComboFollows) {
     prompter_.Expect(MessageKind::kWarning, "This item is already exist in the Exclude list !",
                      "Delimiters.            Warning no: 0124.");
     delimiters->btnAdd->click();
-    // A message box came and went: the moved entry stays out.
+    // A message box came and went, the window became active again: the
+    // moved entry stays out.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(delimiters, &activate);
     EXPECT_FALSE(delimiters->lists().included().Contains(","));
     delimiters->btnClose->click();
   });
@@ -242,6 +245,53 @@ TEST_F(ImportEditorsTest, ManagerStoresItsListAndTheImportComboFollows) {
   expected.push_back("+");
   EXPECT_EQ(read.DelimiterList(), expected);
   EXPECT_EQ(read.List(17).size(), 172u);
+}
+
+// The twins differ in their titles and limit texts only.
+TEST_F(ImportEditorsTest, EachManagerTitlesItsMessages) {
+  struct Twin {
+    TfrmListManager* window;
+    const char* warning;   // title prefix of 0121 to 0124
+    const char* managing;  // title prefix of 0125 to 0129
+    const char* limit;     // the text of 0126 and 0127
+  };
+  const Twin twins[] = {
+      {delimiters, "Delimiters.            Warning no: ",
+       "Managing Delimiters.            Warning no: ", "The limit is 30,000 Delimiters"},
+      {windows().Find<TfrmQuotationMarks>(), "QuotationMarks.            Warning no: ",
+       "Managing QuotationMarks.            Warning no: ", "The limit is 30,000 QuotationMarks"},
+  };
+  for (const Twin& twin : twins) {
+    TfrmListManager& w = *twin.window;
+    const std::string managing = twin.managing;
+    w.lists().excluded().AppendAll({"x", "y"});
+    w.lstExcluded->SelectRow(0);
+    prompter_.Expect(MessageKind::kQuestion,
+                     "Do you want to delete selected delimiter(s) from the Exclude list ?",
+                     managing + "0128.", Answer::kYes);
+    w.btnDelete->click();
+    EXPECT_EQ(w.lists().excluded().entries(), (TEXT_LIST{"y"}));
+    prompter_.Expect(MessageKind::kQuestion,
+                     "Do you want to remove (delete) all delimiter(s) from the Exclude list ?",
+                     managing + "0129.", Answer::kNo);
+    w.btnRemoveAll->click();
+    EXPECT_EQ(w.lists().excluded().entries(), (TEXT_LIST{"y"}));
+    w.edtAdd->setText(" ");
+    prompter_.Expect(MessageKind::kWarning,
+                     "The text field is empty !\nAction : You must enter some text to add to the "
+                     "Include List.",
+                     std::string(twin.warning) + "0122.");
+    w.btnAdd->click();
+
+    TEXT_LIST many;
+    for (int i = 0; i < 30001; ++i) many.push_back("e" + std::to_string(i));
+    w.lists().excluded().AppendAll(many);
+    prompter_.Expect(MessageKind::kWarning, twin.limit, managing + "0127.");
+    w.btnExchange->click();
+    prompter_.Expect(MessageKind::kWarning, twin.limit, managing + "0126.");
+    w.btnAllExcToInc->click();
+    prompter_.VerifyDone();
+  }
 }
 
 TEST_F(ImportEditorsTest, ASettingsFileRemovedWhileAManagerIsOpenLosesNothing) {
