@@ -102,6 +102,8 @@ void TfrmSubFolderListBuilder::CreateControls() {
   lstViewLevelSumFolder->setSelectionBehavior(QAbstractItemView::SelectRows);
   lstViewLevelSumFolder->verticalHeader()->hide();
   lstViewLevelSumFolder->verticalHeader()->setAccessibleName("Rows");
+  // Narrow columns show the start of their captions.
+  lstViewLevelSumFolder->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lstViewLevelSumFolder->horizontalHeader()->setAccessibleName("Level Number, Number of SubFolders");
   lstViewLevelSumFolder->setColumnWidth(0, 100);
   lstViewLevelSumFolder->setColumnWidth(1, 140);

@@ -79,7 +79,8 @@ void AppWindows::CreateOtherWindows() {
   main_->SetResultsWindow(results_link_.get());
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
 
-  // "Export" of the Include list and of every results list open the export dialog.
+  // "Export" of the Include list, the List Builder's list and every results
+  // list open the export dialog.
   ExportHandOver export_hand_over;
   export_hand_over.reset = [file_export] { file_export->Reset(); };
   export_hand_over.shown = &file_export->ShownList();
@@ -95,6 +96,8 @@ void AppWindows::CreateOtherWindows() {
                    [main, export_hand_over] { main->ExportIncludeList(export_hand_over); });
   results->SetExportHandler(
       [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, true); });
+  list_builder->SetExportHook(
+      [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, false); });
 }
 
 // A modal editor's help window must be modal too, or it takes no input.

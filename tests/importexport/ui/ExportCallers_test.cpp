@@ -1,6 +1,6 @@
 // The export reached the way a person reaches it: the main window's
-// "Export" and a results list's "Export", through the real export dialog
-// created at start-up.
+// "Export", the List Builder's "Export" and a results list's "Export",
+// through the real export dialog created at start-up.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "importexport/ui/TfrmFileExport.h"
 #include "paths/EntryList.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
+#include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "support/ui/AppFixture.h"
 
 namespace ordovan {
@@ -71,6 +72,18 @@ TEST_F(ExportCallersTest, AResultsListsExportButton) {
   EXPECT_EQ(testing::FileBytes(tree_, "f:\\out\\results.txt"),
             "f:\\New\\2016\\Client2\r\n\\\\srv\\share\\2016\r\n");
   EXPECT_EQ(dialog_->Kind(), "FOLDERS");
+  prompter_.VerifyDone();
+}
+
+TEST_F(ExportCallersTest, TheListBuildersExportButton) {
+  auto* builder = windows().Find<TfrmSubFolderListBuilder>();
+  ASSERT_NE(builder, nullptr);
+  builder->IncludeList().Assign({"d:\\Projects\\Project1", "D:\\PROJECTS\\PROJECT1",
+                                 "d:\\Projects\\Project2"});
+  ExportWhenOpen({"d:\\Projects\\Project1", "d:\\Projects\\Project2"}, "f:\\out\\builder.txt");
+  builder->btnSmartExport->click();
+  EXPECT_EQ(testing::FileBytes(tree_, "f:\\out\\builder.txt"),
+            "d:\\Projects\\Project1\r\nd:\\Projects\\Project2\r\n");
   prompter_.VerifyDone();
 }
 
