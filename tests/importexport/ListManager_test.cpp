@@ -165,5 +165,28 @@ TEST_F(ManagerSettingsTest, ReloadReplacesTheListsOnlyFromAFileThatWasRead) {
   EXPECT_EQ(store.List(17), (TEXT_LIST{"doc"}));
 }
 
+// A settings file that exists but cannot be opened for reading (locked).
+class LockedSettings : public FileSystemWrapper {
+ public:
+  LockedSettings() : FileSystemWrapper(FileSystem::Default()) {}
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string&) override { return nullptr; }
+};
+
+TEST_F(ManagerSettingsTest, ALockedFileLeavesTheStoreAndCloseStillWritesEverything) {
+  store.AppendQuotationMark("'");
+  store.AppendToList(19, "exe");
+  ASSERT_TRUE(SaveClass(store, fs, prompter).WriteAll());
+  LockedSettings locked;
+  EXPECT_FALSE(ReloadSettings(store, locked));
+  EXPECT_EQ(store.QuotationMarkList(), (TEXT_LIST{"'"}));
+  ASSERT_TRUE(StoreAndSave(store, locked, prompter, ManagedKind::kDelimiters, {"|"}));
+  SettingsStore read;
+  read.SetSettingsDirectory("f:\\conf");
+  RestoreClass(read, fs).ReadAll();
+  EXPECT_EQ(read.DelimiterList(), (TEXT_LIST{"|"}));
+  EXPECT_EQ(read.QuotationMarkList(), (TEXT_LIST{"'"}));
+  EXPECT_EQ(read.List(19), (TEXT_LIST{"exe"}));
+}
+
 }  // namespace
 }  // namespace ordovan
