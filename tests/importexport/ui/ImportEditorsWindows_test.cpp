@@ -195,6 +195,21 @@ TEST_F(ImportEditorsTest, SeparatedModesLongLinesAndTheColumnNumber) {
   import->btnFileImportFrom->click();
   EXPECT_EQ(import->CreatedList().size(), 2u);
 
+  // Enter in the file name field browses while IMPORT is disabled; browsing
+  // again puts the plain-text mode back.
+  EXPECT_TRUE(import->btnFileImportOk->isEnabled());
+  emit import->edtFileImportFileName->returnPressed();  // IMPORT's turn: no Browse
+  import->CreatedList().Clear();
+  import->btnFileImportOk->setEnabled(false);
+  prompter_.Expect(MessageKind::kQuestion, kNotTxt, kNotTxtTitle, Answer::kYes);
+  prompter_.Expect(MessageKind::kInformation, kPreviewDone, kPreviewDoneTitle);
+  dialogs_.ExpectOpenFile(kBrowseTitle, "f:\\lists\\cols.csv");
+  emit import->edtFileImportFileName->returnPressed();
+  EXPECT_TRUE(dialogs_.Done());
+  EXPECT_TRUE(import->rdoFileImportPlainText->isChecked());
+  EXPECT_FALSE(import->rdoFileImportSeparatedFile->isChecked());
+  EXPECT_FALSE(import->cboFileImportDelimiter->isEnabled());
+
   // Clear All: the steps go back to the start, the counters stay.
   import->btnFileImportClear->click();
   EXPECT_TRUE(import->CreatedList().empty());
