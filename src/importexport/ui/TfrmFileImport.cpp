@@ -18,7 +18,7 @@
 #include "importexport/ListFileReader.h"
 #include "importexport/ui/TfrmListEditor.h"
 #include "importexport/ui/TfrmListManager.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/EventPump.h"
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"

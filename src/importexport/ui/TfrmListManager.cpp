@@ -8,7 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/Prompter.h"
 #include "uikit/QtText.h"
 

@@ -18,7 +18,7 @@
 #include "importexport/ui/TfrmFileImport.h"
 #include "importexport/ui/TfrmListEditor.h"
 #include "importexport/ui/TfrmListManager.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/SettingsFile.h"
 #include "support/ui/AppFixture.h"

@@ -17,7 +17,7 @@
 #include <filesystem>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/ExitLineEdit.h"
