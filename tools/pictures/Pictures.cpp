@@ -264,6 +264,7 @@ int Run(const QString& out) {
       {"f:\\Old Clients\\Client1\\2016", "f:\\Old Clients\\Client2\\2016",
        "f:\\Old Clients\\Client3\\2017", "f:\\Old Clients\\Client3\\2018"});
   file_import->lblFileImportPreviewLines->setText("4");
+  file_import->lblFileImportSourceLines->setText("2");
   // As the step enabling leaves it once a source is read and a list created.
   for (QWidget* w : file_import->findChildren<QWidget*>()) {
     if (w != file_import->edtFileImportColumnNumber && w->objectName() != "UDFileImportColumnNumber")

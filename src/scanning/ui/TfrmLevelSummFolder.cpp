@@ -1,5 +1,7 @@
 #include "scanning/ui/TfrmLevelSummFolder.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -64,8 +66,11 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent) : QDialog(parent) {
   // Narrow columns show the start of their captions.
   lstViewLevelSummFolder->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lstViewLevelSummFolder->horizontalHeader()->setAccessibleName("Level Number, Number of Subfolders");
-  lstViewLevelSummFolder->setColumnWidth(0, 120);
-  lstViewLevelSummFolder->setColumnWidth(1, 120);
+  // 120 pixels each, widened where the system font would cut a caption off.
+  for (int column = 0; column < 2; ++column) {
+    const int caption = lstViewLevelSummFolder->horizontalHeader()->sectionSizeHint(column);
+    lstViewLevelSummFolder->setColumnWidth(column, std::max(120, caption));
+  }
 
   btnLevelSummClose = new QPushButton("Close", this);
   btnLevelSummClose->setObjectName("btnLevelSummClose");
