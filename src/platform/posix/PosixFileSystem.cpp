@@ -145,6 +145,25 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written) {
   return true;
 }
 
+class PosixAppendFile final : public AppendFile {
+ public:
+  explicit PosixAppendFile(int fd) : fd_(fd) {}
+  bool Append(const char* data, std::size_t size) override {
+    while (size > 0) {
+      const ssize_t n = ::write(fd_.get(), data, size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      data += n;
+      size -= static_cast<std::size_t>(n);
+    }
+    return true;
+  }
+  bool Sync() override { return ::fdatasync(fd_.get()) == 0; }
+
+ private:
+  Fd fd_;
+};
+
 class PosixFileSystem final : public FileSystem {
  public:
   bool IsFolder(const std::string& path) override {
@@ -338,6 +357,15 @@ class PosixFileSystem final : public FileSystem {
     auto stream = std::make_unique<std::ofstream>(*native, mode);
     if (!stream->is_open()) return nullptr;
     return stream;
+  }
+
+ public:
+  std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    int fd = ::open(native->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    return std::make_unique<PosixAppendFile>(fd);
   }
 };
 
