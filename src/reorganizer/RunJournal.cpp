@@ -1,5 +1,6 @@
 #include "reorganizer/RunJournal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <sstream>
@@ -135,6 +136,13 @@ bool ApplyRecord(const std::string& record, RunJournalContents* contents) {
     case 'F': folders = &contents->created_folders; break;
     case 'M': folders = &contents->main_folders; break;
     case 'S': folders = &contents->sub_folders; break;
+    case 'X': {
+      if (fields.size() != 2) return false;
+      auto& made = contents->created_folders;
+      const auto last = std::find(made.rbegin(), made.rend(), *path);
+      if (last != made.rend()) made.erase(std::next(last).base());
+      return true;
+    }
     case 'C':
       if (fields.size() == 2) {
         copied = JournalCopiedFile{*path, std::nullopt};
@@ -317,7 +325,14 @@ JournalStart RunJournalWriter::Begin(const std::string& destination) {
   return active() ? JournalStart::Started : JournalStart::CannotCreate;
 }
 
-void RunJournalWriter::CreatedFolder(const std::string& folder) { Write('F', folder); }
+void RunJournalWriter::CreatingFolder(const std::string& folder) { Write('F', folder); }
+void RunJournalWriter::FolderNotMade(const std::string& folder) { Write('X', folder); }
+
+void RunJournalWriter::Retire() {
+  file_.reset();
+  unsynced_ = 0;
+  RetireRunJournal(fs_, path_);
+}
 void RunJournalWriter::CreatedMainFolder(const std::string& folder) { Write('M', folder); }
 void RunJournalWriter::CreatedSubFolder(const std::string& folder) { Write('S', folder); }
 

@@ -10,7 +10,9 @@
 // tab, CR and LF inside a path are written as `%25`, `%09`, `%0D`, `%0A`.
 //
 //   D <destination>                   the run's destination, always first
-//   F <folder>                        a folder the run created (parents first)
+//   F <folder>                        a folder the run creates (parents first),
+//                                     written before it is made
+//   X <folder>                        ... that could not be made after all
 //   M <folder>                        ... that is a new main folder
 //   S <folder>                        ... that is a new full subfolder
 //   P <target> <size> <last_write>    a copy begins; the source's size and time
@@ -124,7 +126,11 @@ class RunJournalWriter {
   // start is on the disk when this returns Started.
   JournalStart Begin(const std::string& destination);
 
-  void CreatedFolder(const std::string& folder);
+  // Before the run creates `folder`; a crash right after the creation must
+  // not leave a folder the journal does not know.
+  void CreatingFolder(const std::string& folder);
+  // After a creation failed: `folder` was not made.
+  void FolderNotMade(const std::string& folder);
   void CreatedMainFolder(const std::string& folder);
   void CreatedSubFolder(const std::string& folder);
   // Before a copy into `target` begins, with what the source is.
@@ -137,6 +143,8 @@ class RunJournalWriter {
   // Writes the end record and puts everything on the disk. False when the
   // journal failed at some point (or never started).
   bool Finish(bool stopped);
+  // Deletes the journal (when it is one): the records it holds are gone.
+  void Retire();
 
   bool active() const { return file_ != nullptr; }
   bool failed() const { return failed_; }

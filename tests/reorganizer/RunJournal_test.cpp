@@ -60,16 +60,16 @@ struct WrittenRun {
 
   void Write(RunJournalWriter& writer, bool end) {
     ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
-    writer.CreatedFolder(Dest + "\\2016");
-    writer.CreatedFolder(main);
+    writer.CreatingFolder(Dest + "\\2016");
+    writer.CreatingFolder(main);
     writer.CreatedMainFolder(main);
-    writer.CreatedFolder(sub);
+    writer.CreatingFolder(sub);
     writer.CreatedSubFolder(sub);
     writer.CopyStarting(file1, Identity(5));
     writer.CopiedFile(file1, Identity(1));
     writer.CopyStarting(file2, Identity(6));
     writer.CopiedFile(file2, std::nullopt);  // identity unreadable after the copy
-    writer.CreatedFolder(odd);
+    writer.CreatingFolder(odd);
     if (end) {
       EXPECT_TRUE(writer.Finish(true));
     }
@@ -103,6 +103,14 @@ TEST(RunJournalTest, TheReaderGivesBackWhatTheWriterWrote) {
   // Escaped fields hold neither tabs nor line breaks, and read back intact.
   const std::string text = ReadNative(t.Native());
   EXPECT_NE(text.find("100%25 done%09now%0D%0Areally"), std::string::npos);
+
+  // A folder whose creation failed is taken out again.
+  RunJournalWriter again(*FileSystem::Default(), Journal);
+  ASSERT_EQ(again.Begin(Dest), JournalStart::Started);
+  for (const char* name : {"\\a", "\\a\\b", "\\c"}) again.CreatingFolder(Dest + name);
+  again.FolderNotMade(Dest + "\\a\\b");
+  again.Finish(false);
+  EXPECT_EQ(t.Read().contents.created_folders, (TEXT_LIST{Dest + "\\a", Dest + "\\c"}));
 }
 
 TEST(RunJournalTest, ACutOffJournalReadsUpToItsLastWholeRecord) {
@@ -162,7 +170,7 @@ TEST(RunJournalTest, AFileThatIsNotAJournalIsNeverActedOnNorReplaced) {
     EXPECT_FALSE(RetireRunJournal(*FileSystem::Default(), Journal));
     RunJournalWriter writer(*FileSystem::Default(), Journal);
     EXPECT_EQ(writer.Begin(Dest), JournalStart::NotAJournalInTheWay);
-    writer.CreatedFolder(Dest + "\\x");
+    writer.CreatingFolder(Dest + "\\x");
     EXPECT_FALSE(writer.Finish(false));
     EXPECT_EQ(ReadNative(t.Native()), text);
   }
@@ -200,9 +208,9 @@ TEST(RunJournalTest, RecordsOutsideTheDestinationAreSetApart) {
   const TEXT_LIST outside = {"f:\\settings",   "f:\\New Clients",       "f:\\New Clientsx\\a",
                              "g:\\New Clients\\a", Dest + "\\..\\settings", Dest + "\\x\\..",
                              Dest + "\\a:b"};
-  for (const std::string& path : outside) writer.CreatedFolder(path);
+  for (const std::string& path : outside) writer.CreatingFolder(path);
   writer.CopiedFile("f:\\settings\\default.set", Identity(2));
-  writer.CreatedFolder(Dest + "\\in");
+  writer.CreatingFolder(Dest + "\\in");
   writer.Finish(false);
   const RunJournalContents c = t.Read().contents;
   EXPECT_EQ(c.created_folders, TEXT_LIST{Dest + "\\in"});
@@ -260,7 +268,7 @@ TEST(RunJournalTest, TheCopyAJournalEndsInIsSettledByWhatIsThere) {
   RunJournalWriter writer(files, Journal);
   ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
   writer.CopyStarting(target, source_identity);
-  writer.CreatedFolder(Dest + "\\next");
+  writer.CreatingFolder(Dest + "\\next");
   writer.CopyStarting(target, source_identity);
   writer.CopiedFile(target, source_identity);
   writer.Finish(false);
@@ -304,7 +312,7 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
   // The start (header and destination) is on the disk before any work.
   EXPECT_EQ(files.lines_on_disk, std::vector<std::size_t>{2});
-  for (int i = 0; i < 600; ++i) writer.CreatedFolder(Dest + "\\" + std::to_string(i));
+  for (int i = 0; i < 600; ++i) writer.CreatingFolder(Dest + "\\" + std::to_string(i));
   EXPECT_EQ(files.lines_on_disk, (std::vector<std::size_t>{2, 258, 514}));
   // Every line is with the system at once, though not yet on the disk.
   EXPECT_EQ(t.Read().contents.created_folders.size(), 600u);
@@ -317,9 +325,9 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   EXPECT_EQ(files.lines_on_disk.back(), 602u);
   writer.Tick();  // nothing new: no sync
   now += std::chrono::seconds(5);
-  writer.CreatedFolder(Dest + "\\late");  // a record after a pause goes down at once
+  writer.CreatingFolder(Dest + "\\late");  // a record after a pause goes down at once
   EXPECT_EQ(files.lines_on_disk.back(), 603u);
-  writer.CreatedFolder(Dest + "\\last");
+  writer.CreatingFolder(Dest + "\\last");
   EXPECT_TRUE(writer.Finish(false));
   EXPECT_EQ(files.lines_on_disk.back(), 605u);
   EXPECT_EQ(files.lines_on_disk.size(), 6u);
