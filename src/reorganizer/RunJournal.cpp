@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <iterator>
 #include <sstream>
 
@@ -291,19 +294,92 @@ bool RetireRunJournal(FileSystem& fs, const std::string& path) {
   return fs.RemoveFile(path);
 }
 
-RunJournalWriter::RunJournalWriter(FileSystem& fs, std::string path, Clock clock)
-    : fs_(fs), path_(std::move(path)), clock_(std::move(clock)) {
+// Puts the journal on the disk on a thread of its own, so the run does not
+// wait for the disk at every batch. One batch is synced at a time; the run
+// waits only when it has filled the next batch before the last sync ended.
+class RunJournalWriter::Syncer {
+ public:
+  explicit Syncer(AppendFile& file) : file_(file), thread_([this] { Loop(); }) {}
+  ~Syncer() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      ending_ = true;
+    }
+    wanted_changed_.notify_one();
+    thread_.join();
+  }
+  Syncer(const Syncer&) = delete;
+  Syncer& operator=(const Syncer&) = delete;
+
+  // Starts a sync of everything appended so far, after the one in progress.
+  // False when an earlier sync failed.
+  bool Request() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return !wanted_ && !busy_; });
+    if (failed_) return false;
+    wanted_ = true;
+    wanted_changed_.notify_one();
+    return true;
+  }
+  // Waits until every requested sync has ended; false when one failed.
+  bool Wait() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return !wanted_ && !busy_; });
+    return !failed_;
+  }
+
+ private:
+  void Loop() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wanted_changed_.wait(lock, [this] { return wanted_ || ending_; });
+      if (!wanted_) return;
+      wanted_ = false;
+      busy_ = true;
+      lock.unlock();
+      const bool synced = file_.Sync();
+      lock.lock();
+      busy_ = false;
+      if (!synced) failed_ = true;
+      idle_.notify_all();
+    }
+  }
+
+  AppendFile& file_;
+  std::mutex mutex_;
+  std::condition_variable wanted_changed_;
+  std::condition_variable idle_;
+  bool wanted_ = false;
+  bool busy_ = false;
+  bool failed_ = false;
+  bool ending_ = false;
+  std::thread thread_;
+};
+
+RunJournalWriter::RunJournalWriter(FileSystem& fs, std::string path, Clock clock,
+                                   JournalSyncing syncing)
+    : fs_(fs), path_(std::move(path)), clock_(std::move(clock)), syncing_(syncing) {
   if (!clock_) clock_ = [] { return std::chrono::steady_clock::now(); };
 }
 
-RunJournalWriter::~RunJournalWriter() {
-  if (unsynced_ > 0) SyncNow();
+RunJournalWriter::~RunJournalWriter() { Close(true); }
+
+bool RunJournalWriter::Close(bool sync) {
+  bool ok = file_ != nullptr && !failed_;
+  if (syncer_) ok = syncer_->Wait() && ok;
+  syncer_.reset();
+  if (file_ && sync && unsynced_ > 0) {
+    ok = file_->Sync() && ok;
+    ++syncs_;
+  }
+  file_.reset();
+  unsynced_ = 0;
+  return ok;
 }
 
 JournalStart RunJournalWriter::Begin(const std::string& destination) {
-  file_.reset();
+  Close(true);
   failed_ = false;
-  unsynced_ = 0;
   if (!RetireRunJournal(fs_, path_)) {
     failed_ = true;
     return fs_.IsFile(path_) && !IsRunJournal(fs_, path_) ? JournalStart::NotAJournalInTheWay
@@ -314,6 +390,7 @@ JournalStart RunJournalWriter::Begin(const std::string& destination) {
     failed_ = true;
     return JournalStart::CannotCreate;
   }
+  last_sync_ = clock_();
   line_.assign(kRunJournalHeader).push_back('\n');
   if (!file_->Append(line_.data(), line_.size())) {
     failed_ = true;
@@ -321,18 +398,20 @@ JournalStart RunJournalWriter::Begin(const std::string& destination) {
     return JournalStart::CannotCreate;
   }
   Write('D', destination);
-  SyncNow();
-  return active() ? JournalStart::Started : JournalStart::CannotCreate;
+  // The start is on the disk before any work.
+  if (!file_ || !file_->Sync()) {
+    Fail();
+    return JournalStart::CannotCreate;
+  }
+  ++syncs_;
+  unsynced_ = 0;
+  last_sync_ = clock_();
+  if (syncing_ == JournalSyncing::InBackground) syncer_ = std::make_unique<Syncer>(*file_);
+  return JournalStart::Started;
 }
 
 void RunJournalWriter::CreatingFolder(const std::string& folder) { Write('F', folder); }
 void RunJournalWriter::FolderNotMade(const std::string& folder) { Write('X', folder); }
-
-void RunJournalWriter::Retire() {
-  file_.reset();
-  unsynced_ = 0;
-  RetireRunJournal(fs_, path_);
-}
 void RunJournalWriter::CreatedMainFolder(const std::string& folder) { Write('M', folder); }
 void RunJournalWriter::CreatedSubFolder(const std::string& folder) { Write('S', folder); }
 
@@ -348,32 +427,41 @@ void RunJournalWriter::CopiedFile(const std::string& target,
   Write('C', target, identity ? IdentityFields(*identity) : std::string());
 }
 
+void RunJournalWriter::Retire() {
+  Close(false);
+  RetireRunJournal(fs_, path_);
+}
+
+void RunJournalWriter::Fail() {
+  failed_ = true;
+  Close(false);
+}
+
 void RunJournalWriter::Write(char kind, const std::string& first, const std::string& rest) {
   if (!file_) return;
   line_.assign(1, kind).push_back('\t');
   line_.append(EscapeJournalField(first)).append(rest);
   AppendChecksum(&line_);
   if (!file_->Append(line_.data(), line_.size())) {
-    failed_ = true;
-    file_.reset();
+    Fail();
     return;
   }
   if (++unsynced_ >= kRunJournalBatchRecords) {
-    SyncNow();
+    SyncBatch();
   } else {
     Tick();
   }
 }
 
 void RunJournalWriter::Tick() {
-  if (file_ && unsynced_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) SyncNow();
+  if (file_ && unsynced_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) SyncBatch();
 }
 
-void RunJournalWriter::SyncNow() {
+void RunJournalWriter::SyncBatch() {
   if (!file_) return;
-  if (!file_->Sync()) {
-    failed_ = true;
-    file_.reset();
+  const bool ok = syncer_ ? syncer_->Request() : file_->Sync();
+  if (!ok) {
+    Fail();
     return;
   }
   ++syncs_;
@@ -382,13 +470,8 @@ void RunJournalWriter::SyncNow() {
 }
 
 bool RunJournalWriter::Finish(bool stopped) {
-  if (file_) {
-    Write('E', stopped ? "stopped" : "finished");
-    if (unsynced_ > 0) SyncNow();
-  }
-  const bool ok = file_ != nullptr && !failed_;
-  file_.reset();
-  return ok;
+  if (file_) Write('E', stopped ? "stopped" : "finished");
+  return Close(true);
 }
 
 }  // namespace ordovan

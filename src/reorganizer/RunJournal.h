@@ -103,6 +103,11 @@ bool IsRunJournal(FileSystem& fs, const std::string& path);
 // True when no journal is left there.
 bool RetireRunJournal(FileSystem& fs, const std::string& path);
 
+// How the batches reach the disk: on a thread of the writer's own, so the
+// run goes on while the disk works (at most one batch is being synced while
+// the next one is written), or in line, for tests that count the syncs.
+enum class JournalSyncing { InBackground, InLine };
+
 enum class JournalStart {
   Started,
   NotAJournalInTheWay,  // a file that is not a journal holds the name; left alone
@@ -117,7 +122,8 @@ class RunJournalWriter {
 
   // `clock` gives the time for the one-second batches; the steady clock when
   // empty.
-  RunJournalWriter(FileSystem& fs, std::string path, Clock clock = {});
+  RunJournalWriter(FileSystem& fs, std::string path, Clock clock = {},
+                   JournalSyncing syncing = JournalSyncing::InBackground);
   ~RunJournalWriter();
   RunJournalWriter(const RunJournalWriter&) = delete;
   RunJournalWriter& operator=(const RunJournalWriter&) = delete;
@@ -148,17 +154,24 @@ class RunJournalWriter {
 
   bool active() const { return file_ != nullptr; }
   bool failed() const { return failed_; }
-  // How often the records were put on the disk; for tests.
+  // How often the records were sent to the disk; for tests.
   std::size_t syncs() const { return syncs_; }
 
  private:
+  class Syncer;
   void Write(char kind, const std::string& first, const std::string& rest = std::string());
-  void SyncNow();
+  void SyncBatch();
+  void Fail();
+  // Waits for the syncs, syncs the rest when `sync`, and closes the file.
+  // False when the journal failed at some point.
+  bool Close(bool sync);
 
   FileSystem& fs_;
   std::string path_;
   Clock clock_;
+  JournalSyncing syncing_;
   std::unique_ptr<AppendFile> file_;
+  std::unique_ptr<Syncer> syncer_;  // destroyed before file_
   std::string line_;
   std::size_t unsynced_ = 0;
   std::size_t syncs_ = 0;

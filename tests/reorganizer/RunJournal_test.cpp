@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -285,7 +286,7 @@ class SyncCountingFileSystem : public FileSystemWrapper {
     return std::make_unique<Counting>(std::move(real), this);
   }
   std::vector<std::size_t> lines_on_disk;  // after each Sync
-  std::size_t lines_written = 0;
+  std::atomic<std::size_t> lines_written{0};
 
  private:
   struct Counting : AppendFile {
@@ -308,7 +309,7 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   JournalTree t;
   SyncCountingFileSystem files;
   std::chrono::steady_clock::time_point now{};
-  RunJournalWriter writer(files, Journal, [&now] { return now; });
+  RunJournalWriter writer(files, Journal, [&now] { return now; }, JournalSyncing::InLine);
   ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
   // The start (header and destination) is on the disk before any work.
   EXPECT_EQ(files.lines_on_disk, std::vector<std::size_t>{2});
@@ -331,6 +332,18 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   EXPECT_TRUE(writer.Finish(false));
   EXPECT_EQ(files.lines_on_disk.back(), 605u);
   EXPECT_EQ(files.lines_on_disk.size(), 6u);
+
+  // On the writer's own thread the batches are the same, and the end waits
+  // for every one of them.
+  SyncCountingFileSystem background;
+  RunJournalWriter other(background, Journal);
+  ASSERT_EQ(other.Begin(Dest), JournalStart::Started);
+  for (int i = 0; i < 600; ++i) other.CreatingFolder(Dest + "\\" + std::to_string(i));
+  EXPECT_TRUE(other.Finish(false));
+  EXPECT_EQ(other.syncs(), 4u);
+  EXPECT_EQ(background.lines_on_disk.front(), 2u);
+  EXPECT_EQ(background.lines_on_disk.back(), 603u);
+  EXPECT_EQ(t.Read().contents.created_folders.size(), 600u);
 }
 
 }  // namespace
