@@ -279,6 +279,22 @@ void SettlePendingCopy(FileSystem& fs, RunJournalContents* contents) {
   }
 }
 
+RunRecords RecordsFromJournal(const RunJournalContents& contents) {
+  RunRecords records;
+  if (contents.destination.empty()) return records;
+  records.RunKindMarker = "R";
+  records.RunDestination = contents.destination;
+  records.Simulated = false;
+  records.CreatedFolders = contents.created_folders;
+  records.CreatedMainFolders = contents.main_folders;
+  records.CreatedSubFolders = contents.sub_folders;
+  for (const JournalCopiedFile& file : contents.copied_files) {
+    records.CopiedFiles.push_back(file.path);
+    if (file.identity) records.CopiedFileIdentities.insert_or_assign(file.path, *file.identity);
+  }
+  return records;
+}
+
 bool IsRunJournal(FileSystem& fs, const std::string& path) {
   if (!fs.IsFile(path)) return false;
   std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path);
@@ -430,6 +446,20 @@ void RunJournalWriter::CopiedFile(const std::string& target,
 void RunJournalWriter::Retire() {
   Close(false);
   RetireRunJournal(fs_, path_);
+}
+
+bool RunJournalWriter::Rewrite(const RunRecords& records) {
+  if (Begin(records.RunDestination) != JournalStart::Started) return false;
+  for (const std::string& folder : records.CreatedFolders) CreatingFolder(folder);
+  for (const std::string& folder : records.CreatedMainFolders) CreatedMainFolder(folder);
+  for (const std::string& folder : records.CreatedSubFolders) CreatedSubFolder(folder);
+  for (const std::string& file : records.CopiedFiles) {
+    const auto identity = records.CopiedFileIdentities.find(file);
+    CopiedFile(file, identity == records.CopiedFileIdentities.end()
+                         ? std::nullopt
+                         : std::optional<FileIdentity>(identity->second));
+  }
+  return Finish(false);
 }
 
 void RunJournalWriter::Fail() {

@@ -38,6 +38,8 @@
 
 namespace ordovan {
 
+struct RunRecords;
+
 inline constexpr char kRunJournalFileName[] = "ordovan-run.journal";
 inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t1";
 inline constexpr std::size_t kRunJournalBatchRecords = 256;
@@ -96,6 +98,11 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path);
 // leaves it and reports it. Nothing there: nothing to settle.
 void SettlePendingCopy(FileSystem& fs, RunJournalContents* contents);
 
+// The run records a journal restores: those the run had when the journal
+// ended, for Undo, as right after that run. A journal without a destination
+// restores none (the records stay empty).
+RunRecords RecordsFromJournal(const RunJournalContents& contents);
+
 // True when `path` holds a journal (its first line is the header).
 bool IsRunJournal(FileSystem& fs, const std::string& path);
 
@@ -151,6 +158,9 @@ class RunJournalWriter {
   bool Finish(bool stopped);
   // Deletes the journal (when it is one): the records it holds are gone.
   void Retire();
+  // Replaces the journal with one that holds exactly `records` (after an
+  // Undo that was stopped half-way). False when it could not be written.
+  bool Rewrite(const RunRecords& records);
 
   bool active() const { return file_ != nullptr; }
   bool failed() const { return failed_; }

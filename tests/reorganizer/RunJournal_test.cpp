@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "platform/FileSystem.h"
+#include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunJournal.h"
 #include "support/TempTree.h"
 
@@ -344,6 +345,34 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   EXPECT_EQ(background.lines_on_disk.front(), 2u);
   EXPECT_EQ(background.lines_on_disk.back(), 603u);
   EXPECT_EQ(t.Read().contents.created_folders.size(), 600u);
+}
+
+// After an Undo stopped half-way the journal is written anew from what is
+// left; read back, it restores exactly those records.
+TEST(RunJournalTest, RecordsWrittenAnewRestoreThemselves) {
+  JournalTree t;
+  RunRecords left;
+  left.RunKindMarker = "R";
+  left.RunDestination = Dest;
+  left.CreatedFolders = {Dest + "\\2016", Dest + "\\2016\\C1", Dest + "\\2016\\C1\\docs"};
+  left.CreatedMainFolders = {Dest + "\\2016\\C1"};
+  left.CreatedSubFolders = {Dest + "\\2016\\C1\\docs"};
+  left.CopiedFiles = {Dest + "\\2016\\C1\\docs\\a.pdf", Dest + "\\2016\\C1\\b%\tc.doc"};
+  left.CopiedFileIdentities[left.CopiedFiles[0]] = Identity(9);
+  RunJournalWriter writer(*FileSystem::Default(), Journal);
+  ASSERT_TRUE(writer.Rewrite(left));
+  const RunRecords restored = RecordsFromJournal(t.Read().contents);
+  EXPECT_EQ(restored.RunKindMarker, "R");
+  EXPECT_EQ(restored.RunDestination, Dest);
+  EXPECT_FALSE(restored.Simulated);
+  EXPECT_EQ(restored.CreatedFolders, left.CreatedFolders);
+  EXPECT_EQ(restored.CreatedMainFolders, left.CreatedMainFolders);
+  EXPECT_EQ(restored.CreatedSubFolders, left.CreatedSubFolders);
+  EXPECT_EQ(restored.CopiedFiles, left.CopiedFiles);
+  EXPECT_EQ(restored.CopiedFileIdentities, left.CopiedFileIdentities);
+  // A journal cut before its destination restores nothing.
+  WriteNative(t.Native(), std::string(kRunJournalHeader) + "\nD\tf:\\New");
+  EXPECT_TRUE(RecordsFromJournal(t.Read().contents).RunKindMarker.empty());
 }
 
 }  // namespace
