@@ -96,7 +96,7 @@ struct Sandbox {
     inputs.include_entries = include;
     inputs.cut_number_text = "0";
     inputs.new_level_order = {"Y000", "C000", "Src"};
-    inputs.line_number_map = map;
+    inputs.line_number_map = *map;
     inputs.stored_destination = "f:\\New";
     inputs.with_files = with_files;
     return inputs;
@@ -119,7 +119,7 @@ void Run(const std::string& command) {
 }
 
 void Organize(Sandbox& sandbox, benchmark::State* state) {
-  InMemoryResults results;
+  RunResults results;
   YesPrompter prompter;
   Reorganizer run(*FileSystem::Default(), prompter, results);
   LINE_NUMBER_MAP map;
@@ -159,7 +159,7 @@ void BM_Undo(benchmark::State& state) {
   Sandbox& sandbox = CopyTree();
   for (auto _ : state) {
     state.PauseTiming();
-    InMemoryResults results;
+    RunResults results;
     YesPrompter prompter;
     Reorganizer run(*FileSystem::Default(), prompter, results);
     LINE_NUMBER_MAP map;
@@ -191,7 +191,7 @@ void BM_Simulation10000Paths(benchmark::State& state) {
   static Sandbox sandbox("ordovan-bench-simulate", kSimClients, kSimYears, 2);
   sandbox.Mount();
   for (auto _ : state) {
-    InMemoryResults results;
+    RunResults results;
     YesPrompter prompter;
     Reorganizer run(*FileSystem::Default(), prompter, results);
     LINE_NUMBER_MAP map;

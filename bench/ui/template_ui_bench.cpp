@@ -19,8 +19,8 @@
 #include "platform/Prompter.h"
 #include "reorganizer/LevelTemplate.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/AppServices.h"
-#include "shell/ui/QtEventPump.h"
+#include "uikit/AppServices.h"
+#include "uikit/QtEventPump.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {

@@ -6,6 +6,9 @@
 
 namespace ordovan {
 
+// The product title: the main window's caption and the help windows' titles.
+inline constexpr char kProductTitle[] = "Ordovan 3.00";
+
 struct HelpTopic {
   std::string id;
   std::string title;

@@ -1,11 +1,9 @@
 #include "paths/PathText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 
 #include "platform/PathServices.h"
-#include "platform/Prompter.h"
 
 namespace ordovan {
 
@@ -339,50 +337,6 @@ TEXT_LIST SplitQuotedOnDelimiters(const std::string& text, const std::string& de
                                   const POSITION_LIST& marks) {
   return SplitQuoted(text, marks,
                      [&delimiters](const std::string& s) { return SplitOnDelimiters(s, delimiters); });
-}
-
-bool ParseQuotedStrings(const std::string& text, const std::string& message_prefix,
-                        TEXT_LIST* target, Prompter& prompter) {
-  if (text.empty()) return true;
-  POSITION_LIST marks;
-  int count = FindMarkPositions(text, "\"", &marks);
-  if (count % 2 != 0) {
-    prompter.Show(MessageKind::kWarning,
-                  message_prefix + "Odd number of marks(separators) : " + std::to_string(count) +
-                      "\n\n" + "Action : You must enter an even number of separators(marks).",
-                  "Warning !    Msg no: 0519.");
-    return false;
-  }
-  for (std::string& item : SplitQuotedOnWhitespace(text, marks)) {
-    target->push_back(std::move(item));
-  }
-  return true;
-}
-
-ByteSize FormatByteSize(std::uint64_t bytes) {
-  ByteSize r;
-  const double b = static_cast<double>(bytes);
-  if (b / 1073741824.0 > 1) {
-    r.value = b / 1073741824.0;
-    r.unit = " GB";
-  } else if (b / 1048576.0 > 1) {
-    r.value = b / 1048576.0;
-    r.unit = " MB";
-  } else if (b / 1024.0 > 1) {
-    r.value = b / 1024.0;
-    r.unit = " KB";
-  } else {
-    r.value = b;
-    r.unit = " Bytes";
-  }
-  // to_chars ignores the process locale: the point stays a point even after
-  // the windowing toolkit has switched to the user's locale.
-  char buffer[64];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, r.value,
-                                 std::chars_format::fixed, 2);
-  r.text.assign(buffer, ec == std::errc() ? end : buffer);
-  r.text += r.unit;
-  return r;
 }
 
 }  // namespace ordovan

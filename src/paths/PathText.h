@@ -3,13 +3,10 @@
 // no disk access. Every path, filter string and list line of the program is
 // taken apart and put together with these.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace ordovan {
-
-class Prompter;
 
 using TEXT_LIST = std::vector<std::string>;
 using POSITION_LIST = std::vector<int>;
@@ -87,18 +84,5 @@ bool ExtensionMatchesMask(const std::string& mask, const std::string& file_name)
 TEXT_LIST SplitQuotedOnWhitespace(const std::string& text, const POSITION_LIST& marks);
 TEXT_LIST SplitQuotedOnDelimiters(const std::string& text, const std::string& delimiters,
                                   const POSITION_LIST& marks);
-// Appends the quoted or blank-separated items of a filter field to `target`.
-// An odd number of `"` shows message 0519 through `prompter` and returns
-// false, leaving `target` untouched.
-bool ParseQuotedStrings(const std::string& text, const std::string& message_prefix,
-                        TEXT_LIST* target, Prompter& prompter);
-
-// Byte counts.
-struct ByteSize {
-  std::string text;  // "1.50 KB"
-  double value = 0;
-  std::string unit;  // " KB", with its leading space
-};
-ByteSize FormatByteSize(std::uint64_t bytes);
 
 }  // namespace ordovan

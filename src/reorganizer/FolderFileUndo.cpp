@@ -74,11 +74,24 @@ void FolderFileUndo::BuildReport() {
   report_.append("\nOTHER REASONS   : \n\n").append(list);
 }
 
-UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, ResultSink& sink) {
+void FolderFileUndo::TakeRecords(const RunRecords& records) {
+  SetDestination(records.RunDestination);
+  SetCreatedFolders(records.CreatedFolders);
+  SetSubfolders(records.CreatedSubFolders);
+  SetCopiedFiles(records.CopiedFiles);
+  SetCopiedFileIdentities(records.CopiedFileIdentities);
+  CollectFolders();
+  SetMainFolders(records.CreatedMainFolders);
+  CollectFolders();
+  SetMainFolders(records.CreatedFolders);
+  CollectFolders();
+}
+
+UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
+                       RunResults& results) {
   UndoResult result;
   // A simulation's records name folders and files that were never made.
   if (records.CreatedMainFolders.empty() || records.Simulated) {
-    prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
     result.outcome = UndoOutcome::NothingToUndo;
     return result;
   }
@@ -88,38 +101,20 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, 
   }
 
   FolderFileUndo undo(fs);
-  if (records.RunKindMarker == "R") {
-    undo.SetDestination(records.RunDestination);
-    undo.SetCreatedFolders(records.CreatedFolders);
-    undo.SetSubfolders(records.CreatedSubFolders);
-    undo.SetCopiedFiles(records.CopiedFiles);
-    undo.SetCopiedFileIdentities(records.CopiedFileIdentities);
-    undo.CollectFolders();
-    undo.SetMainFolders(records.CreatedMainFolders);
-    undo.CollectFolders();
-    // Parents left over from a main folder whose creation failed half-way.
-    undo.SetMainFolders(records.CreatedFolders);
-    undo.CollectFolders();
-  }
+  if (records.RunKindMarker == "R") undo.TakeRecords(records);
   undo.DeleteFiles();
   undo.RemoveFolders();
   undo.BuildReport();
 
-  records.CreatedMainFolders.clear();
-  records.CreatedSubFolders.clear();
-  records.CopiedFiles.clear();
-  records.CopiedFileIdentities.clear();
-  records.CreatedFolders.clear();
+  records.ForgetCreated();
 
-  sink.ClearResultLists();
-  sink.ZeroCountersAfterUndo();
+  results.ClearResultLists();
+  results.ZeroCountersAfterUndo();
   result.not_deleted_folders = undo.NotDeletedFolders();
   result.not_deleted_files = undo.NotDeletedFiles();
   result.report = undo.Report();
-  for (const std::string& folder : result.not_deleted_folders) sink.RecordFailedUndo(folder);
-  if (result.not_deleted_folders.empty()) sink.RefreshResultCounters();
-  if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
-  prompter.Inform(kUndoEndText, kUndoEndTitle);
+  for (const std::string& folder : result.not_deleted_folders) results.RecordFailedUndo(folder);
+  if (result.not_deleted_folders.empty()) results.RefreshResultCounters();
   result.outcome = UndoOutcome::Done;
   return result;
 }

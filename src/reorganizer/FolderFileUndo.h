@@ -17,7 +17,7 @@ namespace ordovan {
 
 class FileSystem;
 class Prompter;
-class ResultSink;
+class RunResults;
 
 // Folders to remove, keyed by depth; equal depths keep the order of adding.
 using MAP_DEPTH_FOLDERS = std::multimap<std::uint32_t, std::string>;
@@ -40,6 +40,10 @@ class FolderFileUndo {
   void SetMainFolders(const TEXT_LIST& main_folders) { main_folders_ = main_folders; }
   // The folders the run created; RemoveFolders removes no other folder.
   void SetCreatedFolders(const TEXT_LIST& created_folders);
+  // Everything above from the records of a Normal run, with the removal order
+  // collected: subfolders, then main folders, then the parents left over
+  // from a main folder whose creation failed half-way.
+  void TakeRecords(const RunRecords& records);
 
   // Walks up from every main folder, then every subfolder, to the
   // destination, putting each folder on the way into the removal order once.
@@ -91,8 +95,12 @@ struct UndoResult {
 };
 
 // The "Undo" command: takes back the run the records describe, empties the
-// records and the results lists, and reports through `prompter` and `sink`.
-UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter, ResultSink& sink);
+// records and the results lists, and records what it could not remove into
+// `results`. The only message it shows itself is the confirmation before it
+// deletes; the window turns the outcome and the report into the messages
+// below.
+UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
+                       RunResults& results);
 
 // Messages of the Undo command.
 inline constexpr const char* kNothingToUndoText =

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "platform/Utf8.h"
 
 namespace ordovan {
 
@@ -27,7 +28,7 @@ bool HasOuterBlank(const std::string& text) {
 }
 
 void RecordFile(LevelFilesContext& context, const std::string& target) {
-  context.sink->RecordResult(ResultCategory::FilesReorganized, target);
+  context.results->RecordResult(ResultCategory::FilesReorganized, target);
   context.copied_files->push_back(target);
 }
 
@@ -68,20 +69,12 @@ TEXT_LIST CopyableFiles(FileSystem& fs, const std::string& folder) {
 
 }  // namespace
 
-std::size_t PathTextLength(const std::string& text) {
-  std::size_t length = 0;
-  for (char c : text) {
-    if (!IsContinuationByte(c)) ++length;
-  }
-  return length;
-}
-
 std::string LevelFilePrefix(const std::string& old_level_folder) {
   return PathToNameText(old_level_folder);
 }
 
 bool LevelFolderAndPrefixTooLong(const std::string& new_level_folder, const std::string& prefix) {
-  return PathTextLength(new_level_folder) + PathTextLength(prefix) > kLevelFolderAndPrefixLimit;
+  return Utf8CharacterCount(new_level_folder) + Utf8CharacterCount(prefix) > kLevelFolderAndPrefixLimit;
 }
 
 std::string LevelFileTarget(const std::string& new_level_folder, const std::string& prefix,
@@ -89,7 +82,7 @@ std::string LevelFileTarget(const std::string& new_level_folder, const std::stri
   std::string target;
   target.reserve(new_level_folder.size() + prefix.size() + name.size() + 2);
   target.append(new_level_folder).append(1, '\\').append(prefix).append(1, '-').append(name);
-  const std::size_t length = PathTextLength(target);
+  const std::size_t length = Utf8CharacterCount(target);
   if (length <= 254 || name.empty()) return target;
   // Keep the first character and the end of the name; the prefix goes.
   const std::size_t first_end = ByteOffsetOfCharacter(name, 1);
@@ -111,7 +104,7 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
   const std::string prefix = LevelFilePrefix(old_level_folder);
   if (LevelFolderAndPrefixTooLong(new_level_folder, prefix)) {
     context.prompter->Warn(
-        LevelFolderTooLongText(PathTextLength(new_level_folder) + PathTextLength(prefix)),
+        LevelFolderTooLongText(Utf8CharacterCount(new_level_folder) + Utf8CharacterCount(prefix)),
         kLevelFolderTooLongTitle);
     return;
   }

@@ -12,6 +12,7 @@
 
 #include "paths/PathText.h"
 #include "platform/FileSystem.h"
+#include "reorganizer/RunRecords.h"
 #include "reorganizer/RunResults.h"
 
 namespace ordovan {
@@ -27,16 +28,12 @@ using PATH_SET = std::set<std::string>;
 // folder is read once.
 using LEVEL_FOLDER_FILES = std::unordered_map<std::string, TEXT_LIST>;
 
-// Each copied file as it was right after its copy, by its text in
-// CopiedFiles. Undo deletes only a file that is still that one.
-using COPIED_FILE_IDENTITIES = std::unordered_map<std::string, FileIdentity>;
-
 // What both routines report to and remember during a run. The run owns all
 // of it; none may be null.
 struct LevelFilesContext {
   FileSystem* fs = nullptr;
   Prompter* prompter = nullptr;
-  ResultSink* sink = nullptr;
+  RunResults* results = nullptr;
   TEXT_LIST* copied_files = nullptr;            // CopiedFiles, for Undo
   COPIED_FILE_IDENTITIES* copied_file_identities = nullptr;
   PATH_SET* processed_deeper_folders = nullptr;  // ProcessedDeeperFolders
@@ -62,9 +59,7 @@ void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_fol
 
 // The pieces, for the run and its tests.
 
-// Length of a path text in characters (UTF-8 sequences count once), the unit
-// of every length rule below.
-std::size_t PathTextLength(const std::string& text);
+// Every length rule below counts characters (Utf8CharacterCount), not bytes.
 // The prefix of the level files of one old folder: `f:\a\b` gives `f--a-b`.
 std::string LevelFilePrefix(const std::string& old_level_folder);
 // FL1 is due when the new level folder and the prefix together exceed 260.

@@ -7,40 +7,12 @@
 #include "platform/FileSystem.h"
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
+#include "paths/PathPlaces.h"
+#include "paths/QuotedStrings.h"
+#include "reorganizer/Destination.h"
 #include "reorganizer/ReLevel.h"
 
 namespace ordovan {
-
-namespace {
-
-bool IsDotsAndBlanksOnly(const std::string& name) {
-  return std::all_of(name.begin(), name.end(), [](char c) { return c == '.' || c == ' '; });
-}
-
-// A name that would climb out of its folder, vanish from it, or (on Windows)
-// name a stream or another drive instead of a folder.
-bool IsUnsafeName(const std::string& name) {
-  return name.empty() || IsDotsAndBlanksOnly(name) || name.find(':') != std::string::npos;
-}
-
-}  // namespace
-
-bool LiesBelow(const std::string& path, const std::string& folder) {
-  if (!SameEntry(PlatformDriveOf(path), PlatformDriveOf(folder))) return false;
-  const PathLevels inner = SplitPathLevels(path);
-  const PathLevels outer = SplitPathLevels(folder);
-  if (inner.drive != outer.drive && !SameEntry(inner.drive, outer.drive)) return false;
-  if (inner.levels.size() <= outer.levels.size()) return false;
-  if (!std::equal(outer.levels.begin(), outer.levels.end(), inner.levels.begin())) return false;
-  return std::none_of(inner.levels.begin() + static_cast<std::ptrdiff_t>(outer.levels.size()),
-                      inner.levels.end(), IsUnsafeName);
-}
-
-std::string ParentFolderOf(const std::string& path) {
-  std::string parent = SplitParentAndName(path).parent;
-  if (!parent.empty() && parent.back() == '\\') parent.pop_back();
-  return parent;
-}
 
 struct Reorganizer::RunSetup {
   ReLevelSetup relevel;
@@ -48,11 +20,11 @@ struct Reorganizer::RunSetup {
   TEXT_LIST exclude_strings;
 };
 
-Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink)
-    : fs_(fs), prompter_(prompter), sink_(sink) {
+Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, RunResults& results)
+    : fs_(fs), prompter_(prompter), results_(results) {
   files_.fs = &fs_;
   files_.prompter = &prompter_;
-  files_.sink = &sink_;
+  files_.results = &results_;
   files_.copied_files = &records_.CopiedFiles;
   files_.copied_file_identities = &records_.CopiedFileIdentities;
   files_.processed_deeper_folders = &sets_.ProcessedDeeperFolders;
@@ -60,56 +32,52 @@ Reorganizer::Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink)
   files_.level_folder_files = &level_folder_files_;
 }
 
-RunOutcome Reorganizer::SimulationView(const RunInputs& inputs) {
+RunReport Reorganizer::SimulationView(const RunInputs& inputs) {
   sets_.SimulatedTargets.clear();
-  const RunOutcome outcome = RunReorganize(RunMode::Simulate, inputs);
-  records_.CreatedMainFolders.clear();
-  records_.CreatedSubFolders.clear();
-  records_.CopiedFiles.clear();
-  records_.CopiedFileIdentities.clear();
-  records_.CreatedFolders.clear();
-  return outcome;
+  RunReport report = RunReorganize(RunMode::Simulate, inputs);
+  records_.ForgetCreated();
+  return report;
 }
 
-RunOutcome Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
-  sink_.ClearResultZoomLists();
+RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
+  RunReport report;
+  auto ended = [&report](RunOutcome outcome) {
+    report.outcome = outcome;
+    return report;
+  };
+  results_.ClearResultZoomLists();
 
   RunSetup setup;
   if (!ParseQuotedStrings(inputs.include_strings_text, "Include Strings : ",
                           &setup.include_strings, prompter_) ||
       !ParseQuotedStrings(inputs.exclude_strings_text, "Exclude Strings : ",
                           &setup.exclude_strings, prompter_)) {
-    return RunOutcome::FilterRefused;
+    return ended(RunOutcome::FilterRefused);
   }
 
   const std::string& destination = inputs.stored_destination;
-  if (PathTextLength(Trim(destination)) <= 3) return RunOutcome::NoDestination;
+  if (!DestinationAllowsRun(destination)) return ended(RunOutcome::NoDestination);
   records_.RunKindMarker.assign(1, 'R');
 
   const std::optional<std::int32_t> cut = ParseCutNumber(inputs.cut_number_text);
   if (!cut) {
     prompter_.Warn(CutNumberNotANumberText(inputs.cut_number_text), kCutNumberNotANumberTitle);
-    return RunOutcome::BadCutNumber;
+    return ended(RunOutcome::BadCutNumber);
   }
 
-  LINE_NUMBER_MAP scratch_map;
-  LINE_NUMBER_MAP* line_numbers = inputs.line_number_map ? inputs.line_number_map : &scratch_map;
-  RecordNewOrder(line_numbers, inputs.new_level_order);
-  setup.relevel = MakeReLevelSetup(*cut, *line_numbers, destination);
+  LINE_NUMBER_MAP& line_numbers = report.line_number_map.emplace(inputs.line_number_map);
+  RecordNewOrder(&line_numbers, inputs.new_level_order);
+  setup.relevel = MakeReLevelSetup(*cut, line_numbers, destination);
 
   sets_.CountedAsCreated.clear();
   sets_.ReportedExisting.clear();
-  sink_.ResetRunCounters();
-  records_.CreatedMainFolders.clear();
-  records_.CreatedSubFolders.clear();
-  records_.CopiedFiles.clear();
-  records_.CopiedFileIdentities.clear();
-  records_.CreatedFolders.clear();
+  results_.ResetRunCounters();
+  records_.ForgetCreated();
   records_.RunDestination = destination;
   records_.Simulated = mode == RunMode::Simulate;
   known_folders_.clear();
-  sink_.ClearResultLists();
-  sink_.RefreshResultCounters();
+  results_.ClearResultLists();
+  results_.RefreshResultCounters();
 
   if (inputs.show_results_window) inputs.show_results_window();
 
@@ -119,34 +87,32 @@ RunOutcome Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   if (inputs.include_entries.empty()) {
     prompter_.Warn(kIncludeListEmptyText, mode == RunMode::Normal ? kIncludeListEmptyTitleNormal
                                                                   : kIncludeListEmptyTitleSimulate);
-    return RunOutcome::EmptyIncludeList;
+    return ended(RunOutcome::EmptyIncludeList);
   }
 
-  setup_ = &setup;
   for (const std::string& path : inputs.include_entries) {
-    ProcessPath(mode, inputs, path);
+    ProcessPath(mode, inputs, setup, path);
     if (inputs.pump) inputs.pump->Pump();
   }
-  setup_ = nullptr;
   known_folders_.clear();
   level_folder_files_.clear();
-  return RunOutcome::Completed;
+  return ended(RunOutcome::Completed);
 }
 
-bool Reorganizer::PassesFilters(const RunInputs& inputs, const TEXT_LIST& remaining_names,
-                                std::size_t template_size) const {
+bool Reorganizer::PassesFilters(const RunInputs& inputs, const RunSetup& setup,
+                                const TEXT_LIST& remaining_names, std::size_t template_size) {
   if (!inputs.include_strings_selected && !inputs.exclude_strings_selected) return true;
   std::string template_text;
   for (std::size_t i = 0; i < template_size && i < remaining_names.size(); ++i) {
     template_text.append(1, '\\').append(remaining_names[i]);
   }
   if (inputs.include_strings_selected) {
-    for (const std::string& s : setup_->include_strings) {
+    for (const std::string& s : setup.include_strings) {
       const ContainsResult found = ContainsIgnoreCase(template_text, s);
       if (found.needle_given && !found.result) return false;
     }
   } else {
-    for (const std::string& s : setup_->exclude_strings) {
+    for (const std::string& s : setup.exclude_strings) {
       const ContainsResult found = ContainsIgnoreCase(template_text, s);
       if (found.needle_given && found.result) return false;
     }
@@ -156,7 +122,7 @@ bool Reorganizer::PassesFilters(const RunInputs& inputs, const TEXT_LIST& remain
 
 void Reorganizer::RecordExisting(const std::string& folder) {
   if (sets_.ReportedExisting.insert(folder).second) {
-    sink_.RecordResult(ResultCategory::DestinationExists, folder);
+    results_.RecordResult(ResultCategory::DestinationExists, folder);
   }
 }
 
@@ -188,20 +154,21 @@ bool Reorganizer::CreateTracked(const std::string& folder) {
   return created;
 }
 
-void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const std::string& path) {
+void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const RunSetup& setup,
+                              const std::string& path) {
   if (!fs_.IsFolder(path)) {
-    sink_.RecordResult(ResultCategory::SourceNotExists, path);
+    results_.RecordResult(ResultCategory::SourceNotExists, path);
     return;
   }
-  sink_.RecordResult(ResultCategory::ToReorganize, path);
+  results_.RecordResult(ResultCategory::ToReorganize, path);
 
-  const ReLevelSetup& relevel = setup_->relevel;
+  const ReLevelSetup& relevel = setup.relevel;
   if (!CanReLevel(relevel, path)) {
-    sink_.RecordResult(ResultCategory::OtherReasons, path);
+    results_.RecordResult(ResultCategory::OtherReasons, path);
     return;
   }
   const ReLeveledPath place = ReLevelPath(relevel, path);
-  if (!PassesFilters(inputs, place.RemainingNames, TemplateSize(relevel))) return;
+  if (!PassesFilters(inputs, setup, place.RemainingNames, TemplateSize(relevel))) return;
 
   // Nothing may be created or copied outside the destination.
   const std::string& destination = relevel.destination;
@@ -213,7 +180,7 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const std::
     }
   }
   if (!inside) {
-    sink_.RecordResult(ResultCategory::OtherReasons, path);
+    results_.RecordResult(ResultCategory::OtherReasons, path);
     return;
   }
 
@@ -222,11 +189,11 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const std::
     if (!ExistsNow(main_folder)) {
       if (!CreateTracked(main_folder)) {
         // Not reorganized: nothing is copied into a folder that is not there.
-        sink_.RecordResult(ResultCategory::OtherReasons, main_folder);
+        results_.RecordResult(ResultCategory::OtherReasons, main_folder);
         return;
       }
       records_.CreatedMainFolders.push_back(main_folder);
-      sink_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
+      results_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
     } else {
       RecordExisting(main_folder);
     }
@@ -235,7 +202,7 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const std::
     files_.absent_main_folder = absent ? main_folder : std::string();
     if (absent && sets_.CountedAsCreated.insert(main_folder).second) {
       records_.CreatedMainFolders.push_back(main_folder);
-      sink_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
+      results_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
     } else {
       RecordExisting(main_folder);
     }
@@ -255,13 +222,13 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const std::
   }
   if (mode == RunMode::Normal) {
     if (!CreateTracked(full_folder)) {
-      sink_.RecordResult(ResultCategory::OtherReasons, full_folder);
+      results_.RecordResult(ResultCategory::OtherReasons, full_folder);
       return;
     }
     records_.CreatedSubFolders.push_back(full_folder);
-    sink_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);
+    results_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);
   } else if (sets_.CountedAsCreated.insert(full_folder).second) {
-    sink_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);
+    results_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);
   } else {
     RecordExisting(full_folder);
   }

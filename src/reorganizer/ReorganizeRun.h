@@ -11,11 +11,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "paths/PathText.h"
+#include "paths/PathPlaces.h"
 #include "reorganizer/LevelFiles.h"
 #include "reorganizer/LevelTemplate.h"
+#include "reorganizer/RunRecords.h"
 #include "reorganizer/RunResults.h"
 
 namespace ordovan {
@@ -29,8 +32,9 @@ struct RunInputs {
   TEXT_LIST include_entries;      // the Include list, in list order
   std::string cut_number_text;    // the cut number field, read as a decimal integer
   TEXT_LIST new_level_order;      // the New Level Order, in list order
-  // The template's LineNumberMap; the run records the new order into it.
-  LINE_NUMBER_MAP* line_number_map = nullptr;
+  // The template's LineNumberMap as it stands; the run reports it back with
+  // the new order recorded.
+  LINE_NUMBER_MAP line_number_map;
   std::string stored_destination;  // StoredDestination, exactly as stored
   bool with_files = false;         // "Paths/Subfolders with Files" enabled and selected
   // The hidden path filters: field texts, and whether each option is enabled
@@ -45,22 +49,6 @@ struct RunInputs {
   // Called when the run shows the results window ("Show Visual Log" checked);
   // leave empty when it is unchecked.
   std::function<void()> show_results_window;
-};
-
-// The run records the main window keeps for Undo.
-struct RunRecords {
-  std::string RunKindMarker;      // "R" once a run passed its destination check
-  TEXT_LIST CreatedMainFolders;   // new main folders, in the order met
-  TEXT_LIST CreatedSubFolders;    // new full folders a Normal run created
-  TEXT_LIST CopiedFiles;          // every target recorded under FilesReorganized
-  // What each copied file was right after its copy (Normal runs only).
-  COPIED_FILE_IDENTITIES CopiedFileIdentities;
-  // Kept so Undo stays inside what this run made: the destination the run
-  // used, every folder it created (parents included, in creation order), and
-  // whether the records come from a simulation, which created nothing.
-  std::string RunDestination;
-  TEXT_LIST CreatedFolders;
-  bool Simulated = false;
 };
 
 // The sets of path texts a run works with.
@@ -79,6 +67,14 @@ enum class RunOutcome {
   EmptyIncludeList,  // message R1 shown
 };
 
+// What a run reports back besides what it records into the results.
+struct RunReport {
+  RunOutcome outcome = RunOutcome::Completed;
+  // The inputs' line numbers with the new order recorded, once the run got
+  // that far; empty when it ended before.
+  std::optional<LINE_NUMBER_MAP> line_number_map;
+};
+
 // Message R1.
 inline constexpr const char* kIncludeListEmptyText = "The Include List is empty !\n";
 inline constexpr const char* kIncludeListEmptyTitleNormal =
@@ -86,38 +82,32 @@ inline constexpr const char* kIncludeListEmptyTitleNormal =
 inline constexpr const char* kIncludeListEmptyTitleSimulate =
     "Ordovan.              Warning no: 140035.";
 
-// True when `path` lies strictly below `folder`: the same drive part (letter
-// case ignored), the folder's level names first, then at least one more, and
-// none of those further names made of dots and blanks only or holding a
-// colon. Purely textual; no disk access.
-bool LiesBelow(const std::string& path, const std::string& folder);
-// The folder that holds `path`: its parent part without the trailing
-// backslash (`f:\a\b` gives `f:\a`). A root or a text without a backslash
-// gives itself back, which ends every upward walk.
-std::string ParentFolderOf(const std::string& path);
-
 class Reorganizer {
  public:
-  Reorganizer(FileSystem& fs, Prompter& prompter, ResultSink& sink);
+  Reorganizer(FileSystem& fs, Prompter& prompter, RunResults& results);
   Reorganizer(const Reorganizer&) = delete;
   Reorganizer& operator=(const Reorganizer&) = delete;
 
   // The run, in either mode.
-  RunOutcome RunReorganize(RunMode mode, const RunInputs& inputs);
+  RunReport RunReorganize(RunMode mode, const RunInputs& inputs);
   // "Organize": a Normal run.
-  RunOutcome Organize(const RunInputs& inputs) { return RunReorganize(RunMode::Normal, inputs); }
+  RunReport Organize(const RunInputs& inputs) { return RunReorganize(RunMode::Normal, inputs); }
   // "Simulation/View": a fresh SimulatedTargets, a Simulate run, and no run
   // records afterwards, so Undo has nothing to take back.
-  RunOutcome SimulationView(const RunInputs& inputs);
+  RunReport SimulationView(const RunInputs& inputs);
 
   RunRecords& records() { return records_; }
   const RunRecords& records() const { return records_; }
   const RunSets& sets() const { return sets_; }
 
  private:
-  void ProcessPath(RunMode mode, const RunInputs& inputs, const std::string& path);
-  bool PassesFilters(const RunInputs& inputs, const TEXT_LIST& remaining_names,
-                     std::size_t template_size) const;
+  // The set-up of one run: the re-leveling and the parsed filters.
+  struct RunSetup;
+
+  void ProcessPath(RunMode mode, const RunInputs& inputs, const RunSetup& setup,
+                   const std::string& path);
+  static bool PassesFilters(const RunInputs& inputs, const RunSetup& setup,
+                            const TEXT_LIST& remaining_names, std::size_t template_size);
   void RecordExisting(const std::string& folder);
   // Creates `folder` with its missing parents and notes in CreatedFolders the
   // ones this run made. True when the folder exists afterwards.
@@ -126,14 +116,11 @@ class Reorganizer {
 
   FileSystem& fs_;
   Prompter& prompter_;
-  ResultSink& sink_;
+  RunResults& results_;
   RunRecords records_;
   RunSets sets_;
   LEVEL_FOLDER_FILES level_folder_files_;
   LevelFilesContext files_;
-  // Per run: the set-up of the re-leveling and the parsed filters.
-  struct RunSetup;
-  const RunSetup* setup_ = nullptr;
   // Folders this Normal run created or found present; the destination does
   // not change under the run, so asking the disk again would tell nothing new.
   PATH_SET known_folders_;

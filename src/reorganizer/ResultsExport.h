@@ -12,30 +12,6 @@
 
 namespace ordovan {
 
-// The seven result categories in their order, then the failed-undo list.
-enum class ResultList {
-  ToReorganize,
-  MainFoldersReorganized,
-  SubfoldersReorganized,
-  FilesReorganized,
-  SourceNotExists,
-  DestinationExists,
-  OtherReasons,
-  FailedUndo,
-};
-inline constexpr std::size_t kResultListCount = 8;
-
-inline constexpr std::size_t ListIndex(ResultList list) { return static_cast<std::size_t>(list); }
-inline constexpr ResultList ListOf(ResultCategory category) {
-  return static_cast<ResultList>(CategoryIndex(category));
-}
-inline constexpr std::array<ResultList, kResultListCount> kAllResultLists = {
-    ResultList::ToReorganize,      ResultList::MainFoldersReorganized,
-    ResultList::SubfoldersReorganized, ResultList::FilesReorganized,
-    ResultList::SourceNotExists,   ResultList::DestinationExists,
-    ResultList::OtherReasons,      ResultList::FailedUndo,
-};
-
 struct ExportMessage {
   const char* text;
   const char* title;

@@ -8,7 +8,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "reorganizer/ReorganizeRun.h"
+#include "paths/PathPlaces.h"
+#include "reorganizer/RunRecords.h"
 
 namespace ordovan {
 

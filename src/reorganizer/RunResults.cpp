@@ -1,5 +1,6 @@
 #include "reorganizer/RunResults.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -11,44 +12,69 @@ std::string CounterText(double counter) {
   return text;
 }
 
-void InMemoryResults::RecordResult(ResultCategory category, const std::string& path) {
+bool IsSortedResultList(ResultList list) {
+  return list == ResultList::ToReorganize || list == ResultList::MainFoldersReorganized ||
+         list == ResultList::SubfoldersReorganized;
+}
+
+RunResults::RunResults() {
+  for (ResultList which : kAllResultLists) {
+    lists_[ListIndex(which)] = std::make_unique<ResultEntries>(
+        IsSortedResultList(which) ? ResultEntries::Order::kSorted
+                                  : ResultEntries::Order::kRecorded);
+    zoom_lists_[ListIndex(which)] =
+        std::make_unique<ResultEntries>(ResultEntries::Order::kRecorded);
+  }
+}
+
+void RunResults::AddObserver(RunResultsObserver* observer) {
+  if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+    observers_.push_back(observer);
+}
+
+void RunResults::RemoveObserver(RunResultsObserver* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void RunResults::RecordResult(ResultCategory category, const std::string& path) {
   counters_[CategoryIndex(category)] += 1;
   RefreshResultCounters();
-  lists_[CategoryIndex(category)].push_back(path);
-  zoom_lists_[CategoryIndex(category)].push_back(path);
+  list(ListOf(category)).Append(path);
+  zoom_list(ListOf(category)).Append(path);
 }
 
-void InMemoryResults::RecordFailedUndo(const std::string& path) {
+void RunResults::RecordFailedUndo(const std::string& path) {
   RefreshResultCounters();
-  failed_undo_.push_back(path);
-  zoom_failed_undo_.push_back(path);
+  list(ResultList::FailedUndo).Append(path);
+  zoom_list(ResultList::FailedUndo).Append(path);
 }
 
-void InMemoryResults::ClearResultZoomLists() {
-  for (TEXT_LIST& list : zoom_lists_) list.clear();
-  zoom_failed_undo_.clear();
+void RunResults::ClearResultLists() {
+  for (auto& entries : lists_) entries->Clear();
 }
 
-void InMemoryResults::ClearResultLists() {
-  for (TEXT_LIST& list : lists_) list.clear();
-  failed_undo_.clear();
+void RunResults::ClearResultZoomLists() {
+  for (auto& entries : zoom_lists_) entries->Clear();
 }
 
-void InMemoryResults::ResetRunCounters() { counters_.fill(0); }
+void RunResults::ResetRunCounters() { counters_.fill(0); }
 
-void InMemoryResults::ZeroCountersAfterUndo() {
+void RunResults::ZeroCountersAfterUndo() {
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     if (i != CategoryIndex(ResultCategory::ToReorganize)) counters_[i] = 0;
   }
 }
 
-void InMemoryResults::RefreshResultCounters() {
+void RunResults::RefreshResultCounters() {
   shown_ = counters_;
   refreshed_ = true;
   ++refresh_count_;
+  // A copy: an observer may stop observing while it is told.
+  const auto observers = observers_;
+  for (RunResultsObserver* observer : observers) observer->CountersRefreshed();
 }
 
-std::array<std::string, kResultCategoryCount> InMemoryResults::counter_labels() const {
+std::array<std::string, kResultCategoryCount> RunResults::counter_labels() const {
   std::array<std::string, kResultCategoryCount> labels{};
   if (!refreshed_) return labels;
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) labels[i] = CounterText(shown_[i]);

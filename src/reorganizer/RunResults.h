@@ -1,15 +1,18 @@
 #pragma once
-// What a reorganize run and an Undo report: the seven result categories, the
-// failed-undo list, and the sink they are reported to. The results window
-// implements the sink over its lists and the main window's counters; the
-// in-memory sink below keeps the same state for tests and for the window to
-// mirror.
+// The results of a run and of an Undo, one model for the whole program: the
+// seven counters, the eight result lists of the results window (three of them
+// sorted) and the eight lists of its zoom window (in recorded order). The run
+// and Undo write into it; the results window, its zoom window and the main
+// window follow it through observers.
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "paths/PathText.h"
+#include "reorganizer/ResultEntries.h"
 
 namespace ordovan {
 
@@ -30,6 +33,34 @@ inline constexpr std::size_t CategoryIndex(ResultCategory category) {
   return static_cast<std::size_t>(category);
 }
 
+// The seven result categories in their order, then the failed-undo list.
+enum class ResultList {
+  ToReorganize,
+  MainFoldersReorganized,
+  SubfoldersReorganized,
+  FilesReorganized,
+  SourceNotExists,
+  DestinationExists,
+  OtherReasons,
+  FailedUndo,
+};
+inline constexpr std::size_t kResultListCount = 8;
+
+inline constexpr std::size_t ListIndex(ResultList list) { return static_cast<std::size_t>(list); }
+inline constexpr ResultList ListOf(ResultCategory category) {
+  return static_cast<ResultList>(CategoryIndex(category));
+}
+inline constexpr std::array<ResultList, kResultListCount> kAllResultLists = {
+    ResultList::ToReorganize,      ResultList::MainFoldersReorganized,
+    ResultList::SubfoldersReorganized, ResultList::FilesReorganized,
+    ResultList::SourceNotExists,   ResultList::DestinationExists,
+    ResultList::OtherReasons,      ResultList::FailedUndo,
+};
+
+// Whether the results window shows a list sorted: the folders to reorganize
+// and the reorganized main folders and subfolders.
+bool IsSortedResultList(ResultList list);
+
 // The run statistics counters, one per category, kept as doubles like the
 // labels that show them.
 using RUN_COUNTERS = std::array<double, kResultCategoryCount>;
@@ -37,69 +68,61 @@ using RUN_COUNTERS = std::array<double, kResultCategoryCount>;
 // A counter as its label shows it: a whole number without decimals.
 std::string CounterText(double counter);
 
-class ResultSink {
+class RunResultsObserver {
  public:
-  ResultSink() = default;
-  ResultSink(const ResultSink&) = delete;
-  ResultSink& operator=(const ResultSink&) = delete;
-  virtual ~ResultSink() = default;
-
-  // Adds 1 to the category's counter, refreshes the counter labels, and
-  // appends the path to the category's list in the results window and in the
-  // zoom window.
-  virtual void RecordResult(ResultCategory category, const std::string& path) = 0;
-  // Refreshes the counter labels, then appends the path to the failed-undo
-  // list of the results window and of the zoom window.
-  virtual void RecordFailedUndo(const std::string& path) = 0;
-
-  // Empties the eight lists of the zoom window (first step of every run).
-  virtual void ClearResultZoomLists() = 0;
-  // Empties the eight lists of the results window.
-  virtual void ClearResultLists() = 0;
-  // Every counter to zero; the labels change at the next refresh.
-  virtual void ResetRunCounters() = 0;
-  // What Undo does to the counters: all but ToReorganize go to zero.
-  virtual void ZeroCountersAfterUndo() = 0;
-  // Sets the counter labels from the counters and repaints at once.
-  virtual void RefreshResultCounters() = 0;
+  virtual ~RunResultsObserver() = default;
+  // The counters were refreshed: labels now show counters().
+  virtual void CountersRefreshed() = 0;
 };
 
-// Keeps counters and lists in memory exactly as the two windows would show
-// them (in recorded order; sorting the three sorted lists is the list
-// control's business). The window can derive from it and mirror each call.
-class InMemoryResults : public ResultSink {
+class RunResults {
  public:
-  void RecordResult(ResultCategory category, const std::string& path) override;
-  void RecordFailedUndo(const std::string& path) override;
-  void ClearResultZoomLists() override;
-  void ClearResultLists() override;
-  void ResetRunCounters() override;
-  void ZeroCountersAfterUndo() override;
-  void RefreshResultCounters() override;
+  RunResults();
+  RunResults(const RunResults&) = delete;
+  RunResults& operator=(const RunResults&) = delete;
+
+  // Observers of the counters; each is added once and removed before it goes.
+  void AddObserver(RunResultsObserver* observer);
+  void RemoveObserver(RunResultsObserver* observer);
+
+  // Adds 1 to the category's counter, refreshes the counters, and appends the
+  // path to the category's list and zoom list.
+  void RecordResult(ResultCategory category, const std::string& path);
+  // Refreshes the counters, then appends the path to the failed-undo list
+  // and its zoom list.
+  void RecordFailedUndo(const std::string& path);
+  // Empties the eight lists of the results window.
+  void ClearResultLists();
+  // Empties the eight zoom lists (first step of every run).
+  void ClearResultZoomLists();
+  // Every counter to zero; shown at the next refresh.
+  void ResetRunCounters();
+  // What Undo does to the counters: all but ToReorganize go to zero.
+  void ZeroCountersAfterUndo();
+  // Shows the counters as they are now: observers redraw their labels.
+  void RefreshResultCounters();
 
   double counter(ResultCategory category) const { return counters_[CategoryIndex(category)]; }
   const RUN_COUNTERS& counters() const { return counters_; }
-  // The counters as the labels showed them at the last refresh; empty texts
-  // before the first refresh.
+  // The counters as the last refresh showed them; empty texts before the
+  // first refresh.
   std::array<std::string, kResultCategoryCount> counter_labels() const;
-  const TEXT_LIST& list(ResultCategory category) const { return lists_[CategoryIndex(category)]; }
-  const TEXT_LIST& zoom_list(ResultCategory category) const {
-    return zoom_lists_[CategoryIndex(category)];
-  }
-  const TEXT_LIST& failed_undo() const { return failed_undo_; }
-  const TEXT_LIST& zoom_failed_undo() const { return zoom_failed_undo_; }
-  // How often the labels were refreshed; the window repaints each time.
+  // How often the counters were refreshed; windows repaint each time.
   std::size_t refresh_count() const { return refresh_count_; }
+
+  ResultEntries& list(ResultList which) { return *lists_[ListIndex(which)]; }
+  const ResultEntries& list(ResultList which) const { return *lists_[ListIndex(which)]; }
+  ResultEntries& zoom_list(ResultList which) { return *zoom_lists_[ListIndex(which)]; }
+  const ResultEntries& zoom_list(ResultList which) const { return *zoom_lists_[ListIndex(which)]; }
 
  private:
   RUN_COUNTERS counters_{};
-  RUN_COUNTERS shown_{};  // what the labels show, formatted only when asked
+  RUN_COUNTERS shown_{};  // what the last refresh showed, formatted only when asked
   bool refreshed_ = false;
-  std::array<TEXT_LIST, kResultCategoryCount> lists_{};
-  std::array<TEXT_LIST, kResultCategoryCount> zoom_lists_{};
-  TEXT_LIST failed_undo_;
-  TEXT_LIST zoom_failed_undo_;
   std::size_t refresh_count_ = 0;
+  std::array<std::unique_ptr<ResultEntries>, kResultListCount> lists_;
+  std::array<std::unique_ptr<ResultEntries>, kResultListCount> zoom_lists_;
+  std::vector<RunResultsObserver*> observers_;
 };
 
 }  // namespace ordovan

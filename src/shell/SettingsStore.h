@@ -22,7 +22,6 @@ namespace ordovan {
 
 // Process-wide values that start-up sets beside the store.
 inline constexpr char kProgramCode[] = "ORDOVAN300";
-inline constexpr char kProductTitle[] = "Ordovan 3.00";
 
 class SettingsStore {
  public:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "paths/ByteSize.h"
 #include "paths/PathText.h"
 
 namespace ordovan {

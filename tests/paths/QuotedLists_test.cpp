@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "paths/QuotedStrings.h"
 #include "paths/PathText.h"
 #include "support/RecordingPrompter.h"
 

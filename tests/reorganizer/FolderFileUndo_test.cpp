@@ -88,20 +88,21 @@ TEST(FolderFileUndoTest, RemovalGoesDeepestFirstAndLastAddedFirst) {
   EXPECT_EQ(gone.Report(), "");
 }
 
-// The clients run with Organize done and the Undo messages expected.
+// The clients run with Organize done; Undo confirmed, done, with `report`.
 struct UndoRun : ClientsRun {
   UndoRun() { run.Organize(inputs); }
   UndoResult Undo(const std::string& report = "") {
     prompter.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
-    if (!report.empty()) prompter.Expect(MessageKind::kWarning, report, kUndoReportTitle);
-    prompter.Expect(MessageKind::kInformation, kUndoEndText, kUndoEndTitle);
-    return UndoLastRun(run.records(), *FileSystem::Default(), prompter, results);
+    UndoResult result = UndoLastRun(run.records(), *FileSystem::Default(), prompter, results);
+    EXPECT_EQ(result.outcome, UndoOutcome::Done);
+    EXPECT_EQ(result.report, report);
+    return result;
   }
 };
 
 TEST(UndoCommandTest, UndoAfterANormalRunLeavesTheDestinationEmpty) {
   UndoRun u;
-  const TEXT_LIST run_files = u.results.zoom_list(C::FilesReorganized);
+  const TEXT_LIST run_files = u.results.zoom_list(ListOf(C::FilesReorganized)).Entries();
   const UndoResult result = u.Undo();
   EXPECT_EQ(result.outcome, UndoOutcome::Done);
   EXPECT_EQ(result.report, "");
@@ -110,17 +111,16 @@ TEST(UndoCommandTest, UndoAfterANormalRunLeavesTheDestinationEmpty) {
 
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     const C category = static_cast<C>(i);
-    EXPECT_TRUE(u.results.list(category).empty());
+    EXPECT_TRUE(u.results.list(ListOf(category)).empty());
     EXPECT_EQ(u.results.counter(category), category == C::ToReorganize ? 6 : 0);
   }
   EXPECT_EQ(u.results.counter_labels()[CategoryIndex(C::MainFoldersReorganized)], "0");
-  EXPECT_TRUE(u.results.failed_undo().empty());
-  EXPECT_EQ(u.results.zoom_list(C::FilesReorganized), run_files);
+  EXPECT_TRUE(u.results.list(ResultList::FailedUndo).empty());
+  EXPECT_EQ(u.results.zoom_list(ListOf(C::FilesReorganized)).Entries(), run_files);
   EXPECT_TRUE(u.run.records().CreatedMainFolders.empty());
   EXPECT_TRUE(u.run.records().CopiedFiles.empty());
 
   // Nothing is left to undo.
-  u.prompter.Expect(MessageKind::kWarning, kNothingToUndoText, kNothingToUndoTitle);
   EXPECT_EQ(UndoLastRun(u.run.records(), *FileSystem::Default(), u.prompter, u.results).outcome,
             UndoOutcome::NothingToUndo);
 }
@@ -128,25 +128,20 @@ TEST(UndoCommandTest, UndoAfterANormalRunLeavesTheDestinationEmpty) {
 TEST(UndoCommandTest, NothingToUndoAfterASimulationOrARunThatCreatedNoMainFolder) {
   ClientsRun c;
   c.run.SimulationView(c.inputs);
-  c.prompter.Expect(MessageKind::kWarning,
-                    "No UNDO process !!!\nThere are no Created (Reorganized\xC3\x96 paths  !!!\n"
-                    "You must Create =Reorganize) at least one Path to UNDO them.",
-                    "Ordovan.            Warning no: 120056.");
   EXPECT_EQ(UndoLastRun(c.run.records(), *FileSystem::Default(), c.prompter, c.results).outcome,
             UndoOutcome::NothingToUndo);
 
   // A Simulate run whose records were not emptied still names nothing real.
   c.run.RunReorganize(RunMode::Simulate, c.inputs);
   ASSERT_FALSE(c.run.records().CreatedMainFolders.empty());
-  c.prompter.Expect(MessageKind::kWarning, kNothingToUndoText, kNothingToUndoTitle);
   EXPECT_EQ(UndoLastRun(c.run.records(), *FileSystem::Default(), c.prompter, c.results).outcome,
             UndoOutcome::NothingToUndo);
 
   // Organize, then a second Organize: main folders all existed.
   c.run.Organize(c.inputs);
   c.run.Organize(c.inputs);
-  c.prompter.Expect(MessageKind::kWarning, kNothingToUndoText, kNothingToUndoTitle);
-  UndoLastRun(c.run.records(), *FileSystem::Default(), c.prompter, c.results);
+  EXPECT_EQ(UndoLastRun(c.run.records(), *FileSystem::Default(), c.prompter, c.results).outcome,
+            UndoOutcome::NothingToUndo);
   EXPECT_TRUE(fs::exists(c.tree.Native(MClient1 + "\\docs\\a.pdf")));
 }
 
@@ -159,7 +154,7 @@ TEST(UndoCommandTest, AnsweringNoChangesNothing) {
             UndoOutcome::Declined);
   EXPECT_EQ(testing::Snapshot(u.drive), before);
   EXPECT_EQ(u.run.records().CopiedFiles, records.CopiedFiles);
-  EXPECT_EQ(u.results.list(C::FilesReorganized).size(), 14u);
+  EXPECT_EQ(u.results.list(ListOf(C::FilesReorganized)).size(), 14u);
   u.Undo();
   EXPECT_TRUE(fs::is_empty(u.tree.Native(N)));
 }
@@ -174,8 +169,8 @@ TEST(UndoCommandTest, AFileTheUserAddedKeepsItsFolderAndEveryFolderAbove) {
   const UndoResult result = u.Undo(report);
   EXPECT_EQ(result.not_deleted_folders, kept);
   EXPECT_TRUE(result.not_deleted_files.empty());
-  EXPECT_EQ(u.results.failed_undo(), kept);
-  EXPECT_EQ(u.results.zoom_failed_undo(), kept);
+  EXPECT_EQ(u.results.list(ResultList::FailedUndo).Entries(), kept);
+  EXPECT_EQ(u.results.zoom_list(ResultList::FailedUndo).Entries(), kept);
   EXPECT_EQ(testing::ReadFile(u.tree, pdf + "\\mine.txt"), "the user's");
   // Everything else of the run is gone.
   EXPECT_EQ(testing::Snapshot(u.tree.Native(N)).size(), kept.size() + 1);
@@ -197,7 +192,7 @@ TEST(UndoCommandTest, FilesAndFoldersTheUserRemovedOrProtected) {
   const UndoResult result = u.Undo(report);
   EXPECT_EQ(result.not_deleted_folders, (TEXT_LIST{N + "\\2016"}));
   EXPECT_EQ(result.not_deleted_files, (TEXT_LIST{marks, a_pdf, ppt + "\\slides.ppt"}));
-  EXPECT_EQ(u.results.failed_undo(), (TEXT_LIST{N + "\\2016"}));
+  EXPECT_EQ(u.results.list(ResultList::FailedUndo).Entries(), (TEXT_LIST{N + "\\2016"}));
   EXPECT_TRUE(fs::exists(u.tree.Native(marks)));
   EXPECT_FALSE(fs::exists(u.tree.Native(N + "\\2015")));
   EXPECT_FALSE(fs::exists(u.tree.Native(MClient1)));
@@ -224,8 +219,8 @@ TEST(UndoCommandTest, FoldersThatExistedBeforeTheRunStay) {
   c.run.Organize(c.inputs);
   EXPECT_EQ(c.run.records().CreatedFolders.size(), 14u);
   c.prompter.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
-  c.prompter.Expect(MessageKind::kInformation, kUndoEndText, kUndoEndTitle);
   const UndoResult result = UndoLastRun(c.run.records(), *FileSystem::Default(), c.prompter, c.results);
+  EXPECT_EQ(result.outcome, UndoOutcome::Done);
   EXPECT_TRUE(result.not_deleted_folders.empty());
   EXPECT_TRUE(fs::is_directory(c.tree.Native(N + "\\2016\\Client2")));
   EXPECT_TRUE(fs::is_empty(c.tree.Native(N + "\\2016\\Client2")));

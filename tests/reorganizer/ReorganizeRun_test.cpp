@@ -50,7 +50,12 @@ const TEXT_LIST kFiles = {
 
 TEST(ReorganizeRunTest, NormalRunOfTheWorkedExample) {
   ClientsRun c;
-  EXPECT_EQ(c.run.Organize(c.inputs), RunOutcome::Completed);
+  const RunReport report = c.run.Organize(c.inputs);
+  EXPECT_EQ(report.outcome, RunOutcome::Completed);
+  // The new order comes back in the template's line numbers: old line, new line.
+  ASSERT_TRUE(report.line_number_map.has_value());
+  EXPECT_EQ(OldToNewMap(*report.line_number_map),
+            (MAP_NEW_OLD_LINE_NUMBERS{{0, 2}, {1, 1}, {2, 0}}));
 
   EXPECT_EQ(c.list(C::ToReorganize), testing::ClientsIncludeList());
   EXPECT_EQ(c.list(C::MainFoldersReorganized), kMainFolders);
@@ -62,7 +67,7 @@ TEST(ReorganizeRunTest, NormalRunOfTheWorkedExample) {
   EXPECT_EQ(c.results.counter(C::ToReorganize), 6);
   EXPECT_EQ(c.results.counter(C::FilesReorganized), 14);
   EXPECT_EQ(c.results.counter_labels()[CategoryIndex(C::FilesReorganized)], "14");
-  EXPECT_EQ(c.results.zoom_list(C::SubfoldersReorganized), kSubfolders);
+  EXPECT_EQ(c.results.zoom_list(ListOf(C::SubfoldersReorganized)).Entries(), kSubfolders);
 
   const RunRecords& records = c.run.records();
   EXPECT_EQ(records.RunKindMarker, "R");
@@ -103,12 +108,12 @@ TEST(ReorganizeRunTest, NormalRunOfTheWorkedExample) {
 TEST(ReorganizeRunTest, SimulationReportsWhatTheNormalRunDoesAndTouchesNothing) {
   ClientsRun c;
   const testing::TREE_SNAPSHOT before = Snapshot(c.drive);
-  EXPECT_EQ(c.run.SimulationView(c.inputs), RunOutcome::Completed);
+  EXPECT_EQ(c.run.SimulationView(c.inputs).outcome, RunOutcome::Completed);
   EXPECT_EQ(Snapshot(c.drive), before);
 
   std::array<TEXT_LIST, kResultCategoryCount> simulated;
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
-    simulated[i] = c.results.list(static_cast<C>(i));
+    simulated[i] = c.list(static_cast<C>(i));
   }
   EXPECT_EQ(simulated[CategoryIndex(C::MainFoldersReorganized)], kMainFolders);
   EXPECT_EQ(simulated[CategoryIndex(C::FilesReorganized)], kFiles);
@@ -118,9 +123,9 @@ TEST(ReorganizeRunTest, SimulationReportsWhatTheNormalRunDoesAndTouchesNothing) 
   EXPECT_TRUE(c.run.records().CreatedSubFolders.empty());
   EXPECT_TRUE(c.run.records().CopiedFiles.empty());
 
-  EXPECT_EQ(c.run.Organize(c.inputs), RunOutcome::Completed);
+  EXPECT_EQ(c.run.Organize(c.inputs).outcome, RunOutcome::Completed);
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
-    EXPECT_EQ(c.results.list(static_cast<C>(i)), simulated[i]) << "category " << i;
+    EXPECT_EQ(c.list(static_cast<C>(i)), simulated[i]) << "category " << i;
   }
 }
 
@@ -131,7 +136,7 @@ TEST(ReorganizeRunTest, SecondNormalRunFindsEverythingAndCopiesNothing) {
 
   FaultyFileSystem counting;
   Reorganizer again(counting, c.prompter, c.results);
-  EXPECT_EQ(again.Organize(c.inputs), RunOutcome::Completed);
+  EXPECT_EQ(again.Organize(c.inputs).outcome, RunOutcome::Completed);
   EXPECT_EQ(Snapshot(c.drive), after_first);
   EXPECT_EQ(c.list(C::DestinationExists),
             (TEXT_LIST{M2015, MClient2, MClient2 + "\\emails", MClient2 + "\\txt", MClient3,
@@ -175,7 +180,7 @@ TEST(ReorganizeRunTest, WithoutFilesOnlyFoldersAreCreated) {
 
 TEST(ReorganizeRunTest, CutCountDropsTheLeadLevelAndItsFiles) {
   ClientsRun c;
-  c.map = LineNumbersFor({"Client2", "2015"});
+  c.inputs.line_number_map = LineNumbersFor({"Client2", "2015"});
   c.inputs.cut_number_text = "1";
   c.inputs.new_level_order = {"2015", "Client2"};
   c.inputs.include_entries = {"f:\\Old Clients\\Client1\\2016\\docs\\pdf",
@@ -200,17 +205,17 @@ TEST(ReorganizeRunTest, StartUpStepsAndTheResultsWindowMoment) {
   c.inputs.show_results_window = [&] {
     ++shown;
     // Shown after the lists were emptied, before the first path.
-    EXPECT_TRUE(c.results.list(C::OtherReasons).empty());
+    EXPECT_TRUE(c.results.list(ListOf(C::OtherReasons)).empty());
     EXPECT_EQ(c.results.counter(C::OtherReasons), 0);
-    EXPECT_TRUE(c.results.list(C::ToReorganize).empty());
+    EXPECT_TRUE(c.results.list(ListOf(C::ToReorganize)).empty());
   };
   c.inputs.include_entries.clear();
   c.prompter.Expect(MessageKind::kWarning, "The Include List is empty !\n",
                     "Ordovan.             Warning no: 140035.");
-  EXPECT_EQ(c.run.Organize(c.inputs), RunOutcome::EmptyIncludeList);
+  EXPECT_EQ(c.run.Organize(c.inputs).outcome, RunOutcome::EmptyIncludeList);
   c.prompter.Expect(MessageKind::kWarning, "The Include List is empty !\n",
                     "Ordovan.              Warning no: 140035.");
-  EXPECT_EQ(c.run.SimulationView(c.inputs), RunOutcome::EmptyIncludeList);
+  EXPECT_EQ(c.run.SimulationView(c.inputs).outcome, RunOutcome::EmptyIncludeList);
   EXPECT_EQ(shown, 2);
 }
 
@@ -224,9 +229,11 @@ TEST(ReorganizeRunTest, RunsThatEndEarlyChangeOnlyWhatTheyReached) {
   // A drive root as destination: only the zoom lists are emptied.
   RunInputs root = c.inputs;
   root.stored_destination = "f:\\";
-  EXPECT_EQ(c.run.Organize(root), RunOutcome::NoDestination);
-  EXPECT_TRUE(c.results.zoom_list(C::FilesReorganized).empty());
-  EXPECT_EQ(c.list(C::FilesReorganized), files);
+  const RunReport no_destination = c.run.Organize(root);
+  EXPECT_EQ(no_destination.outcome, RunOutcome::NoDestination);
+  EXPECT_FALSE(no_destination.line_number_map.has_value());
+  EXPECT_TRUE(c.results.zoom_list(ListOf(C::FilesReorganized)).empty());
+  EXPECT_EQ(c.results.list(ListOf(C::FilesReorganized)).Entries(), files);
 
   // A cut number that is no number: the main window's warning, counters untouched.
   RunInputs bad_cut = c.inputs;
@@ -235,7 +242,7 @@ TEST(ReorganizeRunTest, RunsThatEndEarlyChangeOnlyWhatTheyReached) {
                     "'one' is not a valid number !\nAction : You must enter a whole number, 0 or "
                     "greater than 0.\n",
                     "Ordovan.            Warning no: 140044.");
-  EXPECT_EQ(c.run.Organize(bad_cut), RunOutcome::BadCutNumber);
+  EXPECT_EQ(c.run.Organize(bad_cut).outcome, RunOutcome::BadCutNumber);
   EXPECT_EQ(c.results.counter(C::FilesReorganized), 14);
 
   // An odd number of quotes in a filter field.
@@ -245,7 +252,7 @@ TEST(ReorganizeRunTest, RunsThatEndEarlyChangeOnlyWhatTheyReached) {
                     "Exclude Strings : Odd number of marks(separators) : 1\n\nAction : You must "
                     "enter an even number of separators(marks).",
                     "Warning !    Msg no: 0519.");
-  EXPECT_EQ(c.run.Organize(filter), RunOutcome::FilterRefused);
+  EXPECT_EQ(c.run.Organize(filter).outcome, RunOutcome::FilterRefused);
 
   EXPECT_EQ(shown, 0);
   EXPECT_EQ(c.run.records().CopiedFiles, files);  // Undo can still take the run back
@@ -307,21 +314,6 @@ TEST(ReorganizeRunTest, NamesWindowsReadsDifferentlyAreNotMadeFolders) {
 }
 #endif
 
-TEST(ReorganizeRunTest, NewFoldersNeverLeaveTheDestination) {
-  EXPECT_TRUE(LiesBelow("f:\\New Clients\\2016", "f:\\New Clients"));
-  EXPECT_TRUE(LiesBelow("F:\\New Clients\\2016\\x", "f:\\New Clients\\"));
-  EXPECT_TRUE(LiesBelow("\\\\srv\\share\\New\\2016", "\\\\srv\\share\\New"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients\\", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients\\..\\x", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clients\\ . ", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("f:\\New Clientsx\\2016", "f:\\New Clients"));
-  EXPECT_FALSE(LiesBelow("g:\\New Clients\\2016", "f:\\New Clients"));
-  // A network destination's folders without their leading `\\` are elsewhere.
-  EXPECT_FALSE(LiesBelow("\\srv\\share\\New\\2016", "\\\\srv\\share\\New"));
-  EXPECT_FALSE(LiesBelow("f:\\a", ""));
-}
-
 // Makes the parent of one folder, then fails, as a creation that breaks off
 // half-way would.
 class HalfCreating : public FileSystemWrapper {
@@ -378,12 +370,13 @@ TEST(ReorganizeRunTest, TheSameFullFolderMetTwiceIsReportedAsExisting) {
 
 TEST(ReorganizeRunTest, AnEmptyLineNumberMapKeepsTheFormerOrder) {
   ClientsRun c;
-  c.map.clear();
+  c.inputs.line_number_map.clear();
   c.inputs.new_level_order = {"Old Clients", "Client2", "2015"};
   c.inputs.include_entries = {"f:\\Business\\Client3\\2016\\txt"};
-  c.run.Organize(c.inputs);
+  const RunReport report = c.run.Organize(c.inputs);
   EXPECT_EQ(c.list(C::SubfoldersReorganized), (TEXT_LIST{N + "\\Business\\Client3\\2016\\txt"}));
-  EXPECT_EQ(c.map.at("Client2").NewLineNumber, 1);
+  ASSERT_TRUE(report.line_number_map.has_value());
+  EXPECT_EQ(report.line_number_map->at("Client2").NewLineNumber, 1);
 }
 
 }  // namespace

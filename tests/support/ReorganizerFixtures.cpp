@@ -38,13 +38,12 @@ void BuildClientsTree(TempTree& tree) {
   tree.Folder("f:\\New Clients");
 }
 
-RunInputs ClientsInputs(LINE_NUMBER_MAP* map) {
-  *map = LineNumbersFor({"Old Clients", "Client2", "2015"});
+RunInputs ClientsInputs() {
   RunInputs inputs;
+  inputs.line_number_map = LineNumbersFor({"Old Clients", "Client2", "2015"});
   inputs.include_entries = ClientsIncludeList();
   inputs.cut_number_text = std::string("0");
   inputs.new_level_order = {"2015", "Client2", "Old Clients"};
-  inputs.line_number_map = map;
   inputs.stored_destination = "f:\\New Clients";
   inputs.with_files = true;
   return inputs;
@@ -53,7 +52,7 @@ RunInputs ClientsInputs(LINE_NUMBER_MAP* map) {
 ClientsRun::ClientsRun(FileSystem* file_system)
     : drive(tree.Mount("f:")), run(*file_system, prompter, results) {
   BuildClientsTree(tree);
-  inputs = ClientsInputs(&map);
+  inputs = ClientsInputs();
 }
 
 namespace {

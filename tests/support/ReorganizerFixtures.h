@@ -34,9 +34,8 @@ void BuildClientsTree(TempTree& tree);
 
 // A run over the clients tree: template "Old Clients", "Client2", "2015",
 // New Level Order "2015", "Client2", "Old Clients", cut "0", destination
-// `f:\New Clients`, with files. `map` receives the template's line numbers
-// and must outlive the inputs.
-RunInputs ClientsInputs(LINE_NUMBER_MAP* map);
+// `f:\New Clients`, with files.
+RunInputs ClientsInputs();
 
 // Every entry below a native folder: relative path -> kind, size, mode and a
 // hash of the content. Equal snapshots mean nothing was added, removed or
@@ -59,11 +58,13 @@ struct ClientsRun {
   TempTree tree;
   std::filesystem::path drive;  // native folder of `f:`
   RecordingPrompter prompter;
-  InMemoryResults results;
-  LINE_NUMBER_MAP map;
+  RunResults results;
   RunInputs inputs;
   Reorganizer run;
-  const TEXT_LIST& list(ResultCategory category) const { return results.list(category); }
+  // A result list in the order the run recorded it (the zoom window's order).
+  TEXT_LIST list(ResultCategory category) const {
+    return results.zoom_list(ListOf(category)).Entries();
+  }
 };
 
 // The content of the file of a program path ("" when it cannot be read).

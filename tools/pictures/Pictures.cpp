@@ -27,9 +27,9 @@
 #include "scanning/ui/FolderPicker.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Dialogs.h"
+#include "uikit/QtText.h"
+#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
@@ -69,7 +69,7 @@ class TempCurrentFolder : public FileSystemWrapper {
 
 // What the worked example's Organize run records, with a path that is gone
 // and a folder an Undo could not remove.
-void RecordExampleRun(ResultSink& results) {
+void RecordExampleRun(RunResults& results) {
   const std::string n = "f:\\New Clients";
   for (const char* path : {"f:\\Old Clients\\Client2\\2015\\", "f:\\Old Clients\\Client2\\2016\\emails",
                            "f:\\Old Clients\\Client2\\2016\\txt", "f:\\Business\\Client3\\2016\\txt",
@@ -146,7 +146,7 @@ int Run(const QString& out) {
   }
 
   auto* results = windows.Find<TfrmStatistic14>();
-  RecordExampleRun(*results);
+  RecordExampleRun(results->results());
   ok = Save(results, out, "TfrmStatistic14-filled") && ok;
   results->btnStat14ZoomMainFoldersRestructuredClick();
   ok = Save(windows.Find<TfrmVol14ZoomStatistics>(), out, "TfrmVol14ZoomStatistics-filled") && ok;

@@ -8,8 +8,7 @@
 #include <QVBoxLayout>
 
 #include "help/HelpTexts.h"
-#include "shell/SettingsStore.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 

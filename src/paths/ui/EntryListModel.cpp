@@ -1,6 +1,6 @@
 #include "paths/ui/EntryListModel.h"
 
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 

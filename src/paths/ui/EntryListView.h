@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "paths/EntryList.h"
-#include "paths/ui/WideListView.h"
+#include "uikit/WideListView.h"
 
 namespace ordovan {
 

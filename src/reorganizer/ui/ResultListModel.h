@@ -1,56 +1,33 @@
 #pragma once
-// One list of the results windows as a Qt item model. Entries arrive one at a
-// time during a run (tens of thousands of them), so appending is cheap in both
-// orders: a recorded-order list appends at the end; a sorted list finds its
-// row by binary search and inserts into a small block, so it stays sorted
-// without ever sorting the whole list again.
+// One result list of the run's results as a Qt item model: a thin adapter
+// that shows the entries of a ResultEntries and hears of each change.
 
 #include <QAbstractListModel>
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <vector>
 
-#include "paths/PathText.h"
+#include "reorganizer/ResultEntries.h"
 
 namespace ordovan {
 
-class ResultListModel : public QAbstractListModel {
+class ResultListModel : public QAbstractListModel, private ResultEntriesObserver {
   Q_OBJECT
  public:
-  enum class Order {
-    kRecorded,  // in the order entries were appended
-    kSorted,    // alphabetical, letter case ignored; equal entries in recorded order
-  };
+  // Observes `entries`, which must outlive the model.
+  explicit ResultListModel(ResultEntries& entries, QObject* parent = nullptr);
+  ~ResultListModel() override;
 
-  explicit ResultListModel(Order order, QObject* parent = nullptr);
-
-  Order order() const { return order_; }
-  std::size_t size() const { return texts_.size(); }
-  bool empty() const { return texts_.empty(); }
-  // The entry shown in `row`.
-  const std::string& At(std::size_t row) const;
-  // Every entry, in the order shown.
-  TEXT_LIST Entries() const;
-
-  // Adds one entry at its place; a text appended twice is listed twice.
-  void Append(const std::string& text);
-  void Clear();
+  ResultEntries& entries() { return entries_; }
+  const ResultEntries& entries() const { return entries_; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
  private:
-  using Block = std::vector<std::uint32_t>;  // indexes into texts_, in shown order
+  void BeforeInsert(std::size_t row) override;
+  void AfterInsert() override;
+  void BeforeClear() override;
+  void AfterClear() override;
 
-  // The recorded index of the entry shown in `row` (sorted lists).
-  std::uint32_t SortedIndexAt(std::size_t row) const;
-
-  Order order_;
-  TEXT_LIST texts_;               // in recorded order
-  std::vector<std::string> keys_;  // sorted lists: the comparison key of each text
-  std::vector<Block> blocks_;      // sorted lists: consecutive runs of the shown order
-  std::vector<std::size_t> block_starts_;  // sorted lists: the first row of each block
+  ResultEntries& entries_;
 };
 
 }  // namespace ordovan

@@ -2,10 +2,10 @@
 
 namespace ordovan {
 
-ResultListView::ResultListView(const QString& object_name, ResultListModel::Order order,
+ResultListView::ResultListView(const QString& object_name, ResultEntries& entries,
                                QWidget* parent)
     : WideListView(object_name, object_name, kResultListScrollExtent, parent),
-      model_(new ResultListModel(order, this)) {
+      model_(new ResultListModel(entries, this)) {
   setModel(model_);
   setSelectionMode(QAbstractItemView::SingleSelection);
 }

@@ -1,10 +1,10 @@
 #pragma once
-// A list box of the results windows: a QListView on its own ResultListModel,
-// with rows as wide as the horizontal scroll extent so long paths can be
-// scrolled sideways.
+// A list box of the results windows: a wide list view over one list of the
+// run's results, with rows as wide as the horizontal scroll extent so long
+// paths can be scrolled sideways.
 
-#include "paths/ui/WideListView.h"
 #include "reorganizer/ui/ResultListModel.h"
+#include "uikit/WideListView.h"
 
 namespace ordovan {
 
@@ -13,11 +13,10 @@ inline constexpr int kResultListScrollExtent = 3000;  // pixels
 class ResultListView : public WideListView {
   Q_OBJECT
  public:
-  ResultListView(const QString& object_name, ResultListModel::Order order,
-                 QWidget* parent = nullptr);
+  ResultListView(const QString& object_name, ResultEntries& entries, QWidget* parent = nullptr);
 
-  ResultListModel& entries() { return *model_; }
-  const ResultListModel& entries() const { return *model_; }
+  ResultEntries& entries() { return model_->entries(); }
+  const ResultEntries& entries() const { return model_->entries(); }
 
  private:
   ResultListModel* model_;

@@ -12,7 +12,7 @@
 #include "platform/Prompter.h"
 #include "reorganizer/ui/ResultListView.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 
@@ -36,7 +36,6 @@ constexpr std::array<CounterInfo, kResultCategoryCount> kCounters = {{
 
 struct ListInfo {
   const char* list_name;
-  bool sorted;
   const char* caption;
   const char* caption_name;
   const char* zoom_name;
@@ -51,32 +50,32 @@ constexpr const char* kNotExistsExportHint =
 
 // In the order of ResultList.
 constexpr std::array<ListInfo, kResultListCount> kLists = {{
-    {"lstStat14FoldersToRestructure", true, "Folders to Reorganize",
+    {"lstStat14FoldersToRestructure", "Folders to Reorganize",
      "lblStat14ListFoldersToRestructure", "btnStat14ZoomFoldersToRestructure", kZoomHint,
      "btnStat14SmartExportFoldersToRestructure",
      "Export a List of Successfully Renamed Folder Names to a Text File."},
-    {"lstStat14MainFoldersRestructured", true, "Reorganizedd Main Folders",
+    {"lstStat14MainFoldersRestructured", "Reorganizedd Main Folders",
      "lblStat14ListMainFoldersRestructured", "btnStat14ZoomMainFoldersRestructured", nullptr,
      "btnStat14SmartExportMainFoldersRestructured", nullptr},
-    {"lstStat14SubFoldersRestructured", true, "Subfolders in Reorg. Folders",
+    {"lstStat14SubFoldersRestructured", "Subfolders in Reorg. Folders",
      "lblStat14ListSubFoldersRestructured", "btnStat14ZoomSubFoldersRestructured", kZoomHint,
      "btnStat14SmartExportSubFoldersRestructured", kNotExistsExportHint},
-    {"lstStat14FoldersFilesRestructured", false, "Files in Reorganized Folders",
+    {"lstStat14FoldersFilesRestructured", "Files in Reorganized Folders",
      "lblStat14FilesRestructured", "btnStat14ZoomFoldersFilesRestructured", nullptr,
      "btnStat14SmartExportFoldersFilesRestructured", nullptr},
-    {"lstStat14FoldersSourceNotExists", false, "SOURCE NOT EXISTS.",
+    {"lstStat14FoldersSourceNotExists", "SOURCE NOT EXISTS.",
      "lblStat14ListFoldersSourceNotExists", "btnStat14ZoomSourceNotExists", kZoomHint,
      "btnStat14SmartExportSourceNotExists", kNotExistsExportHint},
-    {"lstStat14FoldersDestinationExists", false, "DESTINATION ALREADY EXISTS",
+    {"lstStat14FoldersDestinationExists", "DESTINATION ALREADY EXISTS",
      "lblStat14ListFoldersDestinationExists", "btnStat14ZoomDestinationExists", kZoomHint,
      "btnStat14SmartExportDestinationExists",
      "Export (Save) a List of Not Renamed (Destination Already Exists) Folder Names to a Text "
      "File."},
-    {"lstStat14FoldersOtherReasons", false, "OTHER REASONS",
+    {"lstStat14FoldersOtherReasons", "OTHER REASONS",
      "lblStat14ListFoldersOtherReasons", "btnStat14ZoomOtherReasons", kZoomHint,
      "btnStat14SmartExportFoldersOtherReasons",
      "Export (Save) a List of NOT RENAMED (Other Reasons) Folder Names to a Text File."},
-    {"lstStat14FoldersFailedUndo", false, "Folders - Failed UNDO",
+    {"lstStat14FoldersFailedUndo", "Folders - Failed UNDO",
      "lblStat14ListFoldersFailedUndo", "btnStat14ZoomFoldersFailedUndo", "Zoom this Window",
      "btnStat14SmartExportFoldersFailedUndo",
      "Export (Save) the Failed Undo Folder Names to a Text File."},
@@ -86,28 +85,6 @@ constexpr int kListWidth = 320;
 constexpr int kListHeight = 110;
 constexpr int kButtonWidth = 75;
 
-// The main window's counter of a category (a const one for a const record).
-template <typename Counters>
-auto& CounterOf(Counters& counters, ResultCategory category) {
-  switch (category) {
-    case ResultCategory::ToReorganize: return counters.FoldersToRestructure;
-    case ResultCategory::MainFoldersReorganized: return counters.MainFoldersRestructured;
-    case ResultCategory::SubfoldersReorganized: return counters.SubFoldersRestructured;
-    case ResultCategory::FilesReorganized: return counters.FoldersFilesRestructured;
-    case ResultCategory::SourceNotExists: return counters.FoldersSourceNotExists;
-    case ResultCategory::DestinationExists: return counters.FoldersDestinationExists;
-    case ResultCategory::OtherReasons: return counters.FoldersOtherReasons;
-  }
-  return counters.FoldersOtherReasons;
-}
-
-constexpr std::array<ResultCategory, kResultCategoryCount> kCategories = {
-    ResultCategory::ToReorganize,      ResultCategory::MainFoldersReorganized,
-    ResultCategory::SubfoldersReorganized, ResultCategory::FilesReorganized,
-    ResultCategory::SourceNotExists,   ResultCategory::DestinationExists,
-    ResultCategory::OtherReasons,
-};
-
 QFont Bold(QFont font) {
   font.setBold(true);
   return font;
@@ -115,19 +92,18 @@ QFont Bold(QFont font) {
 
 }  // namespace
 
-TfrmStatistic14::TfrmStatistic14(const AppServices& services, TfrmVol14ZoomStatistics& zoom,
-                                 QWidget* parent)
-    : QDialog(parent), services_(services), zoom_(zoom) {
+TfrmStatistic14::TfrmStatistic14(const AppServices& services, RunResults& results,
+                                 TfrmVol14ZoomStatistics& zoom, QWidget* parent)
+    : QDialog(parent), services_(services), results_(results), zoom_(zoom) {
   setObjectName("frmStatistic14");
   setWindowTitle(kStatistic14Caption);
   setModal(false);
   BuildControls();
   RefreshModeCaption();
+  results_.AddObserver(this);
 }
 
-TfrmStatistic14::~TfrmStatistic14() {
-  for (ResultListView* view : views_) view->entries().Clear();
-}
+TfrmStatistic14::~TfrmStatistic14() { results_.RemoveObserver(this); }
 
 void TfrmStatistic14::BuildControls() {
   auto* root = new QVBoxLayout(this);
@@ -157,9 +133,7 @@ void TfrmStatistic14::BuildControls() {
     cell->setSpacing(3);
     auto* caption = new QLabel(info.caption, this);
     caption->setObjectName(info.caption_name);
-    auto* view = new ResultListView(
-        info.list_name,
-        info.sorted ? ResultListModel::Order::kSorted : ResultListModel::Order::kRecorded, this);
+    auto* view = new ResultListView(info.list_name, results_.list(which), this);
     view->setMinimumSize(kListWidth, kListHeight);
     caption->setBuddy(view);
     auto* zoom = new QPushButton("Zoom", this);
@@ -211,7 +185,7 @@ void TfrmStatistic14::BuildControls() {
   };
   auto counter_row = [&](ResultCategory category) {
     const CounterInfo& info = kCounters[CategoryIndex(category)];
-    auto* caption = new QLabel(QString(info.caption) + " :", statistics);
+    auto* caption = new QLabel(info.caption, statistics);
     caption->setObjectName(QString("lblStat14Caption") + (info.label_name + 9));
     auto* value = new QLabel(info.label_name, statistics);
     value->setObjectName(info.label_name);
@@ -304,46 +278,11 @@ void TfrmStatistic14::BuildControls() {
   connect(ok_, &QPushButton::clicked, this, &TfrmStatistic14::btnStat14OKClick);
 }
 
-ResultListModel& TfrmStatistic14::list(ResultList which) {
-  return views_[ListIndex(which)]->entries();
-}
-
-double TfrmStatistic14::counter(ResultCategory category) const {
-  return CounterOf(*counters_, category);
-}
-
-void TfrmStatistic14::RecordResult(ResultCategory category, const std::string& path) {
-  CounterOf(*counters_, category) += 1;
-  RefreshResultCounters();
-  list(ListOf(category)).Append(path);
-  zoom_.list(ListOf(category)).Append(path);
-}
-
-void TfrmStatistic14::RecordFailedUndo(const std::string& path) {
-  RefreshResultCounters();
-  list(ResultList::FailedUndo).Append(path);
-  zoom_.list(ResultList::FailedUndo).Append(path);
-}
-
-void TfrmStatistic14::ClearResultZoomLists() { zoom_.ClearResultZoomLists(); }
-
-void TfrmStatistic14::ClearResultLists() {
-  for (ResultListView* view : views_) view->entries().Clear();
-}
-
-void TfrmStatistic14::ResetRunCounters() { *counters_ = RunCounters{}; }
-
-void TfrmStatistic14::ZeroCountersAfterUndo() {
-  const double to_reorganize = counters_->FoldersToRestructure;
-  *counters_ = RunCounters{};
-  counters_->FoldersToRestructure = to_reorganize;
-}
-
-void TfrmStatistic14::RefreshResultCounters() {
+void TfrmStatistic14::CountersRefreshed() {
   // A run refreshes once per recorded path, and only one counter has moved:
   // set just the labels whose text changes.
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
-    std::string text = CounterText(CounterOf(*counters_, kCategories[i]));
+    std::string text = CounterText(results_.counters()[i]);
     if (counters_shown_ && text == shown_counters_[i]) continue;
     counter_labels_[i]->setText(ToQt(text));
     shown_counters_[i] = std::move(text);
@@ -378,10 +317,12 @@ void TfrmStatistic14::RefreshModeCaption() {
   mode_caption_->setText(NormalRunMarked() ? kNormalModeCaption : kSimulateModeCaption);
 }
 
+void TfrmStatistic14::SetModeCaption(const std::string& text) { mode_caption_->setText(ToQt(text)); }
+
 void TfrmStatistic14::Zoom(ResultList which) { zoom_.ShowList(which); }
 
 void TfrmStatistic14::Export(ResultList which) {
-  const ResultListModel& entries = list(which);
+  const ResultEntries& entries = list(which);
   if (entries.empty()) {
     const ExportMessage& message = EmptyListExportMessage(which);
     if (services_.prompter) services_.prompter->Warn(message.text, message.title);

@@ -1,7 +1,7 @@
 #pragma once
 // The results window ("Visual Log"): seven counters and eight lists of what
 // the last run did and what the last Undo could not remove. It is the run's
-// and Undo's ResultSink, mirroring every recorded path into its own list and
+// and Undo's RunResults, mirroring every recorded path into its own list and
 // the zoom window's. The counters it counts in and shows are the main
 // window's run counters (BindCounters), so the program has one set of them.
 
@@ -14,8 +14,7 @@
 #include "paths/PathText.h"
 #include "reorganizer/ResultsExport.h"
 #include "reorganizer/RunResults.h"
-#include "shell/ui/AppServices.h"
-#include "shell/ui/RunCounters.h"
+#include "uikit/AppServices.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,7 +22,6 @@ class QPushButton;
 
 namespace ordovan {
 
-class ResultListModel;
 class ResultListView;
 class TfrmVol14ZoomStatistics;
 
@@ -31,30 +29,16 @@ inline constexpr const char* kStatistic14Caption = "Detailed Results for Rename 
 inline constexpr const char* kNormalModeCaption = "Folder/File Copy Process.";
 inline constexpr const char* kSimulateModeCaption = "Simulate the Folder/File Copy Process.";
 
-class TfrmStatistic14 : public QDialog, public ResultSink {
+class TfrmStatistic14 : public QDialog, private RunResultsObserver {
   Q_OBJECT
  public:
-  // The zoom window is created before this one and outlives it.
-  TfrmStatistic14(const AppServices& services, TfrmVol14ZoomStatistics& zoom,
+  // The results and the zoom window are created before this one and outlive it.
+  TfrmStatistic14(const AppServices& services, RunResults& results, TfrmVol14ZoomStatistics& zoom,
                   QWidget* parent = nullptr);
   ~TfrmStatistic14() override;
 
-  // The counters to count in and show: the main window's run counters, which
-  // must outlive this window. Until bound (or bound to null) the window
-  // counts in its own.
-  void BindCounters(RunCounters* counters) { counters_ = counters ? counters : &own_counters_; }
-
-  // ResultSink: what the run and Undo report.
-  void RecordResult(ResultCategory category, const std::string& path) override;
-  void RecordFailedUndo(const std::string& path) override;
-  void ClearResultZoomLists() override;
-  void ClearResultLists() override;
-  void ResetRunCounters() override;
-  void ZeroCountersAfterUndo() override;
-  void RefreshResultCounters() override;
-
-  double counter(ResultCategory category) const;
-  ResultListModel& list(ResultList which);
+  RunResults& results() const { return results_; }
+  ResultEntries& list(ResultList which) { return results_.list(which); }
   ResultListView* view(ResultList which) const { return views_[ListIndex(which)]; }
   TfrmVol14ZoomStatistics& zoom() const { return zoom_; }
 
@@ -68,6 +52,8 @@ class TfrmStatistic14 : public QDialog, public ResultSink {
   void SetNormalRunMarked(bool normal);
   // Sets the mode caption from the marker.
   void RefreshModeCaption();
+  // Shows `text` as the mode caption.
+  void SetModeCaption(const std::string& text);
 
   // Where a non-empty list goes when its Export button is pressed: the export
   // dialog, given the entries it is to show. Without one, Export of a
@@ -95,6 +81,8 @@ class TfrmStatistic14 : public QDialog, public ResultSink {
   void btnStat14OKClick();
 
  private:
+  // The counters were refreshed: the labels follow.
+  void CountersRefreshed() override;
   void BuildControls();
   void Zoom(ResultList which);
   void Export(ResultList which);
@@ -103,9 +91,8 @@ class TfrmStatistic14 : public QDialog, public ResultSink {
   void Repaint();
 
   AppServices services_;
+  RunResults& results_;
   TfrmVol14ZoomStatistics& zoom_;
-  RunCounters own_counters_;
-  RunCounters* counters_ = &own_counters_;
   std::array<std::string, kResultCategoryCount> shown_counters_{};
   bool counters_shown_ = false;
   ExportHandler export_handler_;

@@ -44,7 +44,8 @@ constexpr int kButtonHeight = 28;
 
 }  // namespace
 
-TfrmVol14ZoomStatistics::TfrmVol14ZoomStatistics(QWidget* parent) : QDialog(parent) {
+TfrmVol14ZoomStatistics::TfrmVol14ZoomStatistics(RunResults& results, QWidget* parent)
+    : QDialog(parent), results_(results) {
   setObjectName("frmVol14ZoomStatistics");
   setWindowTitle(kZoomStatisticsCaption);
   setModal(false);
@@ -63,7 +64,8 @@ TfrmVol14ZoomStatistics::TfrmVol14ZoomStatistics(QWidget* parent) : QDialog(pare
     caption->setFont(bold);
     captions_[i] = caption;
 
-    auto* view = new ResultListView(kZoomLists[i].list_name, ResultListModel::Order::kRecorded, this);
+    auto* view = new ResultListView(kZoomLists[i].list_name,
+                                    results_.zoom_list(kAllResultLists[i]), this);
     view->setGeometry(kMargin, list_top, width, list_height);
     views_[i] = view;
     caption->setBuddy(view);
@@ -79,16 +81,6 @@ TfrmVol14ZoomStatistics::TfrmVol14ZoomStatistics(QWidget* parent) : QDialog(pare
   close_->setGeometry(kZoomStatisticsWidth - kMargin - kButtonWidth, button_top, kButtonWidth,
                       kButtonHeight);
   connect(close_, &QPushButton::clicked, this, &TfrmVol14ZoomStatistics::btnVol06ZoomStatisticsCloseClick);
-}
-
-TfrmVol14ZoomStatistics::~TfrmVol14ZoomStatistics() { ClearResultZoomLists(); }
-
-ResultListModel& TfrmVol14ZoomStatistics::list(ResultList which) {
-  return views_[ListIndex(which)]->entries();
-}
-
-void TfrmVol14ZoomStatistics::ClearResultZoomLists() {
-  for (ResultListView* view : views_) view->entries().Clear();
 }
 
 void TfrmVol14ZoomStatistics::ShowList(ResultList which) {

@@ -1,18 +1,17 @@
 #pragma once
-// The results zoom window: the eight result lists enlarged, one at a time,
-// each in the order its entries were recorded.
+// The results zoom window: the eight zoom lists of the run's results
+// enlarged, one at a time, each in the order its entries were recorded.
 
 #include <QDialog>
 #include <array>
 
-#include "reorganizer/ResultsExport.h"
+#include "reorganizer/RunResults.h"
 
 class QLabel;
 class QPushButton;
 
 namespace ordovan {
 
-class ResultListModel;
 class ResultListView;
 
 inline constexpr const char* kZoomStatisticsCaption = "Zoom Window.";
@@ -22,15 +21,13 @@ inline constexpr int kZoomStatisticsHeight = 600;
 class TfrmVol14ZoomStatistics : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmVol14ZoomStatistics(QWidget* parent = nullptr);
-  ~TfrmVol14ZoomStatistics() override;
+  // Shows the zoom lists of `results`, which must outlive the window.
+  explicit TfrmVol14ZoomStatistics(RunResults& results, QWidget* parent = nullptr);
 
-  ResultListModel& list(ResultList which);
+  ResultEntries& list(ResultList which) { return results_.zoom_list(which); }
   ResultListView* view(ResultList which) const { return views_[ListIndex(which)]; }
   QLabel* caption(ResultList which) const { return captions_[ListIndex(which)]; }
 
-  // Empties all eight lists.
-  void ClearResultZoomLists();
   // Hides every list and caption but those of `which`, then shows the window
   // without making it modal (brought forward when already shown).
   void ShowList(ResultList which);
@@ -39,6 +36,7 @@ class TfrmVol14ZoomStatistics : public QDialog {
   void btnVol06ZoomStatisticsCloseClick();
 
  private:
+  RunResults& results_;
   std::array<ResultListView*, kResultListCount> views_{};
   std::array<QLabel*, kResultListCount> captions_{};
   QPushButton* close_ = nullptr;

@@ -14,7 +14,7 @@
 
 #include "platform/NativePath.h"
 #include "platform/PathServices.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 

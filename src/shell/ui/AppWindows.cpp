@@ -11,15 +11,13 @@
 namespace ordovan {
 
 namespace {
-// The main window's view of the results window, which keeps its own counters
-// and picks its mode caption from its marker itself.
+// The main window's view of the results window.
 class Statistic14Link : public ResultsWindowLink {
  public:
   explicit Statistic14Link(TfrmStatistic14& window) : window_(window) {}
   void ShowResultsWindow() override { window_.ShowResultsWindow(); }
-  void RefreshResultCounters(const RunCounters&) override { window_.RefreshResultCounters(); }
   bool NormalRunMarked() const override { return window_.NormalRunMarked(); }
-  void SetModeCaption(const std::string&) override { window_.RefreshModeCaption(); }
+  void SetModeCaption(const std::string& text) override { window_.SetModeCaption(text); }
 
  private:
   TfrmStatistic14& window_;
@@ -34,7 +32,6 @@ AppWindows::AppWindows(const AppServices& services) : services_(services) {
 AppWindows::~AppWindows() {
   // The main window lets go of the results window before that goes.
   main_->SetResultsWindow(nullptr);
-  main_->SetResultSink(nullptr);
   main_->ShowResultsFilesControls = nullptr;
   // The other windows go first, last created first; the main window last.
   while (!others_.empty()) others_.pop_back();
@@ -55,17 +52,16 @@ void AppWindows::CreateOtherWindows() {
   auto* help = Add<TfrmHelp>();
   auto* overview = Add<TfrmOverview>();
   //   quotation-mark manager, delimiter manager
-  auto* results_zoom = Add<TfrmVol14ZoomStatistics>();
+  auto* results_zoom =
+      Keep(std::make_unique<TfrmVol14ZoomStatistics>(main_->Results(), Frame()));
   auto* zoom_include = Add<TfrmZoomIncludeWindow>();
-  auto* results = Keep(std::make_unique<TfrmStatistic14>(services_, *results_zoom, Frame()));
+  auto* results = Keep(
+      std::make_unique<TfrmStatistic14>(services_, main_->Results(), *results_zoom, Frame()));
 
   main_->SetHelpWindows(help, overview, about);
   main_->SetZoomIncludeWindow(zoom_include);
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
-  // The run counts in the main window's counters and reports to the results window.
-  results->BindCounters(&main_->Counters());
-  main_->SetResultSink(results);
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
 }
 

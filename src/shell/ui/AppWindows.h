@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "shell/ui/AppServices.h"
+#include "uikit/AppServices.h"
 
 namespace ordovan {
 

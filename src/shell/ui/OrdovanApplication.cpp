@@ -1,7 +1,7 @@
 #include "shell/ui/OrdovanApplication.h"
 
 #include "platform/Prompter.h"
-#include "shell/ui/QtPrompter.h"
+#include "uikit/QtPrompter.h"
 
 namespace ordovan {
 

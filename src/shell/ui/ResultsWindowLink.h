@@ -2,21 +2,18 @@
 // What the main window asks of the results window ("Visual Log",
 // TfrmStatistic14). The results window implements it and is handed to
 // TfrmMainFR::SetResultsWindow when it is created; until then the main
-// window's calls do nothing.
+// window's calls do nothing. The counters need no call: the window follows
+// the run's results (RunResults) itself.
 
 #include <string>
 
 namespace ordovan {
-
-struct RunCounters;
 
 class ResultsWindowLink {
  public:
   virtual ~ResultsWindowLink() = default;
   // Shows the window without making it modal; brings it forward when shown.
   virtual void ShowResultsWindow() = 0;
-  // Sets the seven counter labels from `counters` and repaints at once.
-  virtual void RefreshResultCounters(const RunCounters& counters) = 0;
   // The hidden normal/simulate marker (checked: a normal run).
   virtual bool NormalRunMarked() const = 0;
   // Shows `text` as the mode caption, maroon and centred.

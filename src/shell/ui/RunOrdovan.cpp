@@ -2,12 +2,13 @@
 
 #include "platform/FileSystem.h"
 #include "shell/SettingsStore.h"
+#include "scanning/ui/FolderPicker.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/OrdovanApplication.h"
-#include "shell/ui/QtDialogs.h"
-#include "shell/ui/QtEventPump.h"
-#include "shell/ui/QtPrompter.h"
-#include "shell/ui/Shell.h"
+#include "uikit/QtDialogs.h"
+#include "uikit/QtEventPump.h"
+#include "uikit/QtPrompter.h"
+#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
@@ -16,7 +17,7 @@ int RunOrdovan(OrdovanApplication& app) {
   QtPrompter prompter;
   app.SetErrorPrompter(&prompter);
   try {
-    QtDialogs dialogs;
+    QtDialogs dialogs(&BrowseForFolder);
     QtEventPump pump;
     AppServices services;
     services.prompter = &prompter;

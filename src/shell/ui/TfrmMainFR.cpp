@@ -25,10 +25,10 @@
 #include "shell/SettingsStore.h"
 #include "shell/StartupLoad.h"
 #include "shell/ui/ExitLineEdit.h"
-#include "shell/ui/HintTime.h"
-#include "shell/ui/QtText.h"
+#include "uikit/HintTime.h"
+#include "uikit/QtText.h"
 #include "shell/ui/ResultsWindowLink.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Shell.h"
 
 namespace ordovan {
 
@@ -105,9 +105,6 @@ void TfrmMainFR::ConnectPageCommands() {
   connect(mnuHelpOverview, &QAction::triggered, this, &TfrmMainFR::mnuHelpOverviewClick);
   connect(mnuHelpWebPage, &QAction::triggered, this, &TfrmMainFR::mnuHelpWebPageClick);
   connect(mnuHelpAboutUs, &QAction::triggered, this, &TfrmMainFR::mnuHelpAboutUsClick);
-  // The destination text decides the run buttons as it is typed.
-  connect(cboVol14DestinationFolder, &QComboBox::editTextChanged, this,
-          &TfrmMainFR::UpdateRunButtons);
 }
 
 // ---- Enabling operations ----------------------------------------------------
@@ -151,7 +148,7 @@ void TfrmMainFR::UpdateRunButtons() {
   btnVol14Restructure->setEnabled(on);
 }
 
-void TfrmMainFR::ResetRunCounters() { run_counters_ = RunCounters{}; }
+void TfrmMainFR::ResetRunCounters() { run_results_.ResetRunCounters(); }
 
 void TfrmMainFR::RefreshResultsModeCaption() {
   if (!results_) return;

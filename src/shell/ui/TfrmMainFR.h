@@ -21,8 +21,8 @@
 
 #include "paths/PathText.h"
 #include "reorganizer/LevelTemplate.h"
-#include "shell/ui/AppServices.h"
-#include "shell/ui/RunCounters.h"
+#include "uikit/AppServices.h"
+#include "reorganizer/RunResults.h"
 
 class QAction;
 class QCheckBox;
@@ -33,15 +33,16 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace ordovan {
 
 class EntryList;
 class EntryListView;
 class ExitLineEdit;
-class ResultSink;
 class ResultsWindowLink;
 struct RunInputs;
+struct RunReport;
 struct RunRecords;
 class TfrmAboutBox;
 class TfrmHelp;
@@ -140,9 +141,6 @@ class TfrmMainFR : public QMainWindow {
   std::function<void(bool shown)> ShowResultsFilesControls;
 
   // ---- Organize, Simulation/View, Undo (TfrmMainFR_Run.cpp) ---------------
-  // Where the run and Undo report: the results window, handed in when it is
-  // created (null lets it go). Until then the results are kept in memory.
-  void SetResultSink(ResultSink* sink);
   void btnVol14RestructureClick();  // "Organize"
   void btnVol14SimulationClick();   // "Simulation/View"
   void btnVol14UndoClick();         // "Undo"
@@ -150,7 +148,8 @@ class TfrmMainFR : public QMainWindow {
   RunRecords& Records();
 
   // ---- Run state -----------------------------------------------------------
-  RunCounters& Counters() { return run_counters_; }
+  // The results of the last run and Undo, which the results windows show.
+  RunResults& Results() { return run_results_; }
   LevelTemplate& Template() { return level_template_; }
   std::string StoredDestination;  // only Browse sets it
 
@@ -253,7 +252,16 @@ class TfrmMainFR : public QMainWindow {
   bool event(QEvent* event) override;
 
  private:
-  void CreateControls();  // TfrmMainFR_Controls.cpp
+  void CreateControls();  // TfrmMainFR_Controls.cpp, one step per group box
+  void CreateIncludeGroup(QWidget* page);
+  QVBoxLayout* CreateMoveButtons(QWidget* page);
+  void CreateExcludeGroup(QWidget* page);
+  void CreateLevelTemplateGroup(QWidget* page);
+  void CreateDestinationGroup(QWidget* page);
+  void CreateReorganizeGroup(QWidget* page);
+  void CreateRunGroup(QWidget* page);
+  void CreatePageButtons(QWidget* page);
+  void CreateHiddenControls(QWidget* page);
   void CreateMenus();     // TfrmMainFR_Controls.cpp
   void FormCreate();
   void FormDestroy();
@@ -261,7 +269,8 @@ class TfrmMainFR : public QMainWindow {
   void ConnectListCommands();  // TfrmMainFR_Lists.cpp
   void ConnectTemplateCommands();  // TfrmMainFR_Template.cpp
   void ConnectRunCommands();       // TfrmMainFR_Run.cpp
-  RunInputs ReadRunInputs();       // TfrmMainFR_Run.cpp
+  RunInputs ReadRunInputs();
+  void KeepRunReport(RunReport report);       // TfrmMainFR_Run.cpp
   void MoveNewLevelOrderEntry(bool up);
   void ShowFilesOptionInResults();
   void AcceptDestinationText(const std::string& path);
@@ -279,7 +288,7 @@ class TfrmMainFR : public QMainWindow {
   void mnuHelpAboutUsClick();
 
   AppServices services_;
-  RunCounters run_counters_;
+  RunResults run_results_;
   LevelTemplate level_template_;
   ResultsWindowLink* results_ = nullptr;
   QPointer<TfrmZoomIncludeWindow> zoom_include_;

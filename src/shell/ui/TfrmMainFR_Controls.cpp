@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "paths/ui/EntryListView.h"
 #include "shell/ui/ExitLineEdit.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int kMoveButtonWidth = 46;
 constexpr int kListButtonWidth = 112;
+constexpr int kOrderButtonWidth = 88;
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption,
                         const char* hint = nullptr) {
@@ -45,6 +47,26 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption) {
   auto* group = new QGroupBox(caption, parent);
   group->setObjectName(name);
   return group;
+}
+
+enum class ColumnPlace {
+  kTop,     // the buttons at the top, room below them
+  kMiddle,  // the buttons centred, room above and below
+};
+
+// A column of equally wide buttons beside a list; a negative spacing keeps
+// the style's own.
+QVBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons, int width, int spacing,
+                          ColumnPlace place) {
+  auto* column = new QVBoxLayout;
+  if (spacing >= 0) column->setSpacing(spacing);
+  if (place == ColumnPlace::kMiddle) column->addStretch();
+  for (QPushButton* button : buttons) {
+    button->setFixedWidth(width);
+    column->addWidget(button);
+  }
+  column->addStretch();
+  return column;
 }
 
 // "Lines:" and its counter, kept together at the foot of a list.
@@ -86,7 +108,48 @@ void TfrmMainFR::CreateControls() {
   page->setObjectName("pnlVol14Page");
   setCentralWidget(page);
 
-  // ---- Include list --------------------------------------------------------
+  CreateIncludeGroup(page);
+  QVBoxLayout* moves = CreateMoveButtons(page);
+  CreateExcludeGroup(page);
+  CreateLevelTemplateGroup(page);
+  CreateDestinationGroup(page);
+  CreateReorganizeGroup(page);
+  CreateRunGroup(page);
+  CreatePageButtons(page);
+  CreateHiddenControls(page);
+
+  // The page: the two lists and their moves above, the template and the
+  // run groups below.
+  auto* top = new QHBoxLayout;
+  top->addWidget(grpVol14IncludeWindow, 11);
+  top->addLayout(moves);
+  top->addWidget(grpVol14ExcludeWindow, 8);
+
+  auto* page_buttons = new QHBoxLayout;
+  page_buttons->addStretch();
+  page_buttons->addWidget(btnVol14Help);
+  page_buttons->addWidget(btnVol14ClearFields);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(grpVol14DestinationFolder);
+  right->addWidget(grpVol14Reorganize);
+  right->addWidget(grpVol14Run);
+  right->addStretch();
+  right->addLayout(page_buttons);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(grpVol14LevelTemplate, 3);
+  bottom->addLayout(right, 2);
+
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(8, 6, 8, 8);
+  layout->addLayout(top, 1);
+  layout->addLayout(bottom, 1);
+
+  page->setFixedSize(kClientWidth, kClientHeight);
+}
+
+void TfrmMainFR::CreateIncludeGroup(QWidget* page) {
   grpVol14IncludeWindow = MakeGroup(page, "grpVol14IncludeWindow", "Include Folder  Path List");
   lstVol14IncludeWindowFolderList =
       new EntryListView("lstVol14IncludeWindowFolderList", "Include Folder  Path List",
@@ -113,25 +176,21 @@ void TfrmMainFR::CreateControls() {
                                          "Zoon", "Zoom the content of the INCLUDE  Window.");
   lblVol14IncLines = MakeLabel(grpVol14IncludeWindow, "lblVol14IncLines", "Lines:");
   lblVol14IncSum = MakeLabel(grpVol14IncludeWindow, "lblVol14IncSum", "0");
-  {
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(4);
-    for (QPushButton* b :
-         {btnVol14IncludeWindowAddFolderToList, btnVol14IncludeWindowListBuilder,
-          btnVol14IncludeWindowImportFolderList, btnVol14IncludeWindowEditList,
-          btnVol14IncludeWindowViewSelected, btnVol14IncludeWindowExportFolderList,
-          btnVol14IncludeWindowZoom}) {
-      b->setFixedWidth(kListButtonWidth);
-      buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    buttons->addLayout(LinesRow(lblVol14IncLines, lblVol14IncSum));
-    auto* layout = new QHBoxLayout(grpVol14IncludeWindow);
-    layout->addWidget(lstVol14IncludeWindowFolderList, 1);
-    layout->addLayout(buttons);
-  }
 
-  // ---- Moves between the lists ---------------------------------------------
+  auto* buttons = ButtonColumn(
+      {btnVol14IncludeWindowAddFolderToList, btnVol14IncludeWindowListBuilder,
+       btnVol14IncludeWindowImportFolderList, btnVol14IncludeWindowEditList,
+       btnVol14IncludeWindowViewSelected, btnVol14IncludeWindowExportFolderList,
+       btnVol14IncludeWindowZoom},
+      kListButtonWidth, 4, ColumnPlace::kTop);
+  buttons->addLayout(LinesRow(lblVol14IncLines, lblVol14IncSum));
+  auto* layout = new QHBoxLayout(grpVol14IncludeWindow);
+  layout->addWidget(lstVol14IncludeWindowFolderList, 1);
+  layout->addLayout(buttons);
+}
+
+// The buttons between the Include and Exclude lists, as one column.
+QVBoxLayout* TfrmMainFR::CreateMoveButtons(QWidget* page) {
   btnVol14IncToExc = MakeButton(
       page, "btnVol14IncToExc", ">",
       "Move Selected Folders (Paths)  from the INCLUDE Window to the Exclude window.");
@@ -144,17 +203,12 @@ void TfrmMainFR::CreateControls() {
                                   "Move ALL Folders (Paths)  from the EXCLUDE to the INCLUDE Window.");
   btnVol14IncExcExchange = MakeButton(page, "btnVol14IncExcExchange", "<>",
                                       "Exchange the content of the two Windows,");
-  auto* moves = new QVBoxLayout;
-  moves->setSpacing(6);
-  moves->addStretch();
-  for (QPushButton* b : {btnVol14IncToExc, btnVol14ExcToInc, btnVol14AllFromInc,
-                         btnVol14AllFromExc, btnVol14IncExcExchange}) {
-    b->setFixedWidth(kMoveButtonWidth);
-    moves->addWidget(b);
-  }
-  moves->addStretch();
+  return ButtonColumn({btnVol14IncToExc, btnVol14ExcToInc, btnVol14AllFromInc, btnVol14AllFromExc,
+                       btnVol14IncExcExchange},
+                      kMoveButtonWidth, 6, ColumnPlace::kMiddle);
+}
 
-  // ---- Exclude list --------------------------------------------------------
+void TfrmMainFR::CreateExcludeGroup(QWidget* page) {
   grpVol14ExcludeWindow = MakeGroup(page, "grpVol14ExcludeWindow", "Exclude Folder Path List");
   lstVol14ExcludeWindowFolderList =
       new EntryListView("lstVol14ExcludeWindowFolderList", "Exclude Folder Path List",
@@ -167,18 +221,18 @@ void TfrmMainFR::CreateControls() {
                  "Delete All Folders from the EXCLUDE Window.");
   lblVol14ExcLines = MakeLabel(grpVol14ExcludeWindow, "lblVol14ExcLines", "Lines:");
   lblVol14ExcSum = MakeLabel(grpVol14ExcludeWindow, "lblVol14ExcSum", "0");
-  {
-    auto* foot = new QHBoxLayout;
-    foot->addWidget(btnVol14ExcludeWindowDeleteSelected);
-    foot->addWidget(btnVol14ExcludeWindowDeleteAll);
-    foot->addStretch();
-    foot->addLayout(LinesRow(lblVol14ExcLines, lblVol14ExcSum));
-    auto* layout = new QVBoxLayout(grpVol14ExcludeWindow);
-    layout->addWidget(lstVol14ExcludeWindowFolderList, 1);
-    layout->addLayout(foot);
-  }
 
-  // ---- Level template ------------------------------------------------------
+  auto* foot = new QHBoxLayout;
+  foot->addWidget(btnVol14ExcludeWindowDeleteSelected);
+  foot->addWidget(btnVol14ExcludeWindowDeleteAll);
+  foot->addStretch();
+  foot->addLayout(LinesRow(lblVol14ExcLines, lblVol14ExcSum));
+  auto* layout = new QVBoxLayout(grpVol14ExcludeWindow);
+  layout->addWidget(lstVol14ExcludeWindowFolderList, 1);
+  layout->addLayout(foot);
+}
+
+void TfrmMainFR::CreateLevelTemplateGroup(QWidget* page) {
   grpVol14LevelTemplate = MakeGroup(page, "grpVol14LevelTemplate", "Level Template");
   btnVol14FindShortestPath = MakeButton(grpVol14LevelTemplate, "btnVol14FindShortestPath", "Find",
                                         "Find a shortest Path.");
@@ -221,52 +275,43 @@ void TfrmMainFR::CreateControls() {
   btnVol14CutLeadSubFolders = MakeButton(
       grpVol14LevelTemplate, "btnVol14CutLeadSubFolders", "Cut",
       "Press this button to Cut the lead Subfolders in Old Level Number Window.");
-  {
-    auto* find_row = new QHBoxLayout;
-    find_row->addWidget(btnVol14FindShortestPath);
-    find_row->addWidget(lblVol14FindShortestPath, 1);
 
-    auto* copy_column = new QVBoxLayout;
-    copy_column->addStretch();
-    btnVol14SourceToDest->setFixedWidth(kMoveButtonWidth);
-    copy_column->addWidget(btnVol14SourceToDest);
-    copy_column->addStretch();
+  auto* find_row = new QHBoxLayout;
+  find_row->addWidget(btnVol14FindShortestPath);
+  find_row->addWidget(lblVol14FindShortestPath, 1);
 
-    auto* order_buttons = new QVBoxLayout;
-    order_buttons->setSpacing(4);
-    order_buttons->addStretch();
-    for (QPushButton* b : {btnVol14DestinationUpOne, btnVol14DestinationDownOne,
-                           btnVol14DestinationDeleteSelected, btnVol14DestinationDeleteAll}) {
-      b->setFixedWidth(88);
-      order_buttons->addWidget(b);
-    }
-    order_buttons->addStretch();
+  auto* copy_column =
+      ButtonColumn({btnVol14SourceToDest}, kMoveButtonWidth, -1, ColumnPlace::kMiddle);
+  auto* order_buttons =
+      ButtonColumn({btnVol14DestinationUpOne, btnVol14DestinationDownOne,
+                    btnVol14DestinationDeleteSelected, btnVol14DestinationDeleteAll},
+                   kOrderButtonWidth, 4, ColumnPlace::kMiddle);
 
-    auto* lists = new QGridLayout;
-    lists->setVerticalSpacing(2);
-    lists->addWidget(lblVol14SubFoldersSource, 0, 0);
-    lists->addWidget(lstVol14SubFoldersSource, 1, 0);
-    lists->addLayout(copy_column, 1, 1);
-    lists->addWidget(lblVol14SubFoldersDestination, 0, 2);
-    lists->addWidget(lstVol14SubFoldersDestination, 1, 2);
-    lists->addLayout(order_buttons, 1, 3);
-    lists->setColumnStretch(0, 1);
-    lists->setColumnStretch(2, 1);
-    lists->setRowStretch(1, 1);
+  auto* lists = new QGridLayout;
+  lists->setVerticalSpacing(2);
+  lists->addWidget(lblVol14SubFoldersSource, 0, 0);
+  lists->addWidget(lstVol14SubFoldersSource, 1, 0);
+  lists->addLayout(copy_column, 1, 1);
+  lists->addWidget(lblVol14SubFoldersDestination, 0, 2);
+  lists->addWidget(lstVol14SubFoldersDestination, 1, 2);
+  lists->addLayout(order_buttons, 1, 3);
+  lists->setColumnStretch(0, 1);
+  lists->setColumnStretch(2, 1);
+  lists->setRowStretch(1, 1);
 
-    auto* cut_row = new QHBoxLayout;
-    cut_row->addWidget(chkVol14CutLeadFolders);
-    cut_row->addWidget(edtVol14CutLeadFoldersNumber);
-    cut_row->addWidget(btnVol14CutLeadSubFolders);
-    cut_row->addStretch();
+  auto* cut_row = new QHBoxLayout;
+  cut_row->addWidget(chkVol14CutLeadFolders);
+  cut_row->addWidget(edtVol14CutLeadFoldersNumber);
+  cut_row->addWidget(btnVol14CutLeadSubFolders);
+  cut_row->addStretch();
 
-    auto* layout = new QVBoxLayout(grpVol14LevelTemplate);
-    layout->addLayout(find_row);
-    layout->addLayout(lists, 1);
-    layout->addLayout(cut_row);
-  }
+  auto* layout = new QVBoxLayout(grpVol14LevelTemplate);
+  layout->addLayout(find_row);
+  layout->addLayout(lists, 1);
+  layout->addLayout(cut_row);
+}
 
-  // ---- Destination directory -----------------------------------------------
+void TfrmMainFR::CreateDestinationGroup(QWidget* page) {
   grpVol14DestinationFolder =
       MakeGroup(page, "grpVol14DestinationFolder", "New Destination Directory");
   cboVol14DestinationFolder = new QComboBox(grpVol14DestinationFolder);
@@ -282,17 +327,18 @@ void TfrmMainFR::CreateControls() {
                  "Browse a New Destination Directory for Newly Reorganized Paths.");
   btnVol14ShowExplorer = MakeButton(grpVol14DestinationFolder, "btnVol14ShowExplorer",
                                     "Show Explorer", "Show the new destination directory.");
-  {
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnVol14BrowseDestinationFolder);
-    buttons->addWidget(btnVol14ShowExplorer);
-    auto* layout = new QVBoxLayout(grpVol14DestinationFolder);
-    layout->addWidget(cboVol14DestinationFolder);
-    layout->addLayout(buttons);
-  }
 
-  // ---- Files option --------------------------------------------------------
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(btnVol14BrowseDestinationFolder);
+  buttons->addWidget(btnVol14ShowExplorer);
+  auto* layout = new QVBoxLayout(grpVol14DestinationFolder);
+  layout->addWidget(cboVol14DestinationFolder);
+  layout->addLayout(buttons);
+}
+
+// The files option.
+void TfrmMainFR::CreateReorganizeGroup(QWidget* page) {
   grpVol14Reorganize = MakeGroup(page, "grpVol14Reorganize", "Reorganize");
   rdoVol14ReorganizeWithFiles = new QRadioButton("Paths/Subfolders with Files", grpVol14Reorganize);
   rdoVol14ReorganizeWithFiles->setObjectName("rdoVol14ReorganizeWithFiles");
@@ -300,13 +346,13 @@ void TfrmMainFR::CreateControls() {
       new QRadioButton("Paths/SubFolders without Files", grpVol14Reorganize);
   rdoVol14ReorganizeWithOutFiles->setObjectName("rdoVol14ReorganizeWithOutFiles");
   rdoVol14ReorganizeWithFiles->setChecked(true);
-  {
-    auto* layout = new QVBoxLayout(grpVol14Reorganize);
-    layout->addWidget(rdoVol14ReorganizeWithFiles);
-    layout->addWidget(rdoVol14ReorganizeWithOutFiles);
-  }
 
-  // ---- The run -------------------------------------------------------------
+  auto* layout = new QVBoxLayout(grpVol14Reorganize);
+  layout->addWidget(rdoVol14ReorganizeWithFiles);
+  layout->addWidget(rdoVol14ReorganizeWithOutFiles);
+}
+
+void TfrmMainFR::CreateRunGroup(QWidget* page) {
   grpVol14Run = MakeGroup(page, "grpVol14Run", "Run");
   chkVol14ShowVisualLog = new QCheckBox("Show Visual Log", grpVol14Run);
   chkVol14ShowVisualLog->setObjectName("chkVol14ShowVisualLog");
@@ -321,23 +367,25 @@ void TfrmMainFR::CreateControls() {
                  "Simulate the Reorganize process (no actial path will be reorganized).");
   btnVol14Restructure = MakeButton(grpVol14Run, "btnVol14Restructure", "Organize",
                                    "Reorganize the paths from the Include Window.");
-  {
-    auto* layout = new QGridLayout(grpVol14Run);
-    layout->addWidget(chkVol14ShowVisualLog, 0, 0);
-    layout->addWidget(btnVol14VisualLog, 0, 1);
-    layout->addWidget(btnVol14Undo, 0, 2);
-    layout->addWidget(btnVol14Simulation, 1, 1);
-    layout->addWidget(btnVol14Restructure, 1, 2);
-    layout->setColumnStretch(0, 1);
-  }
 
-  // ---- Page buttons --------------------------------------------------------
+  auto* layout = new QGridLayout(grpVol14Run);
+  layout->addWidget(chkVol14ShowVisualLog, 0, 0);
+  layout->addWidget(btnVol14VisualLog, 0, 1);
+  layout->addWidget(btnVol14Undo, 0, 2);
+  layout->addWidget(btnVol14Simulation, 1, 1);
+  layout->addWidget(btnVol14Restructure, 1, 2);
+  layout->setColumnStretch(0, 1);
+}
+
+void TfrmMainFR::CreatePageButtons(QWidget* page) {
   btnVol14Help = MakeButton(page, "btnVol14Help", "Help", "Help for the organizer page.");
   btnVol14ClearFields =
       MakeButton(page, "btnVol14ClearFields", "Clear Fields",
                  "Clar all Windows and Edit, and set default settings for other Controls.");
+}
 
-  // ---- Hidden controls -----------------------------------------------------
+// The path filters and the scratch list, never shown.
+void TfrmMainFR::CreateHiddenControls(QWidget* page) {
   grpVol14FiltersForPaths = MakeGroup(page, "grpVol14FiltersForPaths", "Filters for Paths");
   rdoVol14IncludeAll = new QRadioButton("Include All Paths", grpVol14FiltersForPaths);
   rdoVol14IncludeAll->setObjectName("rdoVol14IncludeAll");
@@ -363,51 +411,21 @@ void TfrmMainFR::CreateControls() {
                                                     edtVol14ExcludeSelected}) {
     w->setEnabled(false);
   }
-  {
-    auto* layout = new QGridLayout(grpVol14FiltersForPaths);
-    layout->addWidget(rdoVol14IncludeAll, 0, 0);
-    layout->addWidget(rdoVol14IncludeSelected, 1, 0);
-    layout->addWidget(edtVol14IncludeSelected, 1, 1);
-    layout->addWidget(rdoVol14ExcludeSelected, 2, 0);
-    layout->addWidget(edtVol14ExcludeSelected, 2, 1);
-    layout->addWidget(lblVol14IncludeWindowLinesSum, 3, 0);
-    layout->addWidget(lblVol14ExcludeWindowLinesSum, 3, 1);
-  }
+
+  auto* layout = new QGridLayout(grpVol14FiltersForPaths);
+  layout->addWidget(rdoVol14IncludeAll, 0, 0);
+  layout->addWidget(rdoVol14IncludeSelected, 1, 0);
+  layout->addWidget(edtVol14IncludeSelected, 1, 1);
+  layout->addWidget(rdoVol14ExcludeSelected, 2, 0);
+  layout->addWidget(edtVol14ExcludeSelected, 2, 1);
+  layout->addWidget(lblVol14IncludeWindowLinesSum, 3, 0);
+  layout->addWidget(lblVol14ExcludeWindowLinesSum, 3, 1);
   grpVol14FiltersForPaths->setEnabled(false);
   grpVol14FiltersForPaths->hide();
 
   lstHWNDSeged = new EntryListView("lstHWNDSeged", "Scratch list",
                                    EntryListView::Selection::kSingle, page);
   lstHWNDSeged->hide();
-
-  // ---- The page ------------------------------------------------------------
-  auto* top = new QHBoxLayout;
-  top->addWidget(grpVol14IncludeWindow, 11);
-  top->addLayout(moves);
-  top->addWidget(grpVol14ExcludeWindow, 8);
-
-  auto* page_buttons = new QHBoxLayout;
-  page_buttons->addStretch();
-  page_buttons->addWidget(btnVol14Help);
-  page_buttons->addWidget(btnVol14ClearFields);
-
-  auto* right = new QVBoxLayout;
-  right->addWidget(grpVol14DestinationFolder);
-  right->addWidget(grpVol14Reorganize);
-  right->addWidget(grpVol14Run);
-  right->addStretch();
-  right->addLayout(page_buttons);
-
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(grpVol14LevelTemplate, 3);
-  bottom->addLayout(right, 2);
-
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(8, 6, 8, 8);
-  layout->addLayout(top, 1);
-  layout->addLayout(bottom, 1);
-
-  page->setFixedSize(kClientWidth, kClientHeight);
 }
 
 }  // namespace ordovan

@@ -10,9 +10,9 @@
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"
-#include "shell/ui/Dialogs.h"
+#include "uikit/Dialogs.h"
 #include "shell/ui/ResultsWindowLink.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
@@ -101,7 +101,7 @@ void TfrmMainFR::RefreshAfterListChange() {
   SetTemplateStage(IncludeList().empty() ? 0 : 1);
   SetRunOptionsEnabled(false);
   level_template_.LineNumberMap.clear();
-  if (results_) results_->RefreshResultCounters(run_counters_);
+  run_results_.RefreshResultCounters();
   ShowLineCounters();
   UpdateRunButtons();
 }

@@ -10,22 +10,21 @@
 
 #include "paths/EntryList.h"
 #include "paths/ui/EntryListView.h"
+#include "platform/Prompter.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunResults.h"
 #include "shell/ui/ExitLineEdit.h"
-#include "shell/ui/QtText.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 
 struct TfrmMainFR::RunState {
-  RunState(FileSystem& fs, Prompter& prompter, ResultSink* results)
-      : sink(results ? *results : own_results), reorganizer(fs, prompter, sink) {}
+  RunState(FileSystem& fs, Prompter& prompter, RunResults& results)
+      : reorganizer(fs, prompter, results) {}
 
-  InMemoryResults own_results;  // while no results window is attached
-  ResultSink& sink;
   Reorganizer reorganizer;
 };
 
@@ -59,15 +58,10 @@ bool EnabledAndChecked(const QRadioButton* option) {
 }  // namespace
 
 void TfrmMainFR::ConnectRunCommands() {
-  run_.reset(new RunState(*services_.file_system, *services_.prompter, nullptr));
+  run_.reset(new RunState(*services_.file_system, *services_.prompter, run_results_));
   connect(btnVol14Restructure, &QPushButton::clicked, this, &TfrmMainFR::btnVol14RestructureClick);
   connect(btnVol14Simulation, &QPushButton::clicked, this, &TfrmMainFR::btnVol14SimulationClick);
   connect(btnVol14Undo, &QPushButton::clicked, this, &TfrmMainFR::btnVol14UndoClick);
-}
-
-void TfrmMainFR::SetResultSink(ResultSink* sink) {
-  // Only at start-up and at the end: a new sink starts with empty records.
-  run_.reset(new RunState(*services_.file_system, *services_.prompter, sink));
 }
 
 RunRecords& TfrmMainFR::Records() { return run_->reorganizer.records(); }
@@ -77,7 +71,7 @@ RunInputs TfrmMainFR::ReadRunInputs() {
   inputs.include_entries = IncludeList().entries();
   inputs.cut_number_text = FromQt(edtVol14CutLeadFoldersNumber->text());
   inputs.new_level_order = lstVol14SubFoldersDestination->list().entries();
-  inputs.line_number_map = &level_template_.LineNumberMap;
+  inputs.line_number_map = level_template_.LineNumberMap;
   inputs.stored_destination = StoredDestination;
   inputs.with_files = EnabledAndChecked(rdoVol14ReorganizeWithFiles);
   inputs.include_strings_text = FromQt(edtVol14IncludeSelected->text());
@@ -93,16 +87,35 @@ RunInputs TfrmMainFR::ReadRunInputs() {
   return inputs;
 }
 
-void TfrmMainFR::btnVol14RestructureClick() { run_->reorganizer.Organize(ReadRunInputs()); }
+void TfrmMainFR::KeepRunReport(RunReport report) {
+  // The run recorded the new level order into the template's line numbers.
+  if (report.line_number_map) level_template_.LineNumberMap = std::move(*report.line_number_map);
+}
+
+void TfrmMainFR::btnVol14RestructureClick() {
+  KeepRunReport(run_->reorganizer.Organize(ReadRunInputs()));
+}
 
 void TfrmMainFR::btnVol14SimulationClick() {
   RunButtonsOff off(btnVol14Simulation, btnVol14Restructure);
-  run_->reorganizer.SimulationView(ReadRunInputs());
+  KeepRunReport(run_->reorganizer.SimulationView(ReadRunInputs()));
 }
 
 void TfrmMainFR::btnVol14UndoClick() {
-  UndoLastRun(run_->reorganizer.records(), *services_.file_system, *services_.prompter,
-              run_->sink);
+  Prompter& prompter = *services_.prompter;
+  const UndoResult result = UndoLastRun(run_->reorganizer.records(), *services_.file_system,
+                                        prompter, run_results_);
+  switch (result.outcome) {
+    case UndoOutcome::NothingToUndo:
+      prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
+      break;
+    case UndoOutcome::Declined:
+      break;
+    case UndoOutcome::Done:
+      if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      prompter.Inform(kUndoEndText, kUndoEndTitle);
+      break;
+  }
 }
 
 }  // namespace ordovan

@@ -17,9 +17,9 @@
 #include "platform/Prompter.h"
 #include "reorganizer/Destination.h"
 #include "reorganizer/LevelTemplate.h"
-#include "shell/ui/Dialogs.h"
+#include "uikit/Dialogs.h"
 #include "shell/ui/ExitLineEdit.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
@@ -334,6 +334,7 @@ void TfrmMainFR::cboVol14DestinationFolderSelect() {
   AcceptDestinationText(FromQt(cboVol14DestinationFolder->currentText()));
 }
 
+// The destination text decides the run buttons as it is typed.
 void TfrmMainFR::cboVol14DestinationFolderChange() { UpdateRunButtons(); }
 
 void TfrmMainFR::AcceptDestinationText(const std::string& path) {

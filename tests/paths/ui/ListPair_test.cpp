@@ -120,8 +120,8 @@ TEST_F(ListPairTest, ExchangeSwapsTheListsKeepingThemFreeOfDuplicates) {
 TEST_F(ListPairTest, EveryListChangeTakesThePageBackToBeforeFind) {
   include().AppendAll({"c:\\a\\1", "c:\\a\\2"});
   PretendFindRan();
-  const int refreshes = results_.refreshed;
-  main().Counters().FoldersToRestructure = 5;
+  for (int i = 0; i < 5; ++i) main().Results().RecordResult(ResultCategory::ToReorganize, "c:\\x");
+  const std::size_t refreshes = main().Results().refresh_count();
   include_view()->SelectRow(0);
   Click("btnVol14IncToExc");
   // Entries left: the level lists keep their names but are disabled, Find is on.
@@ -131,8 +131,8 @@ TEST_F(ListPairTest, EveryListChangeTakesThePageBackToBeforeFind) {
   EXPECT_TRUE(main().btnVol14FindShortestPath->isEnabled());
   EXPECT_FALSE(main().btnVol14BrowseDestinationFolder->isEnabled());
   EXPECT_TRUE(main().Template().LineNumberMap.empty());
-  EXPECT_EQ(results_.refreshed, refreshes + 1);
-  EXPECT_EQ(results_.last_counters.FoldersToRestructure, 5);
+  EXPECT_EQ(main().Results().refresh_count(), refreshes + 1);
+  EXPECT_EQ(main().Results().counter_labels()[CategoryIndex(ResultCategory::ToReorganize)], "5");
   // The run buttons still follow the texts.
   main().cboVol14DestinationFolder->setEditText("f:\\dest");
   EXPECT_TRUE(main().btnVol14Restructure->isEnabled());

@@ -144,6 +144,9 @@ TEST_F(RunCommandsTest, OrganizeFillsTheResultsWindowAndUndoTakesItAllBack) {
   EXPECT_EQ(Results("lstStat14FoldersSourceNotExists"), TEXT_LIST{});
   EXPECT_EQ(Results("lstStat14FoldersOtherReasons"), TEXT_LIST{});
   EXPECT_EQ(Counters(), (QStringList{"6", "4", "5", "14", "0", "2", "0"}));
+  // The template keeps the new order the run recorded.
+  EXPECT_EQ(OldToNewMap(main().Template().LineNumberMap),
+            (MAP_NEW_OLD_LINE_NUMBERS{{0, 2}, {1, 1}, {2, 0}}));
   const TEXT_LIST files = Results("lstStat14FoldersFilesRestructured");
   ASSERT_EQ(files.size(), 14u);
   for (const std::string& file : files) EXPECT_TRUE(Exists(file)) << file;
@@ -205,7 +208,10 @@ TEST_F(RunCommandsTest, SimulationJudgesTheSameWithoutTouchingTheDiskAndLeavesNo
   EXPECT_EQ(Counters(), (QStringList{"6", "4", "5", "14", "0", "2", "0"}));
   EXPECT_TRUE(main().Records().CreatedMainFolders.empty());
 
-  prompter_.Expect(MessageKind::kWarning, kNothingToUndoText, kNothingToUndoTitle);
+  prompter_.Expect(MessageKind::kWarning,
+                   "No UNDO process !!!\nThere are no Created (Reorganized\xC3\x96 paths  !!!\n"
+                   "You must Create =Reorganize) at least one Path to UNDO them.",
+                   "Ordovan.            Warning no: 120056.");
   Click("btnVol14Undo");
   prompter_.VerifyDone();
 }
@@ -334,6 +340,9 @@ TEST_F(RunCommandsTest, ActivatingTheMainWindowSetsTheModeCaption) {
   caption->clear();
   main().RefreshResultsModeCaption();
   EXPECT_EQ(caption->text(), "Folder/File Copy Process.");
+  results_window_->SetNormalRunMarked(false);
+  main().RefreshResultsModeCaption();
+  EXPECT_EQ(caption->text(), "Simulate the Folder/File Copy Process.");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 #include "reorganizer/ui/ResultListView.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
-#include "shell/ui/QtEventPump.h"
+#include "uikit/QtEventPump.h"
 #include "support/RecordingPrompter.h"
 
 namespace ordovan {
@@ -102,8 +102,8 @@ class ResultsWindowTest : public ::testing::Test {
   ResultsWindowTest() {
     services_.prompter = &prompter_;
     services_.pump = &pump_;
-    zoom_ = std::make_unique<TfrmVol14ZoomStatistics>();
-    results_ = std::make_unique<TfrmStatistic14>(services_, *zoom_);
+    zoom_ = std::make_unique<TfrmVol14ZoomStatistics>(run_);
+    results_ = std::make_unique<TfrmStatistic14>(services_, run_, *zoom_);
   }
   ~ResultsWindowTest() override {
     results_.reset();
@@ -116,6 +116,7 @@ class ResultsWindowTest : public ::testing::Test {
   RecordingPrompter prompter_;
   QtEventPump pump_;
   AppServices services_;
+  RunResults run_;  // what the run records; the windows show it
   std::unique_ptr<TfrmVol14ZoomStatistics> zoom_;
   std::unique_ptr<TfrmStatistic14> results_;
 };
@@ -136,10 +137,10 @@ TEST_F(ResultsWindowTest, CaptionsGroupsAndHintsAreTheProgramsOwn) {
   QStringList labels;
   for (QLabel* label : results().findChildren<QLabel*>()) labels << label->text();
   for (const char* caption :
-       {"Total Folders", "Not Reorganized", "Total Folders to Reorganize :",
-        "Reorganized Main Folders :", "Subfolders in Reorg. Main Folders :",
-        "Files in Reorganizd Folder Structures :", "Source Not Exists :",
-        "Destination Already Exists :", "Other Reasons :", "Folders to Reorganize",
+       {"Total Folders", "Not Reorganized", "Total Folders to Reorganize",
+        "Reorganized Main Folders", "Subfolders in Reorg. Main Folders",
+        "Files in Reorganizd Folder Structures", "Source Not Exists",
+        "Destination Already Exists", "Other Reasons", "Folders to Reorganize",
         "Reorganizedd Main Folders", "Subfolders in Reorg. Folders", "SOURCE NOT EXISTS.",
         "DESTINATION ALREADY EXISTS", "OTHER REASONS", "Folders - Failed UNDO"})
     EXPECT_TRUE(labels.contains(caption)) << caption;
@@ -161,6 +162,9 @@ TEST_F(ResultsWindowTest, CaptionsGroupsAndHintsAreTheProgramsOwn) {
   results().SetNormalRunMarked(false);
   results().RefreshModeCaption();
   EXPECT_EQ(mode->text(), "Simulate the Folder/File Copy Process.");
+  // The main window may also name the caption itself.
+  results().SetModeCaption("Folder/File Copy Process.");
+  EXPECT_EQ(mode->text(), "Folder/File Copy Process.");
 
   for (const ListNames& names : kNames) {
     EXPECT_EQ(Find<QPushButton>(results(), names.zoom_button)->text(), "Zoom");
@@ -198,8 +202,8 @@ TEST_F(ResultsWindowTest, ThreeListsAreSortedTheZoomKeepsTheRecordedOrder) {
         ResultCategory::SubfoldersReorganized, ResultCategory::FilesReorganized,
         ResultCategory::SourceNotExists, ResultCategory::DestinationExists,
         ResultCategory::OtherReasons})
-    for (const std::string& path : recorded) results().RecordResult(category, path);
-  for (const std::string& path : recorded) results().RecordFailedUndo(path);
+    for (const std::string& path : recorded) run_.RecordResult(category, path);
+  for (const std::string& path : recorded) run_.RecordFailedUndo(path);
 
   const TEXT_LIST sorted = {"F:\\OLD\\a", "f:\\Old\\b", "f:\\Old\\b", "f:\\Old\\C"};
   for (const ListNames& names : kNames) {
@@ -213,8 +217,8 @@ TEST_F(ResultsWindowTest, ThreeListsAreSortedTheZoomKeepsTheRecordedOrder) {
 }
 
 TEST_F(ResultsWindowTest, EveryZoomButtonShowsItsListWithItsCaptionAlone) {
-  results().RecordResult(ResultCategory::DestinationExists, "f:\\New\\2016");
-  results().RecordFailedUndo("f:\\New\\2015");
+  run_.RecordResult(ResultCategory::DestinationExists, "f:\\New\\2016");
+  run_.RecordFailedUndo("f:\\New\\2015");
   for (const ListNames& shown : kNames) {
     Click(results(), shown.zoom_button);
     EXPECT_TRUE(zoom().isVisible()) << shown.zoom_button;
@@ -234,26 +238,26 @@ TEST_F(ResultsWindowTest, EveryZoomButtonShowsItsListWithItsCaptionAlone) {
 }
 
 TEST_F(ResultsWindowTest, CountersAreWholeNumbersAndFollowResetAndUndo) {
-  for (int i = 0; i < 17; ++i) results().RecordResult(ResultCategory::ToReorganize, "f:\\a");
-  results().RecordResult(ResultCategory::OtherReasons, "f:\\b");
+  for (int i = 0; i < 17; ++i) run_.RecordResult(ResultCategory::ToReorganize, "f:\\a");
+  run_.RecordResult(ResultCategory::OtherReasons, "f:\\b");
   EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "17");
   EXPECT_EQ(Text(results(), "lblStat14FoldersOtherReasons"), "1");
   EXPECT_EQ(Text(results(), "lblStat14FoldersSourceNotExists"), "0");
 
   // Resetting changes the counters; the labels wait for the next refresh.
-  results().ResetRunCounters();
-  EXPECT_EQ(results().counter(ResultCategory::ToReorganize), 0);
+  run_.ResetRunCounters();
+  EXPECT_EQ(run_.counter(ResultCategory::ToReorganize), 0);
   EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "17");
-  results().RefreshResultCounters();
+  run_.RefreshResultCounters();
   EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "0");
 
   for (ResultCategory category : {ResultCategory::ToReorganize, ResultCategory::ToReorganize,
                                   ResultCategory::MainFoldersReorganized,
                                   ResultCategory::DestinationExists})
-    results().RecordResult(category, "f:\\c");
-  results().ClearResultLists();
-  results().ZeroCountersAfterUndo();
-  results().RecordFailedUndo("f:\\New\\x");
+    run_.RecordResult(category, "f:\\c");
+  run_.ClearResultLists();
+  run_.ZeroCountersAfterUndo();
+  run_.RecordFailedUndo("f:\\New\\x");
   EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "2");
   EXPECT_EQ(Text(results(), "lblStat14MainFoldersRestructured"), "0");
   EXPECT_EQ(Text(results(), "lblStat14FoldersDestinationExists"), "0");
@@ -264,29 +268,26 @@ TEST_F(ResultsWindowTest, CountersAreWholeNumbersAndFollowResetAndUndo) {
             (TEXT_LIST{"f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a",
                        "f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a", "f:\\a",
                        "f:\\a", "f:\\c", "f:\\c"}));
-  results().ClearResultZoomLists();
+  run_.ClearResultZoomLists();
   for (const ListNames& names : kNames) EXPECT_EQ(Rows(zoom(), names.zoom), TEXT_LIST{});
 }
 
-TEST_F(ResultsWindowTest, CountsInTheMainWindowsCountersOnceBound) {
-  RunCounters main_counters;
-  main_counters.FoldersToRestructure = 5;
-  results().BindCounters(&main_counters);
-  results().RecordResult(ResultCategory::ToReorganize, "f:\\a");
-  results().RecordResult(ResultCategory::FilesReorganized, "f:\\b\\x.txt");
-  EXPECT_EQ(main_counters.FoldersToRestructure, 6);
-  EXPECT_EQ(main_counters.FoldersFilesRestructured, 1);
-  EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "6");
-
-  // The main window resets its counters; the labels follow at the next refresh.
-  main_counters = RunCounters{};
-  EXPECT_EQ(results().counter(ResultCategory::ToReorganize), 0);
-  results().RefreshResultCounters();
-  EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "0");
-  EXPECT_EQ(Text(results(), "lblStat14FoldersFilesRestructured"), "0");
-  results().RecordResult(ResultCategory::SourceNotExists, "f:\\c");
-  results().ResetRunCounters();
-  EXPECT_EQ(main_counters, RunCounters{});
+TEST_F(ResultsWindowTest, WindowsThatAreGoneNoLongerFollowTheResults) {
+  run_.RecordResult(ResultCategory::ToReorganize, "f:\\a");
+  results_.reset();
+  zoom_.reset();
+  // The run goes on recording after the windows closed for good.
+  run_.RecordResult(ResultCategory::SubfoldersReorganized, "f:\\b");
+  run_.RecordFailedUndo("f:\\c");
+  run_.ClearResultLists();
+  run_.ClearResultZoomLists();
+  EXPECT_EQ(run_.counter(ResultCategory::SubfoldersReorganized), 1);
+  // A new pair of windows shows what is recorded from then on.
+  zoom_ = std::make_unique<TfrmVol14ZoomStatistics>(run_);
+  results_ = std::make_unique<TfrmStatistic14>(services_, run_, *zoom_);
+  run_.RecordResult(ResultCategory::ToReorganize, "f:\\d");
+  EXPECT_EQ(Rows(results(), "lstStat14FoldersToRestructure"), (TEXT_LIST{"f:\\d"}));
+  EXPECT_EQ(Text(results(), "lblStat14FoldersToRestructure"), "2");
 }
 
 TEST_F(ResultsWindowTest, EveryExportOfAnEmptyListWarnsWithItsOwnMessage) {
@@ -309,9 +310,9 @@ TEST_F(ResultsWindowTest, ExportHandsOverEachEntryOnceAndOnlyEntriesWithADrive) 
   std::vector<TEXT_LIST> handed;
   results().SetExportHandler([&](const TEXT_LIST& entries) { handed.push_back(entries); });
   for (const char* path : {"f:\\New\\B", "f:\\new\\b", "f:\\New\\A", "\\New\\C"})
-    results().RecordResult(ResultCategory::MainFoldersReorganized, path);
-  results().RecordFailedUndo("f:\\New\\2016");
-  results().RecordFailedUndo("F:\\NEW\\2016");
+    run_.RecordResult(ResultCategory::MainFoldersReorganized, path);
+  run_.RecordFailedUndo("f:\\New\\2016");
+  run_.RecordFailedUndo("F:\\NEW\\2016");
 
   Click(results(), "btnStat14SmartExportMainFoldersRestructured");
   Click(results(), "btnStat14SmartExportFoldersFailedUndo");
@@ -351,11 +352,11 @@ TEST_F(ResultsWindowTest, AHundredThousandEntriesRecordQuickly) {
   QElapsedTimer clock;
   clock.start();
   for (int i = 0; i < 100000; ++i)
-    results().RecordResult(ResultCategory::FilesReorganized,
+    run_.RecordResult(ResultCategory::FilesReorganized,
                            "f:\\New\\2016\\Client\\file" + std::to_string(i) + ".txt");
   // Folders arrive in Include order, which is not alphabetical.
   for (int i = 0; i < 30000; ++i)
-    results().RecordResult(ResultCategory::ToReorganize,
+    run_.RecordResult(ResultCategory::ToReorganize,
                            "f:\\Old\\" + std::to_string((i * 7919) % 30000));
   QApplication::processEvents();
   const qint64 elapsed = clock.elapsed();
@@ -363,7 +364,7 @@ TEST_F(ResultsWindowTest, AHundredThousandEntriesRecordQuickly) {
             << pump_.runs() << " times\n";
   EXPECT_LT(elapsed, 20000);
   EXPECT_EQ(Text(results(), "lblStat14FoldersFilesRestructured"), "100000");
-  const ResultListModel& sorted = results().list(ResultList::ToReorganize);
+  const ResultEntries& sorted = results().list(ResultList::ToReorganize);
   ASSERT_EQ(sorted.size(), 30000u);
   EXPECT_EQ(sorted.At(0), "f:\\Old\\0");
   EXPECT_EQ(sorted.At(1), "f:\\Old\\1");

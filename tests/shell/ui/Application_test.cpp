@@ -1,5 +1,4 @@
-// The application object, the hint time, the help windows and the Qt
-// message boxes.
+// The application object and the help windows.
 
 #include <gtest/gtest.h>
 
@@ -16,10 +15,7 @@
 #include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
-#include "shell/ui/HintTime.h"
 #include "shell/ui/OrdovanApplication.h"
-#include "shell/ui/QtEventPump.h"
-#include "shell/ui/QtPrompter.h"
 #include "support/ui/AppFixture.h"
 
 namespace ordovan::testing {
@@ -57,70 +53,6 @@ TEST(OrdovanApplication, AnErrorEscapingAHandlerIsShownWithItsOwnTextAndTheProgr
   // The loop still works afterwards.
   QEvent again(QEvent::None);
   EXPECT_FALSE(QCoreApplication::sendEvent(&with_text, &again));
-}
-
-TEST(HintTime, EveryHintStaysUpForTenMinutes) {
-  HintTimeFilter* filter = HintTimeFilter::Install(kHintDisplayMs);
-  EXPECT_EQ(filter->DisplayTime(), 600000);
-  EXPECT_EQ(HintTimeFilter::Install(kHintDisplayMs), filter);  // one filter only
-
-  QWidget window;
-  auto* button = new QPushButton("Find", &window);
-  button->setToolTip("Find a shortest Path.");
-  window.show();
-  QHelpEvent on_button(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
-  QApplication::sendEvent(button, &on_button);
-  EXPECT_TRUE(QToolTip::isVisible());
-  EXPECT_EQ(QToolTip::text(), "Find a shortest Path.");
-  QToolTip::hideText();
-}
-
-TEST(QtEventPump, RunsPendingEventsAtMostOncePerTimeSlice) {
-  QtEventPump pump;
-  for (int i = 0; i < 100000; ++i) pump.Pump();
-  // 100,000 calls take far less than a second: at most a handful of slices.
-  EXPECT_LT(pump.runs(), 60);
-}
-
-TEST(QtPrompter, QuestionsOfferYesAndNoWithNoAsTheDefault) {
-  QtPrompter prompter;
-  bool checked = false;
-  WhenModalOpens([&](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), "Ordovan.            Warning no: 140023.");
-    EXPECT_EQ(box->text(), "Do you want to delete all item(s) from the Exclude list ?");
-    EXPECT_EQ(box->icon(), QMessageBox::Question);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
-    checked = true;
-    box->defaultButton()->click();
-  });
-  EXPECT_EQ(prompter.Show(MessageKind::kQuestion,
-                          "Do you want to delete all item(s) from the Exclude list ?",
-                          "Ordovan.            Warning no: 140023."),
-            Answer::kNo);
-  EXPECT_TRUE(checked);
-}
-
-TEST(QtPrompter, WarningsAndErrorsCarryTheirIconAndOneOkButton) {
-  QtPrompter prompter;
-  for (auto [kind, icon] : {std::pair{MessageKind::kWarning, QMessageBox::Warning},
-                            std::pair{MessageKind::kError, QMessageBox::Critical},
-                            std::pair{MessageKind::kInformation, QMessageBox::Information}}) {
-    QMessageBox::Icon seen = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    WhenModalOpens([&](QWidget* modal) {
-      auto* box = qobject_cast<QMessageBox*>(modal);
-      ASSERT_NE(box, nullptr);
-      seen = box->icon();
-      buttons = box->standardButtons();
-      box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(prompter.Show(kind, "text", "title"), Answer::kOk);
-    EXPECT_EQ(seen, icon);
-    EXPECT_EQ(buttons, QMessageBox::Ok);
-  }
 }
 
 class HelpTest : public AppFixture {

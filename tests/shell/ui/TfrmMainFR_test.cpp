@@ -432,13 +432,14 @@ TEST_F(MainWindowTest, RunButtonsNeedADestinationAndTwoEqualNonEmptyOrders) {
 }
 
 TEST_F(MainWindowTest, ResetRunCountersZeroesEveryCounterWithoutARedraw) {
-  main().Counters().FoldersToRestructure = 4;
-  main().Counters().FoldersOtherReasons = 2;
-  main().Counters().FoldersFilesRestructured = 17;
-  const int refreshes = results_.refreshed;
+  RunResults& results = main().Results();
+  for (int i = 0; i < 4; ++i) results.RecordResult(ResultCategory::ToReorganize, "c:\\a");
+  for (int i = 0; i < 2; ++i) results.RecordResult(ResultCategory::OtherReasons, "c:\\b");
+  for (int i = 0; i < 17; ++i) results.RecordResult(ResultCategory::FilesReorganized, "c:\\c");
+  const std::size_t refreshes = results.refresh_count();
   main().ResetRunCounters();
-  EXPECT_EQ(main().Counters(), RunCounters{});
-  EXPECT_EQ(results_.refreshed, refreshes);
+  EXPECT_EQ(results.counters(), RUN_COUNTERS{});
+  EXPECT_EQ(results.refresh_count(), refreshes);
 }
 
 TEST_F(MainWindowTest, ClearFieldsAnsweredNoChangesNothing) {
@@ -468,9 +469,9 @@ TEST_F(MainWindowTest, ClearFieldsAnsweredYesResetsThePageButNotTheResultsOrTheF
   main().rdoVol14ReorganizeWithOutFiles->setChecked(true);
   main().chkVol14CutLeadFolders->setChecked(true);
   main().edtVol14CutLeadFoldersNumber->setText("1");
-  main().Counters().FoldersToRestructure = 9;
+  for (int i = 0; i < 9; ++i) main().Results().RecordResult(ResultCategory::ToReorganize, "c:\\a");
   main().StoredDestination = "f:\\one";
-  const int refreshes_before = results_.refreshed;
+  const std::size_t refreshes_before = main().Results().refresh_count();
 
   prompter_.Expect(MessageKind::kQuestion,
                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\n"
@@ -499,9 +500,9 @@ TEST_F(MainWindowTest, ClearFieldsAnsweredYesResetsThePageButNotTheResultsOrTheF
   EXPECT_FALSE(main().btnVol14BrowseDestinationFolder->isEnabled());
   EXPECT_FALSE(main().btnVol14Simulation->isEnabled());
   EXPECT_FALSE(main().btnVol14Restructure->isEnabled());
-  EXPECT_EQ(main().Counters(), RunCounters{});
+  EXPECT_EQ(main().Results().counters(), RUN_COUNTERS{});
   // Left alone: the results window, the last Browse, the hidden filters.
-  EXPECT_EQ(results_.refreshed, refreshes_before);
+  EXPECT_EQ(main().Results().refresh_count(), refreshes_before);
   EXPECT_EQ(results_.shown, 0);
   EXPECT_EQ(main().StoredDestination, "f:\\one");
   EXPECT_TRUE(main().rdoVol14IncludeAll->isChecked());

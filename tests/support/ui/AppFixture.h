@@ -16,11 +16,10 @@
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/AppServices.h"
+#include "uikit/AppServices.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/ResultsWindowLink.h"
-#include "shell/ui/RunCounters.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempTree.h"
@@ -49,16 +48,10 @@ class CurrentFolderFileSystem : public FileSystemWrapper {
 class FakeResultsWindow : public ResultsWindowLink {
  public:
   void ShowResultsWindow() override { ++shown; }
-  void RefreshResultCounters(const RunCounters& counters) override {
-    ++refreshed;
-    last_counters = counters;
-  }
   bool NormalRunMarked() const override { return normal_marked; }
   void SetModeCaption(const std::string& text) override { captions.push_back(text); }
 
   int shown = 0;
-  int refreshed = 0;
-  RunCounters last_counters;
   bool normal_marked = true;
   std::vector<std::string> captions;
 };

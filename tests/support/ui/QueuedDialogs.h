@@ -6,7 +6,7 @@
 #include <deque>
 #include <string>
 
-#include "shell/ui/Dialogs.h"
+#include "uikit/Dialogs.h"
 
 namespace ordovan::testing {
 

@@ -1,4 +1,4 @@
-#include "paths/ui/WideListView.h"
+#include "uikit/WideListView.h"
 
 #include <QStyledItemDelegate>
 #include <algorithm>

@@ -1,9 +1,9 @@
-#include "shell/ui/QtPrompter.h"
+#include "uikit/QtPrompter.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 

@@ -1,4 +1,4 @@
-#include "shell/ui/Shell.h"
+#include "uikit/Shell.h"
 
 #include "platform/PathServices.h"
 

@@ -1,11 +1,10 @@
-#include "shell/ui/QtDialogs.h"
+#include "uikit/QtDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
 
 #include "platform/NativePath.h"
-#include "scanning/ui/FolderPicker.h"
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 
@@ -43,7 +42,7 @@ std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
 }  // namespace
 
 std::string QtDialogs::BrowseForFolder(QWidget* owner, const std::string& title) {
-  return ordovan::BrowseForFolder(owner, title);
+  return folder_picker_ ? folder_picker_(owner, title) : std::string();
 }
 
 std::string QtDialogs::OpenFileName(QWidget* owner, const FileDialogRequest& request) {

@@ -1,4 +1,4 @@
-#include "shell/ui/HintTime.h"
+#include "uikit/HintTime.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,21 @@
+#pragma once
+// Where one path lies relative to another: below a folder, or the folder
+// that holds it. Purely textual; no disk access.
+
+#include <string>
+
+#include "paths/PathText.h"
+
+namespace ordovan {
+
+// True when `path` lies strictly below `folder`: the same drive part (letter
+// case ignored), the folder's level names first, then at least one more, and
+// none of those further names made of dots and blanks only or holding a
+// colon. Purely textual; no disk access.
+bool LiesBelow(const std::string& path, const std::string& folder);
+// The folder that holds `path`: its parent part without the trailing
+// backslash (`f:\a\b` gives `f:\a`). A root or a text without a backslash
+// gives itself back, which ends every upward walk.
+std::string ParentFolderOf(const std::string& path);
+
+}  // namespace ordovan
