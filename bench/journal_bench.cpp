@@ -73,15 +73,14 @@ struct Tree {
   }
 
   void Organize(benchmark::State& state, RunJournalWriter* journal) {
-    InMemoryResults results;
+    RunResults results;
     YesPrompter prompter;
     Reorganizer run(*FileSystem::Default(), prompter, results);
-    LINE_NUMBER_MAP map = LineNumbersFor({"Src", "C000", "Y000"});
     RunInputs inputs;
     inputs.include_entries = include;
     inputs.cut_number_text = "0";
     inputs.new_level_order = {"Y000", "C000", "Src"};
-    inputs.line_number_map = &map;
+    inputs.line_number_map = LineNumbersFor({"Src", "C000", "Y000"});
     inputs.stored_destination = "f:\\New";
     inputs.with_files = true;
     inputs.journal = journal;
