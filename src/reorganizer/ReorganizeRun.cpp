@@ -75,7 +75,7 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   sets_.ReportedExisting.clear();
   results_.ResetRunCounters();
   records_.ForgetCreated();
-  records_.RunDestination = destination;
+  records_.RunDestination = setup.relevel.destination;
   records_.Simulated = mode == RunMode::Simulate;
   // The journal of the last run goes with its records; a Normal run with
   // work to do starts its own.

@@ -149,7 +149,10 @@ void TfrmMainFR::RestoreRunJournal() {
   if (read.status != JournalReadStatus::Read) return;
   SettlePendingCopy(fs, &read.contents);
   RunRecords restored = RecordsFromJournal(read.contents);
-  if (restored.CreatedMainFolders.empty() && restored.CopiedFiles.empty()) return;
+  if (restored.CreatedFolders.empty() && restored.CreatedMainFolders.empty() &&
+      restored.CreatedSubFolders.empty() && restored.CopiedFiles.empty()) {
+    return;  // nothing was made: nothing for Undo
+  }
   // Undo is there for it as right after that run.
   Records() = std::move(restored);
   btnVol14Undo->setEnabled(true);
