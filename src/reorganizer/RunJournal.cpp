@@ -385,12 +385,13 @@ bool RunJournalWriter::Close(bool sync) {
   bool ok = file_ != nullptr && !failed_;
   if (syncer_) ok = syncer_->Wait() && ok;
   syncer_.reset();
-  if (file_ && sync && unsynced_ > 0) {
+  if (file_ && sync && unsynced_lines_ > 0) {
     ok = file_->Sync() && ok;
     ++syncs_;
   }
   file_.reset();
   unsynced_ = 0;
+  unsynced_lines_ = 0;
   return ok;
 }
 
@@ -422,6 +423,7 @@ JournalStart RunJournalWriter::Begin(const std::string& destination) {
   }
   ++syncs_;
   unsynced_ = 0;
+  unsynced_lines_ = 0;
   last_sync_ = clock_();
   if (syncing_ == JournalSyncing::InBackground) syncer_ = std::make_unique<Syncer>(*file_);
   return JournalStart::Started;
@@ -477,7 +479,10 @@ void RunJournalWriter::Write(char kind, const std::string& first, const std::str
     Fail();
     return;
   }
-  if (++unsynced_ >= kRunJournalBatchRecords) {
+  ++unsynced_lines_;
+  // The batch counts what the run made; the line before each copy does not.
+  if (kind != 'P') ++unsynced_;
+  if (unsynced_ >= kRunJournalBatchRecords) {
     SyncBatch();
   } else {
     Tick();
@@ -485,7 +490,7 @@ void RunJournalWriter::Write(char kind, const std::string& first, const std::str
 }
 
 void RunJournalWriter::Tick() {
-  if (file_ && unsynced_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) SyncBatch();
+  if (file_ && unsynced_lines_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) SyncBatch();
 }
 
 void RunJournalWriter::SyncBatch() {
@@ -497,6 +502,7 @@ void RunJournalWriter::SyncBatch() {
   }
   ++syncs_;
   unsynced_ = 0;
+  unsynced_lines_ = 0;
   last_sync_ = clock_();
 }
 

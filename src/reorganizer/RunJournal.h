@@ -23,7 +23,8 @@
 // A copied file is recorded (C) only after its copy completed and its
 // identity was read. Each line reaches the system as soon as it is written
 // (it survives the end of the process); the lines are put on the disk in
-// batches, at least every 256 records and every second, and at the end.
+// batches, at least every 256 records of folders and copies (the line that
+// announces a copy is not counted) and every second, and at the end.
 
 #include <chrono>
 #include <cstdint>
@@ -184,7 +185,8 @@ class RunJournalWriter {
   std::unique_ptr<AppendFile> file_;
   std::unique_ptr<Syncer> syncer_;  // destroyed before file_
   std::string line_;
-  std::size_t unsynced_ = 0;
+  std::size_t unsynced_ = 0;        // records of folders and copies not yet synced
+  std::size_t unsynced_lines_ = 0;  // any lines not yet synced
   std::size_t syncs_ = 0;
   std::chrono::steady_clock::time_point last_sync_{};
   bool failed_ = false;

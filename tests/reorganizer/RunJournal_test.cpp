@@ -333,6 +333,16 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   EXPECT_TRUE(writer.Finish(false));
   EXPECT_EQ(files.lines_on_disk.back(), 605u);
   EXPECT_EQ(files.lines_on_disk.size(), 6u);
+  // A copy is one record in a batch, though two lines.
+  RunJournalWriter copies(files, Journal, [&now] { return now; }, JournalSyncing::InLine);
+  ASSERT_EQ(copies.Begin(Dest), JournalStart::Started);
+  files.lines_on_disk.clear();
+  for (int i = 0; i < 256; ++i) {
+    const std::string target = Dest + "\\" + std::to_string(i) + ".pdf";
+    copies.CopyStarting(target, Identity(1));
+    copies.CopiedFile(target, Identity(2));
+  }
+  EXPECT_EQ(files.lines_on_disk, std::vector<std::size_t>{605u + 2 + 512});
 
   // On the writer's own thread the batches are the same, and the end waits
   // for every one of them.
