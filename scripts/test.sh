@@ -5,7 +5,7 @@
 #   windows-gui  the program and its window tests cross-built against a Qt for
 #            mingw-w64 (scripts/build-qt-mingw.sh), the tests under wine
 #            offscreen, and a first start of ordovan.exe on a virtual X server
-#   fuzz     the settings-file reader under libFuzzer for a fixed time
+#   fuzz     every fuzz/fuzz_* target (settings reader, import parser) under libFuzzer for a fixed time
 # The last line sums them up as "all: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -81,12 +81,57 @@ const char kOrganizerMore[] =
     "  Visual Log       shows the results of the last run.\n"
     "  Clear Fields     empties every list and field of the page.";
 
+const char kListBuilderBody[] =
+    "The Subfolder List Builder fills the Include list from a whole folder tree.\n"
+    "\n"
+    "Choose the source folder with \"Browse\" (or pick one used before): the table\n"
+    "shows how many subfolders each level holds, level 1 being the folders\n"
+    "directly inside the source folder. Choose the levels to list and press\n"
+    "\"Build a List\"; \"Import\" then adds the list to the Include list of the\n"
+    "main window.\n"
+    "\n"
+    "Press \"More Help\" for what each control does.";
+
+const char kListBuilderMore[] =
+    "Source folder\n"
+    "  Browse           chooses the folder tree to scan and shows its levels.\n"
+    "  View             opens the source folder in the file explorer.\n"
+    "  Stop (or Esc)    stops a long scan; nothing that was shown changes.\n"
+    "\n"
+    "Subfolder Level Number\n"
+    "  From: ... To:    lists the subfolders of the levels from one number to\n"
+    "                   the other, both included.\n"
+    "  Above:           lists the subfolders of every level up to the number.\n"
+    "  Below:           lists the subfolders of the level and every deeper one.\n"
+    "  All Subfolders in Path   lists every subfolder of those levels.\n"
+    "  Only the Last Subfolder  lists a folder only where its path ends (it has\n"
+    "                   no subfolder), or at the last level asked for.\n"
+    "  Subfolder Filter lists only folders whose own name holds this text\n"
+    "                   (letter case does not count).\n"
+    "  Build a List     scans the tree and adds what matches to the Include\n"
+    "                   list; it can first empty the list. A level number must\n"
+    "                   be a whole number, 0 or greater.\n"
+    "\n"
+    "Lists\n"
+    "  >  and  <        move the selected folders to the other list.\n"
+    "  >> and <<        move every folder to the other list.\n"
+    "  <>               exchanges the contents of the two lists.\n"
+    "  View Sel.        opens the current Include folder in the file explorer.\n"
+    "  Levels           shows the level summary of the current Include folder.\n"
+    "  Export           saves the Include list to a file.\n"
+    "  Edit List        edits the Include list as text.\n"
+    "  Delete Selected / Delete All   remove folders from the Exclude list.\n"
+    "  Clear All        empties both lists, the source history and the summary.\n"
+    "  Import           closes the window and adds the Include list to the main\n"
+    "                   window's Include list; Cancel closes it without.";
+
 }  // namespace
 
 const std::vector<HelpTopic>& HelpTopics() {
   static const std::vector<HelpTopic> topics = {
       {kOverviewTopic, "Overview", kOverviewBody, kOrganizerMore},
       {kOrganizerTopic, "Reorganize Folder Levels", kOrganizerBody, kOrganizerMore},
+      {kListBuilderTopic, "Subfolder List Builder", kListBuilderBody, kListBuilderMore},
   };
   return topics;
 }

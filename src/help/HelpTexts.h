@@ -18,6 +18,7 @@ struct HelpTopic {
 
 inline constexpr char kOverviewTopic[] = "overview";
 inline constexpr char kOrganizerTopic[] = "organizer";
+inline constexpr char kListBuilderTopic[] = "listbuilder";
 
 // Every topic of the general help window, in the order it lists them.
 const std::vector<HelpTopic>& HelpTopics();

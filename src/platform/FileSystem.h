@@ -22,6 +22,9 @@ enum FileAttribute : std::uint32_t {
   kAttrSystem = 0x04,
   kAttrDirectory = 0x10,
   kAttrArchive = 0x20,
+  // A symbolic link or junction. A link to a folder lists as a folder (the
+  // kind is that of its target); the flag lets a tree walk tell it apart.
+  kAttrReparsePoint = 0x400,
 };
 
 struct DirEntry {
@@ -105,6 +108,29 @@ class FileSystem {
   virtual std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) = 0;
   virtual std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) = 0;
 
+  // Folder identity, for tree walks that follow links: the volume and index
+  // of the folder at path, links followed (the other fields stay 0), so two
+  // paths give equal identities exactly when they reach the same folder.
+  // nullopt when it does not exist, is not a folder, or cannot be examined.
+  virtual std::optional<FileIdentity> IdentifyFolder(const std::string& path);
+  // As ListFolder, but only the entries that are folders (links to folders
+  // included), each with the directory, link and hidden flags only: what a
+  // walk through folder levels needs, without asking the system about every
+  // file. False, with `entries` empty, when the folder cannot be read.
+  virtual bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries);
+
+  // --- List files: the export's safe replace and the import's checks ---
+  // True when path names an existing regular file: not a folder, device,
+  // pipe or socket (a link counts as what it points to).
+  virtual bool IsRegularFile(const std::string& path) = 0;
+  // Creates a new, empty file and opens it for binary writing. Null when
+  // anything exists at path already (it is never opened) or it cannot be made.
+  virtual std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) = 0;
+  // Puts the closed file `temp` in place of `target` in one step: `target`
+  // then holds temp's content (an existing file of that name is replaced)
+  // and `temp` is gone. False, with both left as they were, on failure.
+  virtual bool ReplaceFileWith(const std::string& temp, const std::string& target) = 0;
+
   // Appending, for the run journal. Creates a new file that only grows; null
   // when something exists at path already or the file cannot be created.
   virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) = 0;
@@ -154,6 +180,23 @@ class FileSystemWrapper : public FileSystem {
     return target_->OpenBinaryWrite(path);
   }
 
+  std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
+    return target_->IdentifyFolder(path);
+  }
+  bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
+    return target_->ListSubfolders(path, entries);
+  }
+
+  // --- List files ---
+  bool IsRegularFile(const std::string& path) override { return target_->IsRegularFile(path); }
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
+    return target_->CreateNewBinaryFile(path);
+  }
+  bool ReplaceFileWith(const std::string& temp, const std::string& target) override {
+    return target_->ReplaceFileWith(temp, target);
+  }
+
+  // --- Run journal ---
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
     return target_->CreateAppendFile(path);
   }

@@ -6,7 +6,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -14,6 +18,7 @@
 #include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
+#include "importexport/ui/TfrmFileExport.h"
 #include "paths/EntryList.h"
 #include "paths/IncludeExclude.h"
 #include "paths/ui/EntryListView.h"
@@ -24,7 +29,11 @@
 #include "platform/Prompter.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "scanning/FolderStructSize.h"
+#include "scanning/ListBuilder.h"
 #include "scanning/ui/FolderPicker.h"
+#include "scanning/ui/TfrmLevelSummFolder.h"
+#include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
 #include "uikit/Dialogs.h"
@@ -92,6 +101,26 @@ void RecordExampleRun(RunResults& results) {
   results.RecordFailedUndo(n + "\\2016\\Client1\\Old Clients\\docs");
 }
 
+// The builder's own questions, answered as a person filling it would.
+class QuietYesPrompter : public Prompter {
+ public:
+  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
+    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
+  }
+};
+
+// A small client tree on d: for the builder's pictures.
+void MakeClientTree(const QString& root) {
+  for (const char* folder :
+       {"Clients/Client1/2015/docs", "Clients/Client1/2016/docs", "Clients/Client1/2016/emails",
+        "Clients/Client2/2016/txt", "Clients/Client2/2017/scans", "Clients/Client3/2017/docs"}) {
+    QDir(root).mkpath(folder);
+    QFile file(QDir(root).filePath(QString(folder) + "/notes.txt"));
+    if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(1536, 'x'));
+  }
+  MountDrive("d:", Utf8ToNative(FromQt(root)));
+}
+
 bool Save(QWidget* window, const QString& folder, const QString& name) {
   window->show();
   QApplication::processEvents();
@@ -156,6 +185,32 @@ int Run(const QString& out) {
   windows.Find<TfrmVol14ZoomStatistics>()->hide();
   results->hide();
 
+  MakeClientTree(QDir(temp.path()).filePath("d"));
+  auto* builder = windows.Find<TfrmSubFolderListBuilder>();
+  builder->cboMainSourceFolder->setEditText("d:\\Clients");
+  builder->cboMainSourceFolderSelect();
+  builder->edtFromLevelNumber->setText("2");
+  builder->edtToLevelNumber->setText("3");
+  _tagBuildRequest request;
+  request.source_text = "d:\\Clients";
+  request.from_text = "2";
+  request.to_text = "3";
+  QuietYesPrompter yes;
+  BuildSubfolderList(request, builder->IncludeList(), builder->ExcludeList(), file_system, yes,
+                     EventPump::None());
+  builder->lstIncludeFolderList->SelectRow(1);
+  builder->btnMoveToExcludeClick();
+  builder->lstIncludeFolderList->SelectRow(0);
+  ok = Save(builder, out, "frmSubFolderListBuilder-filled") && ok;
+  builder->hide();
+  FolderStructSize size("d:\\Clients\\Client1");
+  size.SetCountStartFolder(false);
+  size.Scan(file_system, EventPump::None());
+  auto* summary = windows.Find<TfrmLevelSummFolder>();
+  summary->ShowReport(ReportIntoLevelSummary(size));
+  ok = Save(summary, out, "frmLevelSummFolder-filled") && ok;
+  summary->hide();
+
   TfrmBrowseForFolder picker(main, "Select the Folder.");
   picker.SelectNativeFolder(QDir::homePath());
   ok = Save(&picker, out, "frmBrowseForFolder") && ok;
@@ -166,6 +221,30 @@ int Run(const QString& out) {
   help->btnMoreHelp->click();
   ok = Save(help, out, "frmHelp-more") && ok;
   help->hide();
+
+  // The export dialog as the Include list's Export leaves it, then with a
+  // separated file, quotes, folder templates and forward slashes chosen.
+  auto* file_export = windows.Find<TfrmFileExport>();
+  file_export->Reset();
+  FillExportSource(main->IncludeList().entries(), file_export->ShownList(),
+                   [file_export](std::size_t n) { file_export->ShowSourceCount(n); },
+                   EventPump::None());
+  ok = Save(file_export, out, "frmFileExport-filled") && ok;
+  file_export->rdoFileExportCSVSeparatedFile->click();
+  file_export->cboFileExportDelimiter->setCurrentIndex(6);
+  file_export->chkFileExportQuotationMarks->setChecked(true);
+  file_export->lblSmartExportExported->setText("6");
+  file_export->rdoExportWithForwardSlashes->setChecked(true);
+  file_export->rdoFileExportWithoutDriveLetter->setChecked(true);
+  file_export->ShownList().Clear();
+  for (const std::string& item : main->IncludeList().entries()) {
+    const std::string shown =
+        ConvertExportItem(item, ExportLines::kFolderTemplates, ExportSlashes::kForwardSlashes);
+    if (!file_export->ShownList().Contains(shown)) file_export->ShownList().Append(shown);
+  }
+  file_export->ShowSourceCount(file_export->ShownList().size());
+  ok = Save(file_export, out, "frmFileExport-choices") && ok;
+  file_export->hide();
   return ok ? 0 : 1;
 }
 

@@ -292,9 +292,15 @@ class PosixFileSystem final : public FileSystem {
       DirEntry item;
       item.name = name;
       struct stat st;
-      // Links are followed, as the program works with what they point to; a
-      // dangling link shows as an empty file, so copying it fails visibly.
-      if (::fstatat(fd, name, &st, 0) != 0 && ::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+      // A folder by the listing's own word needs no further call (no size,
+      // and no program reads a folder's read-only bit).
+      if (entry->d_type == DT_DIR) {
+        st = {};
+        st.st_mode = S_IFDIR | S_IWUSR;
+      } else if (::fstatat(fd, name, &st, 0) != 0 &&
+                 ::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        // Links are followed, as the program works with what they point to;
+        // a dangling link shows as an empty file, so copying it fails visibly.
         st = {};
       }
       if (S_ISDIR(st.st_mode)) {
@@ -307,6 +313,7 @@ class PosixFileSystem final : public FileSystem {
       }
       if (IsReadOnlyMode(st.st_mode)) item.attributes |= kAttrReadOnly;
       if (name[0] == '.') item.attributes |= kAttrHidden;
+      if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
       entries->push_back(std::move(item));
     }
     ::closedir(dir);
@@ -316,9 +323,13 @@ class PosixFileSystem final : public FileSystem {
 
   bool CanEnterFolder(const std::string& path) override {
     auto native = ToNativePath(path);
-    struct stat st;
-    return native && ::stat(native->c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           ::access(native->c_str(), X_OK) == 0;
+    if (!native) return false;
+    // "folder/." resolves only for a folder (or a link to one) and asks for
+    // search permission on it: one call where a scan asks it of every folder.
+    std::string dot = native->native();
+    if (dot.empty() || dot.back() != '/') dot.push_back('/');
+    dot.push_back('.');
+    return ::access(dot.c_str(), X_OK) == 0;
   }
 
   bool SetReadOnly(const std::string& path, bool read_only) override {
@@ -383,6 +394,102 @@ class PosixFileSystem final : public FileSystem {
   }
 
  public:
+  std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
+    auto native = ToNativePath(path);
+    struct stat st;
+    if (!native || ::stat(native->c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    FileIdentity identity;
+    identity.volume = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    return identity;
+  }
+
+  bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
+    entries->clear();
+    auto native = ToNativePath(path);
+    if (!native) return false;
+    int fd = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    DIR* dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+      ::close(fd);
+      return false;
+    }
+    bool ok = true;
+    for (;;) {
+      errno = 0;
+      const dirent* entry = ::readdir(dir);
+      if (entry == nullptr) {
+        ok = errno == 0;
+        break;
+      }
+      const char* name = entry->d_name;
+      if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+      if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
+        continue;  // a file by the listing's own word: nothing to ask
+      }
+      if (!HasProgramName(name)) continue;
+      DirEntry item;
+      item.attributes = kAttrDirectory;
+      if (entry->d_type != DT_DIR) {
+        // A link (or an unknown kind) is what it leads to.
+        struct stat st;
+        if (::fstatat(fd, name, &st, 0) != 0 || !S_ISDIR(st.st_mode)) continue;
+        if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
+      }
+      if (name[0] == '.') item.attributes |= kAttrHidden;
+      item.name = name;
+      entries->push_back(std::move(item));
+    }
+    ::closedir(dir);
+    if (!ok) entries->clear();
+    return ok;
+  }
+
+ private:
+  // The listing's own type answers without a further call; file systems
+  // that leave it unknown are asked.
+  static bool IsLink(int dir_fd, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN) return entry.d_type == DT_LNK;
+    struct stat st;
+    return ::fstatat(dir_fd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+  }
+
+  // --- List files ---
+ public:
+  bool IsRegularFile(const std::string& path) override {
+    struct stat st;
+    return StatNative(path, &st) && S_ISREG(st.st_mode);
+  }
+
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    // O_EXCL makes the file ours; the stream then opens what we just made.
+    Fd fd(::open(native->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() < 0) return nullptr;
+    fd.Close();
+    auto stream = std::make_unique<std::ofstream>(*native, std::ios::out | std::ios::binary);
+    if (!stream->is_open()) {
+      ::unlink(native->c_str());
+      return nullptr;
+    }
+    return stream;
+  }
+
+  bool ReplaceFileWith(const std::string& temp, const std::string& target) override {
+    auto from = ToNativePath(temp);
+    auto to = ToNativePath(target);
+    if (!from || !to) return false;
+    struct stat st;
+    // A folder or a read-only file is never replaced, as on Windows.
+    if (::stat(to->c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || IsReadOnlyMode(st.st_mode))) {
+      return false;
+    }
+    return ::rename(from->c_str(), to->c_str()) == 0;
+  }
+
+  // --- Run journal ---
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
     auto native = ToNativePath(path);
     if (!native) return nullptr;

@@ -231,6 +231,9 @@ class Win32FileSystem final : public FileSystem {
       DirEntry item;
       if (!win32::ToUtf8(name, &item.name)) continue;
       item.attributes = data.dwFileAttributes & kKnownAttributes;
+      if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        item.attributes |= kAttrReparsePoint;
+      }
       if (!item.IsDirectory()) {
         item.size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
       }
@@ -311,6 +314,71 @@ class Win32FileSystem final : public FileSystem {
   }
 
  public:
+  std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return std::nullopt;
+    // Without FILE_FLAG_OPEN_REPARSE_POINT: a link or junction is followed to
+    // the folder it stands for. Attribute access only, so nothing refuses it.
+    Handle folder(CreateFileW(native->c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!folder.valid()) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(folder.get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return std::nullopt;
+    }
+    FileIdentity identity;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return identity;
+  }
+
+  // --- List files ---
+ public:
+  bool IsRegularFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return false;
+    // Device names (CON, NUL, COM1) open as character devices: only a file
+    // on disk counts.
+    Handle handle(CreateFileW(native->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.valid() || GetFileType(handle.get()) != FILE_TYPE_DISK) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    return GetFileInformationByHandle(handle.get(), &info) != 0 &&
+           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  }
+
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    // CREATE_NEW makes the file ours; the stream then opens what we just made.
+    Handle handle(CreateFileW(native->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid()) return nullptr;
+    handle.Close();
+    auto stream = std::make_unique<std::ofstream>(*native, std::ios::out | std::ios::binary);
+    if (!stream->is_open()) {
+      DeleteFileW(native->c_str());
+      return nullptr;
+    }
+    return stream;
+  }
+
+  bool ReplaceFileWith(const std::string& temp, const std::string& target) override {
+    auto from = ToNativePath(temp);
+    auto to = ToNativePath(target);
+    if (!from || !to) return false;
+    DWORD attributes = GetFileAttributesW(to->c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+      return false;
+    }
+    return MoveFileExW(from->c_str(), to->c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+  // --- Run journal ---
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
     auto native = ToNativePath(path);
     if (!native) return nullptr;

@@ -14,7 +14,10 @@
 namespace ordovan {
 
 class ResultsWindowLink;
+class TfrmHelp;
+class TfrmLevelSummFolder;
 class TfrmMainFR;
+class TfrmSubFolderListBuilder;
 
 class AppWindows {
  public:
@@ -41,6 +44,9 @@ class AppWindows {
  private:
   void CreateOtherWindows();
   QWidget* Frame() const;  // the main window, as the other windows' owner
+  // The main window's "List Builder" button, and the builder's own windows.
+  void WireListBuilder(TfrmSubFolderListBuilder* builder, TfrmLevelSummFolder* level_summary,
+                       TfrmHelp* help);
 
   // Creates one window owned by the main window's frame; windows that need
   // the services take them as their first constructor argument.

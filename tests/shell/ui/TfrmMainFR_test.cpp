@@ -286,6 +286,8 @@ TEST_F(MainWindowTest, MenuBarHasFileExitAndTheHelpItems) {
 
 TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
   const std::vector<QString> expected = {"frmMainFR",           "frmAboutBox",
+                                         "frmSubFolderListBuilder", "frmLevelSummFolder",
+                                         "frmFileExport",
                                          "frmHelp",             "frmOverview",
                                          "frmVol14ZoomStatistics", "frmZoomIncludeWindow",
                                          "frmStatistic14"};
