@@ -343,6 +343,7 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
     copies.CopiedFile(target, Identity(2));
   }
   EXPECT_EQ(files.lines_on_disk, std::vector<std::size_t>{605u + 2 + 512});
+  copies.Finish(false);
 
   // On the writer's own thread the batches are the same, and the end waits
   // for every one of them.
