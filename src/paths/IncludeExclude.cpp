@@ -13,8 +13,16 @@ bool AcceptedByMove(const EntryList& target, const std::string& entry, const std
   return !target.ContainsKey(key) && HasDrive(entry);
 }
 
+namespace {
+bool Accepted(MoveRule rule, const EntryList& target, const std::string& entry,
+              const std::string& key) {
+  return rule == MoveRule::kAnyEntry ? !target.ContainsKey(key)
+                                     : AcceptedByMove(target, entry, key);
+}
+}  // namespace
+
 std::size_t MoveSelected(EntryList& source, const std::vector<std::size_t>& selected_rows,
-                         EntryList& target, EventPump& pump) {
+                         EntryList& target, EventPump& pump, MoveRule rule) {
   std::vector<std::size_t> rows;
   rows.reserve(selected_rows.size());
   for (std::size_t row : selected_rows) {
@@ -27,7 +35,7 @@ std::size_t MoveSelected(EntryList& source, const std::vector<std::size_t>& sele
   for (std::size_t row : rows) {
     const std::string& entry = source[row];
     const std::string& key = source.KeyAt(row);
-    if (AcceptedByMove(target, entry, key)) {
+    if (Accepted(rule, target, entry, key)) {
       target.AppendKeyed(entry, key);
       ++appended;
       pump.Pump();
@@ -38,10 +46,10 @@ std::size_t MoveSelected(EntryList& source, const std::vector<std::size_t>& sele
   return appended;
 }
 
-std::size_t MoveAll(EntryList& source, EntryList& target, EventPump& pump) {
+std::size_t MoveAll(EntryList& source, EntryList& target, EventPump& pump, MoveRule rule) {
   std::size_t appended = 0;
   for (std::size_t row = 0; row < source.size(); ++row) {
-    if (AcceptedByMove(target, source[row], source.KeyAt(row))) {
+    if (Accepted(rule, target, source[row], source.KeyAt(row))) {
       target.AppendKeyed(source[row], source.KeyAt(row));
       ++appended;
       pump.Pump();

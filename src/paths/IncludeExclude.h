@@ -28,14 +28,20 @@ inline bool HasDrive(const std::string& entry) { return !DriveOfEntry(entry).emp
 // the entry has a drive.
 bool AcceptedByMove(const EntryList& target, const std::string& entry, const std::string& key);
 
+// Which entries a move lets in: the main window's lists take only entries
+// with a drive; the List Builder's lists take any entry they do not hold.
+enum class MoveRule { kNeedsDrive, kAnyEntry };
+
 // ">" and "<": the selected rows of `source`, in list order, enter `target`
 // when the acceptance rule lets them; every selected row leaves `source`
 // (a duplicate or an entry without a drive is dropped). Returns the number
 // of entries appended to `target`.
 std::size_t MoveSelected(EntryList& source, const std::vector<std::size_t>& selected_rows,
-                         EntryList& target, EventPump& pump);
+                         EntryList& target, EventPump& pump,
+                         MoveRule rule = MoveRule::kNeedsDrive);
 // ">>" and "<<": the same for every entry of `source`, which ends empty.
-std::size_t MoveAll(EntryList& source, EntryList& target, EventPump& pump);
+std::size_t MoveAll(EntryList& source, EntryList& target, EventPump& pump,
+                    MoveRule rule = MoveRule::kNeedsDrive);
 // "<>": the two lists change places. Each entry goes through the acceptance
 // rule of its new list, and an entry that both lists held stays only in the
 // first one, so the pair remains free of duplicates.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "paths/IncludeExclude.h"
 #include "paths/PathText.h"
 #include "platform/EventPump.h"
 #include "platform/PathServices.h"
@@ -131,36 +132,11 @@ BuildOutcome BuildSubfolderList(const _tagBuildRequest& request, EntryList& incl
 
 std::size_t BuilderMoveSelected(EntryList& source, const std::vector<std::size_t>& rows,
                                 EntryList& target, EventPump& pump) {
-  std::vector<std::size_t> selected;
-  selected.reserve(rows.size());
-  for (std::size_t row : rows) {
-    if (row < source.size()) selected.push_back(row);
-  }
-  std::sort(selected.begin(), selected.end());
-  selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
-  std::size_t appended = 0;
-  for (std::size_t row : selected) {
-    if (target.ContainsKey(source.KeyAt(row))) continue;
-    target.AppendKeyed(source[row], source.KeyAt(row));
-    ++appended;
-    pump.Pump();
-  }
-  source.RemoveRows(std::move(selected));
-  pump.Pump();
-  return appended;
+  return MoveSelected(source, rows, target, pump, MoveRule::kAnyEntry);
 }
 
 std::size_t BuilderMoveAll(EntryList& source, EntryList& target, EventPump& pump) {
-  std::size_t appended = 0;
-  for (std::size_t row = 0; row < source.size(); ++row) {
-    if (target.ContainsKey(source.KeyAt(row))) continue;
-    target.AppendKeyed(source[row], source.KeyAt(row));
-    ++appended;
-    pump.Pump();
-  }
-  source.Clear();
-  pump.Pump();
-  return appended;
+  return MoveAll(source, target, pump, MoveRule::kAnyEntry);
 }
 
 void BuilderExchange(EntryList& include, EntryList& exclude, EventPump& pump) {
