@@ -44,6 +44,9 @@ class MemoryFileSystem : public FileSystem {
     bytes.clear();
     return std::make_unique<AppendStream>(&bytes);
   }
+  bool IsRegularFile(const std::string&) override { return true; }
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string&) override { return nullptr; }
+  bool ReplaceFileWith(const std::string&, const std::string&) override { return false; }
 
  private:
   struct ViewBuffer : std::streambuf {

@@ -2,7 +2,7 @@
 # Installs what is missing, then builds and runs every test:
 #   linux    the core, platform and window tests (windows offscreen), via CTest
 #   windows  the core and platform tests cross-built with mingw-w64, under wine
-#   fuzz     the settings-file reader under libFuzzer for a fixed time
+#   fuzz     every fuzz/fuzz_* target (settings reader, import parser) under libFuzzer for a fixed time
 # The last line sums them up as "all: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -115,6 +115,17 @@ class FileSystem {
   // walk through folder levels needs, without asking the system about every
   // file. False, with `entries` empty, when the folder cannot be read.
   virtual bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries);
+  // --- List files: the export's safe replace and the import's checks ---
+  // True when path names an existing regular file: not a folder, device,
+  // pipe or socket (a link counts as what it points to).
+  virtual bool IsRegularFile(const std::string& path) = 0;
+  // Creates a new, empty file and opens it for binary writing. Null when
+  // anything exists at path already (it is never opened) or it cannot be made.
+  virtual std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) = 0;
+  // Puts the closed file `temp` in place of `target` in one step: `target`
+  // then holds temp's content (an existing file of that name is replaced)
+  // and `temp` is gone. False, with both left as they were, on failure.
+  virtual bool ReplaceFileWith(const std::string& temp, const std::string& target) = 0;
 };
 
 // Forwards every call to a target. Tests derive from it and override only the
@@ -166,6 +177,15 @@ class FileSystemWrapper : public FileSystem {
   }
   bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
     return target_->ListSubfolders(path, entries);
+  }
+
+  // --- List files ---
+  bool IsRegularFile(const std::string& path) override { return target_->IsRegularFile(path); }
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
+    return target_->CreateNewBinaryFile(path);
+  }
+  bool ReplaceFileWith(const std::string& temp, const std::string& target) override {
+    return target_->ReplaceFileWith(temp, target);
   }
 
  private:

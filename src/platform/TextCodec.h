@@ -19,4 +19,10 @@ std::string FromSettingsText(const std::string& file_text);
 // (POSIX) nor inside a double-byte character of the ANSI code page (Windows).
 std::size_t SettingsTextFit(const std::string& file_text, std::size_t max_bytes);
 
+// --- List files ---
+// Text in the Windows ANSI code page -> UTF-8, for list files written by older
+// tools: the system's ANSI code page on Windows, Windows-1252 elsewhere (its
+// five unassigned bytes become U+FFFD). Never fails.
+std::string AnsiToUtf8(const std::string& ansi);
+
 }  // namespace ordovan

@@ -1,5 +1,8 @@
 #include "support/FaultyFileSystem.h"
 
+#include <algorithm>
+#include <streambuf>
+
 #include "platform/CopyFaults.h"
 
 namespace ordovan::testing {
@@ -13,7 +16,112 @@ bool IsAtOrBelow(const std::string& path, const std::string& folder) {
          path[folder.size()] == '/' || folder.back() == '\\';
 }
 
+// Passes writes on to a real stream until a byte budget is spent, then
+// fails every write.
+class LimitedWriteBuffer : public std::streambuf {
+ public:
+  LimitedWriteBuffer(std::unique_ptr<std::ostream> real, std::uint64_t budget)
+      : real_(std::move(real)), budget_(budget) {}
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    char ch = traits_type::to_char_type(c);
+    return xsputn(&ch, 1) == 1 ? c : traits_type::eof();
+  }
+  std::streamsize xsputn(const char* data, std::streamsize n) override {
+    const auto take = static_cast<std::streamsize>(std::min<std::uint64_t>(budget_, std::uint64_t(n)));
+    real_->write(data, take);
+    budget_ -= static_cast<std::uint64_t>(take);
+    return take;  // fewer than asked: the stream sets badbit
+  }
+  int sync() override { return real_->flush() ? 0 : -1; }
+
+ private:
+  std::unique_ptr<std::ostream> real_;
+  std::uint64_t budget_;
+};
+
+class LimitedWriteStream : public std::ostream {
+ public:
+  LimitedWriteStream(std::unique_ptr<std::ostream> real, std::uint64_t budget)
+      : std::ostream(nullptr), buffer_(std::move(real), budget) {
+    rdbuf(&buffer_);
+  }
+
+ private:
+  LimitedWriteBuffer buffer_;
+};
+
+// Serves a real stream's bytes until a budget is spent, then reports a
+// failure of the device (which the istream turns into badbit).
+class LimitedReadBuffer : public std::streambuf {
+ public:
+  LimitedReadBuffer(std::unique_ptr<std::istream> real, std::uint64_t budget)
+      : real_(std::move(real)), budget_(budget) {}
+
+ protected:
+  int_type underflow() override {
+    if (budget_ == 0) throw std::ios_base::failure("read failed");
+    const auto want = static_cast<std::streamsize>(std::min<std::uint64_t>(budget_, sizeof(chunk_)));
+    real_->read(chunk_, want);
+    const std::streamsize got = real_->gcount();
+    if (got <= 0) return traits_type::eof();
+    budget_ -= static_cast<std::uint64_t>(got);
+    setg(chunk_, chunk_, chunk_ + got);
+    return traits_type::to_int_type(chunk_[0]);
+  }
+
+ private:
+  std::unique_ptr<std::istream> real_;
+  std::uint64_t budget_;
+  char chunk_[4096];
+};
+
+class LimitedReadStream : public std::istream {
+ public:
+  LimitedReadStream(std::unique_ptr<std::istream> real, std::uint64_t budget)
+      : std::istream(nullptr), buffer_(std::move(real), budget) {
+    rdbuf(&buffer_);
+  }
+
+ private:
+  LimitedReadBuffer buffer_;
+};
+
 }  // namespace
+
+void FaultyFileSystem::FailWriteAfter(std::uint64_t bytes) { write_limit_ = bytes; }
+
+void FaultyFileSystem::FailReadAfter(std::uint64_t bytes) { read_limit_ = bytes; }
+
+std::unique_ptr<std::ostream> FaultyFileSystem::LimitWrite(std::unique_ptr<std::ostream> real) {
+  if (!real || write_limit_ == UINT64_MAX) return real;
+  std::uint64_t budget = write_limit_;
+  write_limit_ = UINT64_MAX;
+  return std::make_unique<LimitedWriteStream>(std::move(real), budget);
+}
+
+std::unique_ptr<std::ostream> FaultyFileSystem::CreateNewBinaryFile(const std::string& path) {
+  return LimitWrite(FileSystemWrapper::CreateNewBinaryFile(path));
+}
+
+std::unique_ptr<std::ostream> FaultyFileSystem::OpenBinaryWrite(const std::string& path) {
+  return LimitWrite(FileSystemWrapper::OpenBinaryWrite(path));
+}
+
+std::unique_ptr<std::istream> FaultyFileSystem::OpenBinaryRead(const std::string& path) {
+  auto real = FileSystemWrapper::OpenBinaryRead(path);
+  if (!real || read_limit_ == UINT64_MAX) return real;
+  std::uint64_t budget = read_limit_;
+  read_limit_ = UINT64_MAX;
+  return std::make_unique<LimitedReadStream>(std::move(real), budget);
+}
+
+bool FaultyFileSystem::ReplaceFileWith(const std::string& temp, const std::string& target) {
+  if (fail_replace_) return false;
+  return FileSystemWrapper::ReplaceFileWith(temp, target);
+}
 
 void FaultyFileSystem::FailCopy(int n) { fail_copy_at_ = calls_.copies + n; }
 

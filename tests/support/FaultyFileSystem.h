@@ -5,6 +5,9 @@
 // call, so a test can also prove what was not attempted.
 
 #include <cstdint>
+#include <istream>
+#include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -48,7 +51,26 @@ class FaultyFileSystem : public FileSystemWrapper {
   bool RemoveEmptyFolder(const std::string& path) override;
   bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override;
 
+  // --- List files ---
+  // The next file opened for writing (CreateNewBinaryFile, OpenBinaryWrite)
+  // takes `bytes` bytes and then fails every write, as a full disk would.
+  void FailWriteAfter(std::uint64_t bytes);
+  // The next OpenBinaryRead serves `bytes` bytes of the real file and then
+  // fails as a lost network share would.
+  void FailReadAfter(std::uint64_t bytes);
+  // Every ReplaceFileWith fails.
+  void FailReplace() { fail_replace_ = true; }
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override;
+  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override;
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) override;
+  bool ReplaceFileWith(const std::string& temp, const std::string& target) override;
+
  private:
+  std::unique_ptr<std::ostream> LimitWrite(std::unique_ptr<std::ostream> real);
+  std::uint64_t write_limit_ = UINT64_MAX;
+  std::uint64_t read_limit_ = UINT64_MAX;
+  bool fail_replace_ = false;
+
   FileSystemCalls calls_;
   int fail_copy_at_ = 0;  // absolute copy number; 0 = none
   int midway_copy_at_ = 0;

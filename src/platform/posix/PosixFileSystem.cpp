@@ -406,6 +406,40 @@ class PosixFileSystem final : public FileSystem {
     struct stat st;
     return ::fstatat(dir_fd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
   }
+
+  // --- List files ---
+ public:
+  bool IsRegularFile(const std::string& path) override {
+    struct stat st;
+    return StatNative(path, &st) && S_ISREG(st.st_mode);
+  }
+
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    // O_EXCL makes the file ours; the stream then opens what we just made.
+    Fd fd(::open(native->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() < 0) return nullptr;
+    fd.Close();
+    auto stream = std::make_unique<std::ofstream>(*native, std::ios::out | std::ios::binary);
+    if (!stream->is_open()) {
+      ::unlink(native->c_str());
+      return nullptr;
+    }
+    return stream;
+  }
+
+  bool ReplaceFileWith(const std::string& temp, const std::string& target) override {
+    auto from = ToNativePath(temp);
+    auto to = ToNativePath(target);
+    if (!from || !to) return false;
+    struct stat st;
+    // A folder or a read-only file is never replaced, as on Windows.
+    if (::stat(to->c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || IsReadOnlyMode(st.st_mode))) {
+      return false;
+    }
+    return ::rename(from->c_str(), to->c_str()) == 0;
+  }
 };
 
 }  // namespace

@@ -42,4 +42,32 @@ std::size_t SettingsTextFit(const std::string& file_text, std::size_t max_bytes)
   return end;
 }
 
+// --- List files ---
+std::string AnsiToUtf8(const std::string& ansi) {
+  // Windows-1252 bytes 0x80..0x9F; 0xFFFD where the code page assigns none.
+  static constexpr char16_t kHigh[32] = {
+      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+      0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+  std::string out;
+  out.reserve(ansi.size() + ansi.size() / 2);
+  for (char c : ansi) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      out.push_back(c);
+      continue;
+    }
+    const char32_t cp = byte < 0xA0 ? kHigh[byte - 0x80] : byte;  // the rest is Latin-1
+    if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    }
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+  return out;
+}
+
 }  // namespace ordovan

@@ -56,4 +56,7 @@ std::size_t SettingsTextFit(const std::string& file_text, std::size_t max_bytes)
   return end;
 }
 
+// --- List files ---
+std::string AnsiToUtf8(const std::string& ansi) { return Narrow(CP_UTF8, Widen(CP_ACP, ansi)); }
+
 }  // namespace ordovan

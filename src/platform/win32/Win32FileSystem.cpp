@@ -313,6 +313,50 @@ class Win32FileSystem final : public FileSystem {
     identity.index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     return identity;
   }
+
+  // --- List files ---
+ public:
+  bool IsRegularFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return false;
+    // Device names (CON, NUL, COM1) open as character devices: only a file
+    // on disk counts.
+    Handle handle(CreateFileW(native->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.valid() || GetFileType(handle.get()) != FILE_TYPE_DISK) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    return GetFileInformationByHandle(handle.get(), &info) != 0 &&
+           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  }
+
+  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    // CREATE_NEW makes the file ours; the stream then opens what we just made.
+    Handle handle(CreateFileW(native->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid()) return nullptr;
+    handle.Close();
+    auto stream = std::make_unique<std::ofstream>(*native, std::ios::out | std::ios::binary);
+    if (!stream->is_open()) {
+      DeleteFileW(native->c_str());
+      return nullptr;
+    }
+    return stream;
+  }
+
+  bool ReplaceFileWith(const std::string& temp, const std::string& target) override {
+    auto from = ToNativePath(temp);
+    auto to = ToNativePath(target);
+    if (!from || !to) return false;
+    DWORD attributes = GetFileAttributesW(to->c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+      return false;
+    }
+    return MoveFileExW(from->c_str(), to->c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
 };
 
 }  // namespace
