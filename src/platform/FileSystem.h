@@ -3,6 +3,7 @@
 // program paths (drive first, backslashes, UTF-8); the backend turns them into
 // native paths (see NativePath.h).
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <memory>
@@ -38,6 +39,8 @@ using DIR_ENTRIES = std::vector<DirEntry>;
 // identities are equal only for the same file, unchanged: a file deleted and
 // made anew, replaced or written to differs in its id, times or size. The
 // times are in the system's own unit; they are compared, never shown.
+class AppendFile;
+
 struct FileIdentity {
   std::uint64_t size = 0;
   std::int64_t last_write = 0;
@@ -126,6 +129,9 @@ class FileSystem {
   // then holds temp's content (an existing file of that name is replaced)
   // and `temp` is gone. False, with both left as they were, on failure.
   virtual bool ReplaceFileWith(const std::string& temp, const std::string& target) = 0;
+  // Appending, for the run journal. Creates a new file that only grows; null
+  // when something exists at path already or the file cannot be created.
+  virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) = 0;
 };
 
 // Forwards every call to a target. Tests derive from it and override only the
@@ -188,8 +194,29 @@ class FileSystemWrapper : public FileSystem {
     return target_->ReplaceFileWith(temp, target);
   }
 
+  std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
+    return target_->CreateAppendFile(path);
+  }
+
  private:
   FileSystem* target_;
+};
+
+// A file opened by CreateAppendFile. Append hands the bytes to the system at
+// once, so they survive the end of the process; Sync puts them on the disk,
+// so they survive the loss of power. Closed when destroyed.
+class AppendFile {
+ public:
+  AppendFile() = default;
+  AppendFile(const AppendFile&) = delete;
+  AppendFile& operator=(const AppendFile&) = delete;
+  virtual ~AppendFile() = default;
+
+  // Writes `size` bytes at the end of the file. False when not all of them
+  // were written.
+  virtual bool Append(const char* data, std::size_t size) = 0;
+  // Waits until everything appended so far is on the disk. False on failure.
+  virtual bool Sync() = 0;
 };
 
 }  // namespace ordovan

@@ -323,5 +323,21 @@ TEST_F(FileSystemTest, LongPathsWork) {
   EXPECT_FALSE(files->IsFolder(folder));
 }
 
+TEST_F(FileSystemTest, AnAppendFileIsAlwaysNewAndOnlyGrows) {
+  std::ofstream(f / "taken") << "someone's";
+  EXPECT_EQ(files->CreateAppendFile("f:\\taken"), nullptr);
+  EXPECT_EQ(ReadBytes(f / "taken"), "someone's");
+  EXPECT_EQ(files->CreateAppendFile("f:\\missing\\log"), nullptr);
+
+  auto log = files->CreateAppendFile("f:\\log");
+  ASSERT_NE(log, nullptr);
+  EXPECT_TRUE(log->Append("one\n", 4));
+  EXPECT_EQ(ReadBytes(f / "log"), "one\n");  // with the system before any Sync
+  EXPECT_TRUE(log->Append("two\r\n", 5));
+  EXPECT_TRUE(log->Sync());
+  log.reset();
+  EXPECT_EQ(ReadBytes(f / "log"), "one\ntwo\r\n");
+}
+
 }  // namespace
 }  // namespace ordovan

@@ -145,6 +145,25 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written) {
   return true;
 }
 
+class PosixAppendFile final : public AppendFile {
+ public:
+  explicit PosixAppendFile(int fd) : fd_(fd) {}
+  bool Append(const char* data, std::size_t size) override {
+    while (size > 0) {
+      const ssize_t n = ::write(fd_.get(), data, size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      data += n;
+      size -= static_cast<std::size_t>(n);
+    }
+    return true;
+  }
+  bool Sync() override { return ::fdatasync(fd_.get()) == 0; }
+
+ private:
+  Fd fd_;
+};
+
 class PosixFileSystem final : public FileSystem {
  public:
   bool IsFolder(const std::string& path) override {
@@ -177,22 +196,45 @@ class PosixFileSystem final : public FileSystem {
     Fd in(::open(source->c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st;
     if (in.get() < 0 || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // Where the system allows, the copy is an unnamed file in the target's
+    // folder that gets its name only once complete: a process killed halfway
+    // leaves no partial file behind.
+    struct stat existing;
+    if (::lstat(target->c_str(), &existing) == 0) return false;
+    const std::string folder = target->parent_path().string();
+    Fd unnamed(::open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, st.st_mode & 0777));
+    if (unnamed.get() >= 0) {
+      if (!CopyContentOf(in.get(), st, unnamed.get())) return false;
+      const std::string fd_path = "/proc/self/fd/" + std::to_string(unnamed.get());
+      if (::linkat(AT_FDCWD, fd_path.c_str(), AT_FDCWD, target->c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (unnamed.Close()) return true;
+        ::unlink(target->c_str());  // ours: the link was just made
+        return false;
+      }
+      if (errno == EEXIST) return false;
+      // No /proc to name the file by: copy again the plain way.
+      if (::lseek(in.get(), 0, SEEK_SET) != 0) return false;
+    }
     // O_EXCL: an existing target, a dangling link included, is never opened.
     Fd out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777));
     if (out.get() < 0) return false;
-
-    std::uint64_t limit = CopyFaultLimit();
-    const bool fault = limit != kNoCopyFault && static_cast<std::uint64_t>(st.st_size) > limit;
-    std::uint64_t written = 0;
-    bool ok = CopyContent(in.get(), out.get(), fault ? limit : UINT64_MAX, &written) && !fault;
-    if (ok) {
-      // Keep the modification time, as the Windows copy does.
-      const struct timespec times[2] = {st.st_atim, st.st_mtim};
-      ::futimens(out.get(), times);
-    }
+    bool ok = CopyContentOf(in.get(), st, out.get());
     if (!out.Close()) ok = false;
     if (!ok) ::unlink(target->c_str());  // the target is ours: O_EXCL created it
     return ok;
+  }
+
+  // The whole content of `in` (described by `st`) into `out`, with the
+  // source's modification time. False on failure, or on an injected fault.
+  static bool CopyContentOf(int in, const struct stat& st, int out) {
+    std::uint64_t limit = CopyFaultLimit();
+    const bool fault = limit != kNoCopyFault && static_cast<std::uint64_t>(st.st_size) > limit;
+    std::uint64_t written = 0;
+    if (!CopyContent(in, out, fault ? limit : UINT64_MAX, &written) || fault) return false;
+    // Keep the modification time, as the Windows copy does.
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ::futimens(out, times);
+    return true;
   }
 
   bool RemoveFile(const std::string& path) override {
@@ -439,6 +481,14 @@ class PosixFileSystem final : public FileSystem {
       return false;
     }
     return ::rename(from->c_str(), to->c_str()) == 0;
+  }
+
+  std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    int fd = ::open(native->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    return std::make_unique<PosixAppendFile>(fd);
   }
 };
 

@@ -42,6 +42,25 @@ class Handle {
   HANDLE handle_;
 };
 
+class Win32AppendFile final : public AppendFile {
+ public:
+  explicit Win32AppendFile(HANDLE handle) : handle_(handle) {}
+  bool Append(const char* data, std::size_t size) override {
+    while (size > 0) {
+      const DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+      DWORD written = 0;
+      if (!WriteFile(handle_.get(), data, chunk, &written, nullptr) || written == 0) return false;
+      data += written;
+      size -= written;
+    }
+    return true;
+  }
+  bool Sync() override { return FlushFileBuffers(handle_.get()) != 0; }
+
+ private:
+  Handle handle_;
+};
+
 class FindHandle {
  public:
   explicit FindHandle(HANDLE handle) : handle_(handle) {}
@@ -356,6 +375,16 @@ class Win32FileSystem final : public FileSystem {
     }
     return MoveFileExW(from->c_str(), to->c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+ public:
+  std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    HANDLE handle = CreateFileW(native->c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32AppendFile>(handle);
   }
 };
 

@@ -1,0 +1,196 @@
+#pragma once
+// The run journal: while an Organize runs, every folder it creates and every
+// file it copies goes into a file in the settings directory, so that Undo can
+// take the run back after the program was closed, crashed or lost power.
+//
+// The file is text, one record per line: a first line that names the format,
+// then the destination, then the work in the order it was done. Every record
+// ends in a checksum, so a line cut off by a crash is known and the journal
+// is read up to its last whole record. Fields are separated by tabs; `%`,
+// tab, CR and LF inside a path are written as `%25`, `%09`, `%0D`, `%0A`.
+//
+//   D <destination>                   the run's destination, always first
+//   F <folder>                        a folder the run creates (parents first),
+//                                     written before it is made
+//   X <folder>                        ... that could not be made after all
+//   M <folder>                        ... that is a new main folder
+//   S <folder>                        ... that is a new full subfolder
+//   P <target> <size> <last_write>    a copy begins; the source's size and time
+//   C <target> <identity...>          the copy is complete: what the copy is
+//   C <target>                        ... complete, but its identity unreadable
+//   E finished|stopped                the run ended
+//
+// A copied file is recorded (C) only after its copy completed and its
+// identity was read. Each line reaches the system as soon as it is written
+// (it survives the end of the process); the lines are put on the disk in
+// batches, at least every 256 records and every second, and at the end.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "paths/PathText.h"
+#include "platform/FileSystem.h"
+
+namespace ordovan {
+
+struct RunRecords;
+
+inline constexpr char kRunJournalFileName[] = "ordovan-run.journal";
+inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t1";
+inline constexpr std::size_t kRunJournalBatchRecords = 256;
+inline constexpr std::chrono::milliseconds kRunJournalBatchTime{1000};
+
+// The journal's path in the settings directory.
+std::string RunJournalPath(const std::string& settings_directory);
+
+struct JournalCopiedFile {
+  std::string path;
+  std::optional<FileIdentity> identity;  // nullopt: could not be read after the copy
+};
+
+// What a copy that had begun when the journal ends knew of its source.
+struct JournalPendingCopy {
+  std::string target;
+  std::uint64_t source_size = 0;
+  std::int64_t source_last_write = 0;
+};
+
+// What a journal says about its run.
+struct RunJournalContents {
+  std::string destination;
+  TEXT_LIST created_folders;  // in creation order, parents first
+  TEXT_LIST main_folders;
+  TEXT_LIST sub_folders;
+  std::vector<JournalCopiedFile> copied_files;
+  // The journal ends between the start of a copy and its record: the run
+  // ended there (a crash), and the target may hold that copy.
+  std::optional<JournalPendingCopy> pending_copy;
+  // Records that name a path outside the destination; never acted on.
+  TEXT_LIST outside_destination;
+  bool cut_off = false;  // the last line was incomplete or damaged
+  bool ended = false;    // the run wrote its end record
+  bool stopped = false;  // ... and was stopped by the user
+};
+
+enum class JournalReadStatus {
+  NoJournal,   // nothing at the path
+  NotAJournal, // something else is there, or a journal of another version
+  Read,
+};
+
+struct JournalReadResult {
+  JournalReadStatus status = JournalReadStatus::NoJournal;
+  RunJournalContents contents;
+};
+
+// Reads the journal at `path`, up to its last whole record.
+JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path);
+
+// Settles the copy the journal ends in the middle of. The target is taken
+// into copied_files with its present identity when it is a complete copy of
+// the source (its size and last write time, which only a completed copy
+// gets); anything else there is taken in without an identity, so that Undo
+// leaves it and reports it. Nothing there: nothing to settle.
+void SettlePendingCopy(FileSystem& fs, RunJournalContents* contents);
+
+// The run records a journal restores: those the run had when the journal
+// ended, for Undo, as right after that run. A journal without a destination
+// restores none (the records stay empty).
+RunRecords RecordsFromJournal(const RunJournalContents& contents);
+
+// True when `path` holds a journal (its first line is the header).
+bool IsRunJournal(FileSystem& fs, const std::string& path);
+
+// Deletes the journal at `path`. A file there that is not a journal stays.
+// True when no journal is left there.
+bool RetireRunJournal(FileSystem& fs, const std::string& path);
+
+// How the batches reach the disk: on a thread of the writer's own, so the
+// run goes on while the disk works (at most one batch is being synced while
+// the next one is written), or in line, for tests that count the syncs.
+enum class JournalSyncing { InBackground, InLine };
+
+enum class JournalStart {
+  Started,
+  NotAJournalInTheWay,  // a file that is not a journal holds the name; left alone
+  CannotCreate,
+};
+
+// Writes the journal of one run. Every call after a failed start or a failed
+// write does nothing; the run goes on without it.
+class RunJournalWriter {
+ public:
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+  // `clock` gives the time for the one-second batches; the steady clock when
+  // empty.
+  RunJournalWriter(FileSystem& fs, std::string path, Clock clock = {},
+                   JournalSyncing syncing = JournalSyncing::InBackground);
+  ~RunJournalWriter();
+  RunJournalWriter(const RunJournalWriter&) = delete;
+  RunJournalWriter& operator=(const RunJournalWriter&) = delete;
+
+  // Retires an earlier journal and starts a new one for `destination`; the
+  // start is on the disk when this returns Started.
+  JournalStart Begin(const std::string& destination);
+
+  // Before the run creates `folder`; a crash right after the creation must
+  // not leave a folder the journal does not know.
+  void CreatingFolder(const std::string& folder);
+  // After a creation failed: `folder` was not made.
+  void FolderNotMade(const std::string& folder);
+  void CreatedMainFolder(const std::string& folder);
+  void CreatedSubFolder(const std::string& folder);
+  // Before a copy into `target` begins, with what the source is.
+  void CopyStarting(const std::string& target, const FileIdentity& source);
+  // After the copy into `target` completed, with what the copy is.
+  void CopiedFile(const std::string& target, const std::optional<FileIdentity>& identity);
+  // Puts the records on the disk when a second has passed since that was
+  // last done; for the run to call while it works.
+  void Tick();
+  // Writes the end record and puts everything on the disk. False when the
+  // journal failed at some point (or never started).
+  bool Finish(bool stopped);
+  // Deletes the journal (when it is one): the records it holds are gone.
+  void Retire();
+  // Replaces the journal with one that holds exactly `records` (after an
+  // Undo that was stopped half-way). False when it could not be written.
+  bool Rewrite(const RunRecords& records);
+
+  bool active() const { return file_ != nullptr; }
+  bool failed() const { return failed_; }
+  // How often the records were sent to the disk; for tests.
+  std::size_t syncs() const { return syncs_; }
+
+ private:
+  class Syncer;
+  void Write(char kind, const std::string& first, const std::string& rest = std::string());
+  void SyncBatch();
+  void Fail();
+  // Waits for the syncs, syncs the rest when `sync`, and closes the file.
+  // False when the journal failed at some point.
+  bool Close(bool sync);
+
+  FileSystem& fs_;
+  std::string path_;
+  Clock clock_;
+  JournalSyncing syncing_;
+  std::unique_ptr<AppendFile> file_;
+  std::unique_ptr<Syncer> syncer_;  // destroyed before file_
+  std::string line_;
+  std::size_t unsynced_ = 0;
+  std::size_t syncs_ = 0;
+  std::chrono::steady_clock::time_point last_sync_{};
+  bool failed_ = false;
+};
+
+// The pieces, for the tests.
+std::string EscapeJournalField(const std::string& text);
+std::optional<std::string> UnescapeJournalField(const std::string& text);
+
+}  // namespace ordovan
