@@ -90,13 +90,21 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
     return ended(RunOutcome::EmptyIncludeList);
   }
 
+  RunOutcome outcome = RunOutcome::Completed;
   for (const std::string& path : inputs.include_entries) {
     ProcessPath(mode, inputs, setup, path);
-    if (inputs.pump) inputs.pump->Pump();
+    if (inputs.pump) {
+      inputs.pump->Pump();
+      // Between two paths everything done so far is recorded: a safe point.
+      if (inputs.pump->StopRequested()) {
+        outcome = RunOutcome::Stopped;
+        break;
+      }
+    }
   }
   known_folders_.clear();
   level_folder_files_.clear();
-  return ended(RunOutcome::Completed);
+  return ended(outcome);
 }
 
 bool Reorganizer::PassesFilters(const RunInputs& inputs, const RunSetup& setup,

@@ -65,6 +65,7 @@ enum class RunOutcome {
   NoDestination,     // StoredDestination blank or a drive root: nothing done
   BadCutNumber,      // the cut number is not a whole number (message shown)
   EmptyIncludeList,  // message R1 shown
+  Stopped,           // the user asked to stop; the paths after the last one done were left
 };
 
 // What a run reports back besides what it records into the results.

@@ -1,5 +1,6 @@
 #include "scanning/FolderStructSize.h"
 
+#include "paths/ByteSize.h"
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 

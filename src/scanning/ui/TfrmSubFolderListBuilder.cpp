@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "paths/ByteSize.h"
 #include "paths/PathText.h"
 #include "paths/ui/EntryListView.h"
 #include "platform/EventPump.h"
