@@ -47,13 +47,14 @@ const char kListHelp[] =
 
 const char kRunHelpPlan[] =
     "Usage: ordovan-cli plan --include FILE (--order NAMES | --positions LIST)\n"
-    "                        --dest DIR [--cut N] [--without-files] [--report FILE]\n"
+    "                        --dest DIR [--cut N | --base DIR] [--without-files]\n"
+    "                        [--report FILE]\n"
     "A simulation: Find on the paths of FILE, the new order, then the new place\n"
     "of every path and the counters. Nothing is written (but the report).\n";
 
 const char kRunHelpOrganize[] =
     "Usage: ordovan-cli organize --include FILE (--order NAMES | --positions LIST)\n"
-    "                            --dest DIR [--cut N] [--without-files]\n"
+    "                            --dest DIR [--cut N | --base DIR] [--without-files]\n"
     "                            [--report FILE] [--journal FILE]\n"
     "The run: the new folders under DIR and, unless --without-files, the files\n"
     "copied into them. Its journal lets 'ordovan-cli undo' (or the window's Undo)\n"
@@ -64,6 +65,7 @@ const char kRunOptions[] =
     "  --order NAMES     the template's level names in their new order, by comma\n"
     "  --positions LIST  the same by old positions: 3,1,2\n"
     "  --cut N           cut N lead levels off the template first\n"
+    "  --base DIR        cut the levels of DIR: the template starts below DIR\n"
     "  --dest DIR        the destination directory; never a drive root nor inside a source path\n"
     "  --without-files   folders only, no files copied\n"
     "  --report FILE     the eight result lists and seven counters as JSON (a new file)\n"

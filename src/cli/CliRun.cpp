@@ -183,6 +183,17 @@ void CheckDestination(const std::string& destination, const TEXT_LIST& include,
   }
 }
 
+// --base DIR: the lead levels to cut are DIR's own, so the template starts
+// right below DIR wherever the tree lies.
+long long BaseLevels(const CliArgs& args, const std::string& template_path) {
+  const std::string base = PathOption(args, "--base");
+  if (!LiesBelow(template_path, base)) {
+    throw CliError{kExitBadInput, "--base: the template path '" + template_path +
+                                      "' does not lie below '" + base + "'"};
+  }
+  return static_cast<long long>(SplitPathLevels(base).levels.size());
+}
+
 void PrintCounters(std::ostream& out, const RunResults& results) {
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     out << kCategoryNames[i] << ": " << CounterText(results.counters()[i]) << '\n';
@@ -195,7 +206,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
                const CliStreams& io) {
   const CliArgs args(organize ? "organize" : "plan", arguments,
                      {{"--include", true}, {"--order", true}, {"--positions", true},
-                      {"--cut", true}, {"--dest", true}, {"--without-files", false},
+                      {"--cut", true}, {"--base", true}, {"--dest", true}, {"--without-files", false},
                       {"--report", true}, {"--quiet", false}, {"--yes", false},
                       {"--journal", true}});
   if (!args.Positionals().empty()) {
@@ -224,7 +235,12 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
   // The cut of lead levels, then the line numbers of the Old Level Order.
   TEXT_LIST old_order = found.TemplateNames;
   std::int64_t cut = 0;
-  if (const std::optional<long long> n = args.Number("--cut", 0); n && *n != 0) {
+  std::optional<long long> n = args.Number("--cut", 0);
+  if (args.Has("--base")) {
+    if (n) throw CliError{kExitBadInput, "give --cut or --base, not both"};
+    n = BaseLevels(args, choice.entries[std::get<std::size_t>(choice.outcome)]);
+  }
+  if (n && *n != 0) {
     if (!CutSwitchAllowed(found.TemplateLevelCount)) {
       throw CliError{kExitBadInput, "--cut: the template has " +
                                         std::to_string(found.TemplateLevelCount) +

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "support/TempTree.h"
-#include "platform/NativePath.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -89,14 +88,6 @@ std::map<std::string, std::string> TreeOf(const fs::path& root) {
   return tree;
 }
 
-std::size_t LevelsOf(const fs::path& native) {
-  const std::optional<std::string> program = ToProgramPath(native);
-  EXPECT_TRUE(program.has_value());
-  std::size_t levels = 0;
-  for (const char c : *program) levels += c == '\\';
-  return levels;
-}
-
 // src/Old Clients/<client>/<year>/docs, a file on the year and one in docs.
 class CliRoad : public ::testing::Test {
  protected:
@@ -117,13 +108,12 @@ class CliRoad : public ::testing::Test {
     // The destination the user picked exists already; Undo leaves it.
     dest_ = (work_ / "out").string();
     fs::create_directories(dest_);
-    // Cut every level down to src\Old Clients: the template is then
-    // <client>\<year>\docs.
-    cut_ = std::to_string(LevelsOf(source_) + 1);
+    // The template starts below Old Clients: <client>\<year>\docs.
+    base_ = (source_ / "Old Clients").string();
   }
 
   std::vector<std::string> RunArgs(const char* command, std::vector<std::string> more = {}) {
-    std::vector<std::string> args = {command, "--include", list_file_, "--cut", cut_,
+    std::vector<std::string> args = {command, "--include", list_file_, "--base", base_,
                                      "--dest", dest_, "--quiet"};
     args.insert(args.end(), more.begin(), more.end());
     return args;
@@ -131,7 +121,7 @@ class CliRoad : public ::testing::Test {
 
   testing::TempTree temp_;
   fs::path work_, source_, scratch_;
-  std::string list_file_, dest_, cut_;
+  std::string list_file_, dest_, base_;
 };
 
 TEST_F(CliRoad, ListPlanOrganizeUndoLeavesTheTreeAsItWas) {
@@ -207,11 +197,15 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
       {"cut too deep", {"organize", "--include", list_file_, "--cut", "99", "--positions", "1",
                         "--dest", dest_}, "140043"},
       {"destination inside a source",
-       {"organize", "--include", list_file_, "--cut", cut_, "--positions", "2,1,3", "--dest", inside},
+       {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", inside},
        "--dest"},
       {"root as destination",
-       {"organize", "--include", list_file_, "--cut", cut_, "--positions", "2,1,3", "--dest", root},
+       {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", root},
        "Warning no: 140033."},
+      {"base not above the paths",
+       {"plan", "--include", list_file_, "--base", (source_ / "elsewhere").string(), "--positions",
+        "2,1,3", "--dest", dest_},
+       "--base"},
       {"report over a file", RunArgs("plan", {"--positions", "2,1,3", "--report", existing_report}),
        "--report"},
       {"level number", {"list", source_.string(), "--from", "x", "--to", "2"}, "--from"},
