@@ -2,6 +2,9 @@
 # Installs what is missing, then builds and runs every test:
 #   linux    the core, platform and window tests (windows offscreen), via CTest
 #   windows  the core and platform tests cross-built with mingw-w64, under wine
+#   windows-gui  the program and its window tests cross-built against a Qt for
+#            mingw-w64 (scripts/build-qt-mingw.sh), the tests under wine
+#            offscreen, and a first start of ordovan.exe on a virtual X server
 #   fuzz     every fuzz/fuzz_* target (settings reader, import parser) under libFuzzer for a fixed time
 # The last line sums them up as "all: N passed, M failed".
 set -uo pipefail
@@ -11,8 +14,8 @@ fuzz_seconds=${ORDOVAN_FUZZ_SECONDS:-20}
 bash "$root/scripts/setup.sh" || { echo "setup failed"; exit 1; }
 
 total_pass=0; total_fail=0
-tally() { # suite passed failed
-  echo "$1: $2 passed, $3 failed"
+tally() { # suite passed failed [why nothing ran]
+  echo "$1: $2 passed, $3 failed${4:+ ($4)}"
   total_pass=$((total_pass + $2)); total_fail=$((total_fail + $3))
 }
 
@@ -72,6 +75,79 @@ if cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   tally windows "$wpass" "$wfail"
 else
   echo "windows: configure failed"; tally windows 0 1
+fi
+
+# --- windows-gui ---------------------------------------------------------
+# The whole program and its window tests cross-built against the Qt for
+# mingw-w64 in the machine's cache (unpacked there from shared/ beside the
+# checkout when needed; building one takes half an hour, so this run never
+# does). Each window test program runs under wine offscreen; then ordovan.exe
+# starts on a virtual X server in an empty folder and must show its main
+# window and write its first-start default.set.
+wg="$root/build-windows-gui"
+mkdir -p "$wg"
+if ! qt=$(bash "$root/scripts/build-qt-mingw.sh" --no-build 2>"$wg/qt.log"); then
+  why=$(tail -n 1 "$wg/qt.log"); why=${why#build-qt-mingw: }
+  tally windows-gui 0 0 "not run: $why; make one with scripts/build-qt-mingw.sh"
+else
+  qt=$(echo "$qt" | tail -n 1)
+  gpass=0; gfail=0
+  if cmake -S "$root" -B "$wg" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+       -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+       -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+       -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+       -DORDOVAN_UI=ON -DORDOVAN_BENCH=OFF >"$wg/configure.log" 2>&1; then
+    # Only the program and the window tests: the core's tests already ran in
+    # the windows suite.
+    mapfile -t ui_progs < <(grep -v '^$' "$wg/ui-test-programs.txt")
+    cmake --build "$wg" -j "$jobs" --target ordovan "${ui_progs[@]}" -- -k 0 >"$wg/build.log" 2>&1 ||
+      grep -E 'error|FAILED' "$wg/build.log" | head -n 40 | sed 's|^|windows-gui build: |'
+    bash "$root/scripts/deploy-windows.sh" "$qt" "$wg/tests" --tests
+    bash "$root/scripts/deploy-windows.sh" "$qt" "$wg/app"
+    # Wine passes a QT_ variable on only under the name WINEQT_...
+    gui_env=(env WINEPREFIX="$wg/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+             WINEQT_QPA_PLATFORM=offscreen)
+    (cd "$wg" && timeout 300 "${gui_env[@]}" wineboot </dev/null >/dev/null 2>&1)
+    # The tests' f: is a real drive, as on Windows: a link in the prefix's
+    # dosdevices to an empty folder of the build tree, named to the tests in
+    # ORDOVAN_TEST_DRIVES (they empty it again after each test).
+    rm -rf "$wg/test-drives" && mkdir -p "$wg/test-drives/f"
+    ln -sfn "$wg/test-drives/f" "$wg/wineprefix/dosdevices/f:"
+    gui_env+=(ORDOVAN_TEST_DRIVES=f)
+    for prog in "${ui_progs[@]}"; do
+      # Asked again per program, so that a stale one from an earlier run never runs.
+      if ! cmake --build "$wg" --target "$prog" >>"$wg/build.log" 2>&1; then
+        echo "windows-gui $prog: build failed"; gfail=$((gfail + 1)); continue
+      fi
+      log="$wg/$prog.log"
+      (cd "$wg" && timeout 900 "${gui_env[@]}" wine "$wg/tests/$prog.exe" </dev/null >"$log" 2>&1)
+      rc=$?
+      out=$(tr -d '\r' <"$log")
+      echo "$out" | grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' | sed "s|^|windows-gui $prog: |"
+      p=$(echo "$out" | sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' | tail -n 1)
+      f=$(echo "$out" | sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' | tail -n 1)
+      p=${p:-0}; f=${f:-0}
+      if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
+        echo "windows-gui $prog: exit code $rc"; echo "$out" | tail -n 20; f=1
+      fi
+      [ "$f" -gt 0 ] && echo "$out" | grep -E '^\[  FAILED  \]|Failure|error:' | head -n 40
+      gpass=$((gpass + p)); gfail=$((gfail + f))
+    done
+    # The first start counts as one more test.
+    rm -rf "$wg/first-start"
+    if ! cmake --build "$wg" --target ordovan >>"$wg/build.log" 2>&1; then
+      echo "windows-gui ordovan: build failed"; gfail=$((gfail + 1))
+    elif bash "$root/scripts/wine-first-start.sh" "$wg/app/ordovan.exe" "$wg/wineprefix" \
+           "$wg/first-start" "$wg/first-start.png" | sed 's|^|windows-gui ordovan.exe: |';
+         [ "${PIPESTATUS[0]}" -eq 0 ]; then
+      gpass=$((gpass + 1))
+    else
+      gfail=$((gfail + 1))
+    fi
+  else
+    echo "windows-gui: configure failed"; tail -n 20 "$wg/configure.log"; gfail=$((gfail + 1))
+  fi
+  tally windows-gui "$gpass" "$gfail"
 fi
 
 # --- fuzz ----------------------------------------------------------------

@@ -21,10 +21,10 @@
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/QtEventPump.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Dialogs.h"
+#include "uikit/QtEventPump.h"
+#include "uikit/QtText.h"
+#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {

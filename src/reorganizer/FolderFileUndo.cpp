@@ -44,11 +44,12 @@ void FolderFileUndo::CollectFrom(const TEXT_LIST& folders) {
 }
 
 void FolderFileUndo::DeleteFiles() {
-  for (const std::string& file : copied_files_) {
-    const std::string path = Trim(file);
+  // The recorded paths are used exactly as the run recorded them: a name that
+  // ends in a blank is another name on POSIX.
+  for (const std::string& path : copied_files_) {
     // A file the user put in place of the copy, or changed since, is theirs
     // now; one whose identity was never known is not provably the copy.
-    const auto recorded = copied_file_identities_.find(file);
+    const auto recorded = copied_file_identities_.find(path);
     const bool still_the_copy = recorded != copied_file_identities_.end() &&
                                 fs_.IdentifyFile(path) == recorded->second;
     if (!still_the_copy || !fs_.RemoveFile(path)) not_deleted_files_.push_back(path);
@@ -59,7 +60,7 @@ void FolderFileUndo::RemoveFolders() {
   for (auto it = removal_order_.rbegin(); it != removal_order_.rend(); ++it) {
     // A folder that was there before the run is not the run's to remove.
     if (created_folders_.count(it->second) == 0) continue;
-    const std::string path = Trim(it->second);
+    const std::string& path = it->second;
     if (!fs_.RemoveEmptyFolder(path) && fs_.IsFolder(path)) not_deleted_folders_.push_back(path);
   }
 }
@@ -90,8 +91,13 @@ void FolderFileUndo::TakeRecords(const RunRecords& records) {
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
                        RunResults& results) {
   UndoResult result;
-  // A simulation's records name folders and files that were never made.
-  if (records.CreatedMainFolders.empty() || records.Simulated) {
+  // A simulation's records name folders and files that were never made. A
+  // Normal run whose main folders all existed can still have made subfolders
+  // and copied files: those are taken back too.
+  const bool made_something = !records.CreatedMainFolders.empty() ||
+                              !records.CreatedSubFolders.empty() ||
+                              !records.CreatedFolders.empty() || !records.CopiedFiles.empty();
+  if (!made_something || records.Simulated) {
     result.outcome = UndoOutcome::NothingToUndo;
     return result;
   }

@@ -82,7 +82,7 @@ class FolderFileUndo {
 };
 
 enum class UndoOutcome {
-  NothingToUndo,  // message 120056
+  NothingToUndo,  // message 120056: a simulation, an Undo, or a run that made nothing
   Declined,       // No to question 150057; nothing changed
   Done,           // the undo ran; 140059 shown
 };

@@ -22,30 +22,23 @@ std::size_t ByteOffsetOfCharacter(const std::string& text, std::size_t position)
   return text.size();
 }
 
-bool HasOuterBlank(const std::string& text) {
-  return !text.empty() && (static_cast<unsigned char>(text.front()) <= ' ' ||
-                           static_cast<unsigned char>(text.back()) <= ' ');
-}
-
 void RecordFile(LevelFilesContext& context, const std::string& target) {
   context.results->RecordResult(ResultCategory::FilesReorganized, target);
   context.copied_files->push_back(target);
 }
 
 // Copies a file and records its target together with what the copy is, so
-// that Undo can tell it from a file someone puts there later. The copy
-// service takes its paths trimmed; most paths have nothing to trim.
+// that Undo can tell it from a file someone puts there later. The names come
+// from a folder listing and are used exactly: on POSIX a trailing blank is
+// part of a name, and trimming it would copy another file's bytes.
 void CopyAndRecord(LevelFilesContext& context, const std::string& source,
                    const std::string& target) {
   FileSystem& fs = *context.fs;
-  const bool trim = HasOuterBlank(source) || HasOuterBlank(target);
-  const std::string written = trim ? Trim(target) : std::string();
-  const std::string& copy = trim ? written : target;
-  if (!fs.CopyFileNoOverwrite(trim ? Trim(source) : source, copy)) return;
+  if (!fs.CopyFileNoOverwrite(source, target)) return;
   RecordFile(context, target);
   // A copy whose identity cannot be read is never deleted by Undo but
   // reported, like any file Undo cannot delete.
-  if (std::optional<FileIdentity> identity = fs.IdentifyFile(copy)) {
+  if (std::optional<FileIdentity> identity = fs.IdentifyFile(target)) {
     context.copied_file_identities->insert_or_assign(target, *identity);
   }
 }

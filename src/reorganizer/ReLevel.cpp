@@ -71,6 +71,31 @@ void AppendLevel(std::string* folder, const std::string& name) {
   folder->append(name);
 }
 
+// The destination as the new paths start from it: every run of separators
+// one backslash, none at the end; a network path keeps its two leading ones.
+std::string JoinableDestination(const std::string& destination) {
+  std::string out;
+  out.reserve(destination.size());
+  std::size_t i = 0;
+  const bool network =
+      destination.size() >= 2 && IsSeparator(destination[0]) && IsSeparator(destination[1]);
+  if (network) {
+    out = "\\\\";
+    while (i < destination.size() && IsSeparator(destination[i])) ++i;
+  }
+  for (; i < destination.size(); ++i) {
+    if (!IsSeparator(destination[i])) {
+      out.push_back(destination[i]);
+    } else if (out.empty() || out.back() != '\\') {
+      out.push_back('\\');
+    }
+  }
+  // A drive root keeps its backslash; it is never a run's destination anyway.
+  const std::size_t keep = network ? 2 : 1;
+  while (out.size() > keep && out.back() == '\\' && out[out.size() - 2] != ':') out.pop_back();
+  return out;
+}
+
 }  // namespace
 
 ReLevelSetup MakeReLevelSetup(std::int64_t cut, const LINE_NUMBER_MAP& line_number_map,
@@ -79,8 +104,8 @@ ReLevelSetup MakeReLevelSetup(std::int64_t cut, const LINE_NUMBER_MAP& line_numb
   setup.cut = cut;
   setup.new_to_old = NewToOldMap(line_number_map);
   setup.old_to_new = OldToNewMap(line_number_map);
-  setup.destination = destination;
-  setup.destination_levels = SplitPathLevels(destination);
+  setup.destination = JoinableDestination(destination);
+  setup.destination_levels = SplitPathLevels(setup.destination);
   return setup;
 }
 
@@ -133,7 +158,7 @@ ReLeveledPath ReLevelPath(const ReLevelSetup& setup, const std::string& path) {
   for (const auto& piece : old_pieces) AppendLevel(&old_prefix, piece.Name);
   result.OldMainFolder = old_prefix;
 
-  // NewMainFolder starts from the destination exactly as stored.
+  // NewMainFolder starts from the destination as stored, separators tidied.
   result.NewMainFolder = setup.destination;
   for (std::size_t k = 0; k < template_size; ++k) {
     AppendLevel(&result.NewMainFolder, new_pieces[destination_names.size() + k].Name);

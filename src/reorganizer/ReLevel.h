@@ -41,7 +41,9 @@ struct ReLevelSetup {
   std::int64_t cut = 0;  // n; negative cuts nothing
   MAP_NEW_OLD_LINE_NUMBERS new_to_old;
   MAP_NEW_OLD_LINE_NUMBERS old_to_new;
-  std::string destination;  // StoredDestination, exactly as stored
+  // StoredDestination as stored, with separators typed after it dropped and
+  // doubled ones made single (`f:\New\` is `f:\New`), so no new path holds `\\`.
+  std::string destination;
   PathLevels destination_levels;  // SplitPathLevels(destination), once per run
 };
 

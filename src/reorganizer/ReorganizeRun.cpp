@@ -73,7 +73,7 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   sets_.ReportedExisting.clear();
   results_.ResetRunCounters();
   records_.ForgetCreated();
-  records_.RunDestination = destination;
+  records_.RunDestination = setup.relevel.destination;
   records_.Simulated = mode == RunMode::Simulate;
   known_folders_.clear();
   results_.ClearResultLists();

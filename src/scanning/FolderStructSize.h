@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "paths/ByteSize.h"
 #include "paths/PathText.h"
 #include "scanning/TreeWalk.h"
 

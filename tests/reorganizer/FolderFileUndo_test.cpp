@@ -145,6 +145,30 @@ TEST(UndoCommandTest, NothingToUndoAfterASimulationOrARunThatCreatedNoMainFolder
   EXPECT_TRUE(fs::exists(c.tree.Native(MClient1 + "\\docs\\a.pdf")));
 }
 
+TEST(UndoCommandTest, ARunWhoseMainFoldersAllExistedIsTakenBack) {
+  ClientsRun c;
+  // Every new main folder is there, empty, before the run: the run creates
+  // only subfolders and copies files, and Undo takes exactly those back.
+  for (const std::string& main : {N + "\\2015\\Client2\\Old Clients",
+                                  N + "\\2016\\Client2\\Old Clients",
+                                  N + "\\2016\\Client3\\Business", MClient1}) {
+    c.tree.Folder(main);
+  }
+  const testing::TREE_SNAPSHOT before = testing::Snapshot(c.tree.Native(N));
+  c.run.Organize(c.inputs);
+  ASSERT_TRUE(c.list(C::MainFoldersReorganized).empty());
+  ASSERT_EQ(c.list(C::SubfoldersReorganized).size(), 5u);
+  ASSERT_EQ(c.list(C::FilesReorganized).size(), 14u);
+
+  c.prompter.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
+  const UndoResult result = UndoLastRun(c.run.records(), *FileSystem::Default(), c.prompter, c.results);
+  EXPECT_EQ(result.outcome, UndoOutcome::Done);
+  EXPECT_EQ(result.report, "");
+  EXPECT_EQ(testing::Snapshot(c.tree.Native(N)), before);
+  EXPECT_EQ(UndoLastRun(c.run.records(), *FileSystem::Default(), c.prompter, c.results).outcome,
+            UndoOutcome::NothingToUndo);
+}
+
 TEST(UndoCommandTest, AnsweringNoChangesNothing) {
   UndoRun u;
   const testing::TREE_SNAPSHOT before = testing::Snapshot(u.drive);

@@ -148,21 +148,26 @@ TEST(ReLevelPath, RotationPairsEachLevelWithWhereItsNameNowStands) {
   ExpectPair(r.LevelFolderPairs[2], 2, "f:\\A\\B\\C", 1, "d:\\n\\B\\C");
 }
 
-TEST(ReLevelPath, StoredDestinationSpellingOnlyReachesTheMainFolders) {
-  // The main folders start from the text as stored, the level folders from
-  // its split form.
+TEST(ReLevelPath, SeparatorsTypedInTheDestinationDoNotReachTheNewPaths) {
+  // `f:\New Clients\` and `f:/New//Clients` are the folders `f:\New Clients`
+  // and `f:\New\Clients`: main, full and level folders alike.
   const ReLevelSetup setup = SetupFor({"a", "b"}, {"b", "a"}, 0, "f:\\New Clients\\");
+  EXPECT_EQ(setup.destination, "f:\\New Clients");
   const ReLeveledPath r = ReLevelPath(setup, "f:\\x\\y\\z");
-  EXPECT_EQ(r.NewMainFolder, "f:\\New Clients\\\\y\\x");
-  EXPECT_EQ(r.NewFullFolder, "f:\\New Clients\\\\y\\x\\z");
+  EXPECT_EQ(r.NewMainFolder, "f:\\New Clients\\y\\x");
+  EXPECT_EQ(r.NewFullFolder, "f:\\New Clients\\y\\x\\z");
   ASSERT_EQ(r.LevelFolderPairs.size(), 2u);
   ExpectPair(r.LevelFolderPairs[0], 0, "f:\\x", 1, "f:\\New Clients\\y\\x");
   ExpectPair(r.LevelFolderPairs[1], 1, "f:\\x\\y", 0, "f:\\New Clients\\y");
 
-  const ReLevelSetup slashed = SetupFor({"a", "b"}, {"b", "a"}, 0, "f:/New//Clients");
+  const ReLevelSetup slashed = SetupFor({"a", "b"}, {"b", "a"}, 0, "f:/New//Clients//");
   const ReLeveledPath s = ReLevelPath(slashed, "f:\\x\\y");
-  EXPECT_EQ(s.NewMainFolder, "f:/New//Clients\\y\\x");
+  EXPECT_EQ(s.NewMainFolder, "f:\\New\\Clients\\y\\x");
   EXPECT_EQ(s.LevelFolderPairs[1].NewLevelFolder, "f:\\New\\Clients\\y");
+
+  // A network destination keeps its two leading backslashes.
+  EXPECT_EQ(SetupFor({"a"}, {"a"}, 0, "\\\\srv\\share\\out\\").destination,
+            "\\\\srv\\share\\out");
 }
 
 TEST(ReLevelPath, NetworkPathsKeepTheirDoubleBackslash) {

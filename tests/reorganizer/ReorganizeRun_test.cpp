@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -126,6 +127,34 @@ TEST(ReorganizeRunTest, SimulationReportsWhatTheNormalRunDoesAndTouchesNothing) 
   EXPECT_EQ(c.run.Organize(c.inputs).outcome, RunOutcome::Completed);
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     EXPECT_EQ(c.list(static_cast<C>(i)), simulated[i]) << "category " << i;
+  }
+}
+
+TEST(ReorganizeRunTest, SeparatorsTypedAfterTheDestinationChangeNoPath) {
+  auto doubled = [](const TEXT_LIST& paths) {
+    return std::count_if(paths.begin(), paths.end(), [](const std::string& path) {
+      return path.find("\\\\") != std::string::npos;
+    });
+  };
+  for (const char* typed : {"f:\\New Clients\\", "f:\\New Clients\\\\", "f:/New Clients/"}) {
+    SCOPED_TRACE(typed);
+    ClientsRun c;
+    c.inputs.stored_destination = typed;
+    c.run.SimulationView(c.inputs);
+    EXPECT_EQ(c.list(C::MainFoldersReorganized), kMainFolders);
+    EXPECT_EQ(c.list(C::FilesReorganized), kFiles);
+
+    c.run.Organize(c.inputs);
+    EXPECT_EQ(c.list(C::MainFoldersReorganized), kMainFolders);
+    EXPECT_EQ(c.list(C::SubfoldersReorganized), kSubfolders);
+    EXPECT_EQ(c.list(C::DestinationExists), (TEXT_LIST{MClient2, MClient1}));
+    EXPECT_EQ(c.list(C::FilesReorganized), kFiles);
+    const RunRecords& records = c.run.records();
+    EXPECT_EQ(records.RunDestination, N);
+    EXPECT_EQ(doubled(records.CreatedMainFolders) + doubled(records.CreatedSubFolders) +
+                  doubled(records.CreatedFolders) + doubled(records.CopiedFiles),
+              0);
+    EXPECT_EQ(records.CopiedFiles, kFiles);
   }
 }
 
@@ -357,6 +386,36 @@ TEST(ReorganizeRunTest, AFullFolderThatCannotBeCreatedGetsOtherReasonsAndNoFiles
   EXPECT_EQ(c.list(C::SubfoldersReorganized).size(), 4u);
   EXPECT_EQ(c.list(C::FilesReorganized).size(), 13u);
   EXPECT_FALSE(fs::exists(c.tree.Native(MClient2 + "\\txt")));
+}
+
+TEST(ReorganizeRunTest, AFileWhereAMainFolderMustGoSendsItToOtherReasons) {
+  ClientsRun c;
+  c.tree.File(MClient3, "in the way");
+  c.run.Organize(c.inputs);
+  EXPECT_EQ(c.list(C::OtherReasons), (TEXT_LIST{MClient3}));
+  EXPECT_EQ(c.list(C::MainFoldersReorganized), (TEXT_LIST{M2015, MClient2, MClient1}));
+  for (const std::string& file : c.list(C::FilesReorganized)) {
+    EXPECT_EQ(file.find("Client3"), std::string::npos) << file;
+  }
+  EXPECT_EQ(testing::ReadFile(c.tree, MClient3), "in the way");
+}
+
+TEST(ReorganizeRunTest, ATemplateFolderIsListedOncePerRun) {
+  // The destination lies inside the source. The second path copies `t.txt`
+  // into `f:\S\T`, a template folder the first path has listed already; the
+  // third path reaches `f:\S\T` again and must not copy that copy.
+  ClientsRun c;
+  c.tree.File("f:\\S\\T\\a.txt", "a");
+  c.tree.File("f:\\T\\t.txt", "t");
+  c.tree.Folder("f:\\T\\U");
+  c.tree.Folder("f:\\S\\T\\V");
+  c.inputs.line_number_map = LineNumbersFor({"S", "T"});
+  c.inputs.new_level_order = {"S", "T"};
+  c.inputs.stored_destination = "f:\\S";
+  c.inputs.include_entries = {"f:\\S\\T", "f:\\T\\U", "f:\\S\\T\\V"};
+  c.run.Organize(c.inputs);
+  EXPECT_EQ(c.list(C::FilesReorganized),
+            (TEXT_LIST{"f:\\S\\S\\T\\f--S-T-a.txt", "f:\\S\\T\\f--T-t.txt"}));
 }
 
 TEST(ReorganizeRunTest, TheSameFullFolderMetTwiceIsReportedAsExisting) {

@@ -57,14 +57,6 @@ TEST_F(FolderStructSizeTest, LevelsAreCountedFromTheChosenFolder) {
   }
 }
 
-TEST_F(FolderStructSizeTest, TheStartFolderCountsWhenAsked) {
-  MakeProjectsTree(tree);
-  FolderStructSize size("d:\\Projects");
-  size.Scan(*FileSystem::Default(), EventPump::None());
-  EXPECT_EQ(size.FolderTotal(), 8u);
-  EXPECT_EQ(size.LevelRows(), (LEVEL_ROWS{{1, 2}, {2, 5}}));
-}
-
 TEST_F(FolderStructSizeTest, AFiveGigabyteFileCountsWithItsFullSize) {
   tree.File("d:\\Big\\disk.img", "");
   std::filesystem::resize_file(tree.Native("d:\\Big\\disk.img"), 5368709120u);  // sparse

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <system_error>
 
 #include "platform/FileSystem.h"
@@ -41,9 +43,40 @@ void RemoveThroughFileSystem(const std::string& folder) {
   files->RemoveEmptyFolder(folder);
 }
 
+// Empties a test drive's root, which was empty when the test took it.
+void EmptyTestDrive(const std::string& drive) {
+  FileSystem* files = FileSystem::Default();
+  DIR_ENTRIES entries;
+  if (!files->ListFolder(drive + "\\", &entries)) return;
+  for (const DirEntry& entry : entries) {
+    const std::string path = drive + "\\" + entry.name;
+    if (entry.IsDirectory()) {
+      RemoveThroughFileSystem(path);
+    } else {
+      files->SetReadOnly(path, false);
+      files->RemoveFile(path);
+    }
+  }
+}
+
+// True when `drive` ("f:") is one of the real drives the Windows test run
+// made for tests (ORDOVAN_TEST_DRIVES, e.g. "f").
+bool IsTestDrive([[maybe_unused]] const std::string& drive) {
+#ifdef _WIN32
+  const char* letters = std::getenv("ORDOVAN_TEST_DRIVES");
+  if (letters == nullptr || drive.size() != 2) return false;
+  const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(drive[0])));
+  for (const char* c = letters; *c != '\0'; ++c) {
+    if (std::tolower(static_cast<unsigned char>(*c)) == letter) return true;
+  }
+#endif
+  return false;
+}
+
 }  // namespace
 
 TempTree::~TempTree() {
+  for (const std::string& drive : test_drives_) EmptyTestDrive(drive);
   ResetDriveTable();
   std::error_code ec;
   // Read-only files made by tests must not keep the sandbox alive.
@@ -58,6 +91,17 @@ TempTree::~TempTree() {
 }
 
 fs::path TempTree::Mount(const std::string& drive) {
+  if (IsTestDrive(drive)) {
+    UnmountDrive(drive);
+    const std::string root = drive + "\\";
+    DIR_ENTRIES entries;
+    if (FileSystem::Default()->ListFolder(root, &entries) && entries.empty()) {
+      test_drives_.push_back(drive);
+      return Utf8ToNative(root);
+    }
+    // Only an empty drive: what the test makes goes to the sandbox instead.
+    ADD_FAILURE() << "test drive " << drive << " is missing or not empty";
+  }
   std::string letter = drive.substr(0, 1);
   fs::path dir = root_ / ("drive-" + letter);
   fs::create_directories(dir);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace ordovan::testing {
 
@@ -21,6 +22,11 @@ class TempTree {
   const std::filesystem::path& root() const { return root_; }
 
   // Mounts `drive` ("f:") at a new directory below the sandbox; returns it.
+  // On Windows a drive named in ORDOVAN_TEST_DRIVES (letters, "f" or "fg")
+  // is a real drive made for tests instead (under wine, a link in the
+  // prefix's dosdevices to an empty folder): program paths on it are native
+  // paths, as for the user. It must be empty; what the test leaves on it is
+  // removed when the sandbox goes.
   std::filesystem::path Mount(const std::string& drive);
 
   // Creates the folder of a program path with its parents, and in it one file
@@ -42,6 +48,7 @@ class TempTree {
   static void WriteFile(const std::string& program_path, const std::string& content);
 
   std::filesystem::path root_;
+  std::vector<std::string> test_drives_;  // real drives in use, "f:"
 };
 
 }  // namespace ordovan::testing

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -111,6 +112,8 @@ void MakeClientTree(const QString& root) {
        {"Clients/Client1/2015/docs", "Clients/Client1/2016/docs", "Clients/Client1/2016/emails",
         "Clients/Client2/2016/txt", "Clients/Client2/2017/scans", "Clients/Client3/2017/docs"}) {
     QDir(root).mkpath(folder);
+    QFile file(QDir(root).filePath(QString(folder) + "/notes.txt"));
+    if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(1536, 'x'));
   }
   MountDrive("d:", Utf8ToNative(FromQt(root)));
 }

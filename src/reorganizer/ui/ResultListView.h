@@ -13,7 +13,9 @@ inline constexpr int kResultListScrollExtent = 3000;  // pixels
 class ResultListView : public WideListView {
   Q_OBJECT
  public:
-  ResultListView(const QString& object_name, ResultEntries& entries, QWidget* parent = nullptr);
+  // `caption` is the text shown above the list, which names it for a screen reader.
+  ResultListView(const QString& object_name, const QString& caption, ResultEntries& entries,
+                 QWidget* parent = nullptr);
 
   ResultEntries& entries() { return model_->entries(); }
   const ResultEntries& entries() const { return model_->entries(); }

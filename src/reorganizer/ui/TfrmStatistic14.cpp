@@ -133,7 +133,7 @@ void TfrmStatistic14::BuildControls() {
     cell->setSpacing(3);
     auto* caption = new QLabel(info.caption, this);
     caption->setObjectName(info.caption_name);
-    auto* view = new ResultListView(info.list_name, results_.list(which), this);
+    auto* view = new ResultListView(info.list_name, info.caption, results_.list(which), this);
     view->setMinimumSize(kListWidth, kListHeight);
     caption->setBuddy(view);
     auto* zoom = new QPushButton("Zoom", this);
@@ -144,6 +144,9 @@ void TfrmStatistic14::BuildControls() {
     auto* exporter = new QPushButton("Export", this);
     exporter->setObjectName(info.export_name);
     if (info.export_hint) exporter->setToolTip(info.export_hint);
+    // Sixteen buttons share two captions; a screen reader says which list each serves.
+    zoom->setAccessibleDescription(info.caption);
+    exporter->setAccessibleDescription(info.caption);
     exporter->setFixedWidth(kButtonWidth);
     exporter->setAutoDefault(false);
     // Hidden controls keep their room, so hiding the files list leaves the
@@ -192,6 +195,8 @@ void TfrmStatistic14::BuildControls() {
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(info.label_name) + 4);
     caption->setBuddy(value);
+    // Read out by its caption, not by the number it shows.
+    value->setAccessibleName(info.caption);
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row++, 1);
     counter_labels_[CategoryIndex(category)] = value;

@@ -64,7 +64,7 @@ TfrmVol14ZoomStatistics::TfrmVol14ZoomStatistics(RunResults& results, QWidget* p
     caption->setFont(bold);
     captions_[i] = caption;
 
-    auto* view = new ResultListView(kZoomLists[i].list_name,
+    auto* view = new ResultListView(kZoomLists[i].list_name, kZoomLists[i].caption,
                                     results_.zoom_list(kAllResultLists[i]), this);
     view->setGeometry(kMargin, list_top, width, list_height);
     views_[i] = view;

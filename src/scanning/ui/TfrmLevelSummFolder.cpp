@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "shell/ui/QtText.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 
@@ -61,6 +61,8 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent) : QDialog(parent) {
   lstViewLevelSummFolder->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstViewLevelSummFolder->verticalHeader()->hide();
   lstViewLevelSummFolder->verticalHeader()->setAccessibleName("Rows");
+  // Narrow columns show the start of their captions.
+  lstViewLevelSummFolder->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lstViewLevelSummFolder->horizontalHeader()->setAccessibleName("Level Number, Number of Subfolders");
   lstViewLevelSummFolder->setColumnWidth(0, 120);
   lstViewLevelSummFolder->setColumnWidth(1, 120);

@@ -27,9 +27,10 @@
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/UpDown.h"
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/Shell.h"
+#include "uikit/Dialogs.h"
+#include "uikit/QtEventPump.h"
+#include "uikit/QtText.h"
+#include "uikit/Shell.h"
 
 namespace ordovan {
 
@@ -102,6 +103,8 @@ void TfrmSubFolderListBuilder::CreateControls() {
   lstViewLevelSumFolder->setSelectionBehavior(QAbstractItemView::SelectRows);
   lstViewLevelSumFolder->verticalHeader()->hide();
   lstViewLevelSumFolder->verticalHeader()->setAccessibleName("Rows");
+  // Narrow columns show the start of their captions.
+  lstViewLevelSumFolder->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lstViewLevelSumFolder->horizontalHeader()->setAccessibleName("Level Number, Number of SubFolders");
   lstViewLevelSumFolder->setColumnWidth(0, 100);
   lstViewLevelSumFolder->setColumnWidth(1, 140);
@@ -347,7 +350,15 @@ void TfrmSubFolderListBuilder::ShowCounters() {
 
 bool TfrmSubFolderListBuilder::RunStoppable(const std::function<bool()>& scan) {
   btnBuilderStop->setEnabled(true);
-  const bool finished = scan();
+  bool finished = true;
+  // While the scan runs, the window's pump lets through only the Stop
+  // control and Escape; other input waits until the command has ended.
+  if (auto* qt_pump = dynamic_cast<QtEventPump*>(services_.pump)) {
+    QtEventPump::StoppableSection section(*qt_pump, btnBuilderStop);
+    finished = scan();
+  } else {
+    finished = scan();
+  }
   btnBuilderStop->setEnabled(false);
   lblBuilderScanProgress->clear();
   return finished;

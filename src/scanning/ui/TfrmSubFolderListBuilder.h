@@ -13,7 +13,7 @@
 #include <string>
 
 #include "paths/EntryList.h"
-#include "shell/ui/AppServices.h"
+#include "uikit/AppServices.h"
 
 class QComboBox;
 class QGroupBox;

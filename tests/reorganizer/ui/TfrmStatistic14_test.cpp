@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -193,6 +194,64 @@ TEST_F(ResultsWindowTest, CaptionsGroupsAndHintsAreTheProgramsOwn) {
   EXPECT_EQ(hint("btnStat14SmartExportMainFoldersRestructured"), "");
   EXPECT_EQ(Find<QPushButton>(results(), "btnStat14OK")->text(), "OK");
   EXPECT_EQ(Find<QPushButton>(zoom(), "btnVol06ZoomStatisticsClose")->text(), "Close");
+}
+
+// What a screen reader announces for a control.
+std::string SpokenName(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  return face ? face->text(QAccessible::Name).toStdString() : "<no accessible interface>";
+}
+std::string SpokenDescription(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  return face ? face->text(QAccessible::Description).toStdString() : "";
+}
+
+TEST_F(ResultsWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
+  // In the order of kNames: the captions above the results window's lists.
+  constexpr const char* kListCaptions[] = {
+      "Folders to Reorganize", "Reorganizedd Main Folders", "Subfolders in Reorg. Folders",
+      "Files in Reorganized Folders", "SOURCE NOT EXISTS.", "DESTINATION ALREADY EXISTS",
+      "OTHER REASONS", "Folders - Failed UNDO"};
+  constexpr const char* kCounterCaptions[] = {
+      "Total Folders to Reorganize", "Reorganized Main Folders",
+      "Subfolders in Reorg. Main Folders", "Files in Reorganizd Folder Structures",
+      "Source Not Exists", "Destination Already Exists", "Other Reasons"};
+  for (std::size_t i = 0; i < std::size(kNames); ++i) {
+    const ListNames& names = kNames[i];
+    EXPECT_EQ(SpokenName(Find<ResultListView>(results(), names.results)), kListCaptions[i]);
+    EXPECT_EQ(SpokenName(Find<ResultListView>(zoom(), names.zoom)), names.zoom_caption_text);
+    // Sixteen buttons called "Zoom" and "Export": each says which list it serves.
+    EXPECT_EQ(SpokenName(Find<QPushButton>(results(), names.zoom_button)), "Zoom");
+    EXPECT_EQ(SpokenDescription(Find<QPushButton>(results(), names.zoom_button)),
+              kListCaptions[i]);
+    EXPECT_EQ(SpokenName(Find<QPushButton>(results(), names.export_button)), "Export");
+    EXPECT_EQ(SpokenDescription(Find<QPushButton>(results(), names.export_button)),
+              kListCaptions[i]);
+  }
+  // A counter is announced by its caption, before a run and after one.
+  for (std::size_t i = 0; i < std::size(kCounterLabels); ++i) {
+    EXPECT_EQ(SpokenName(Find<QLabel>(results(), kCounterLabels[i])), kCounterCaptions[i]);
+  }
+  run_.RecordResult(ResultCategory::SourceNotExists, "f:\\gone");
+  EXPECT_EQ(SpokenName(Find<QLabel>(results(), "lblStat14FoldersSourceNotExists")),
+            "Source Not Exists");
+
+  // No control of either window is announced by its object name or by nothing.
+  for (QWidget* window : {static_cast<QWidget*>(&results()), static_cast<QWidget*>(&zoom())}) {
+    int controls = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+      const bool control = qobject_cast<QAbstractItemView*>(w) ||
+                           qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w);
+      // The mode marker is never shown.
+      if (!control || w->objectName().isEmpty() || w->objectName() == "chkStat14NormalSimulate")
+        continue;
+      ++controls;
+      const std::string name = SpokenName(w);
+      EXPECT_FALSE(name.empty()) << w->objectName().toStdString();
+      EXPECT_NE(name, w->objectName().toStdString());
+    }
+    EXPECT_GE(controls, window == &zoom() ? 17 : 50);
+  }
 }
 
 TEST_F(ResultsWindowTest, ThreeListsAreSortedTheZoomKeepsTheRecordedOrder) {

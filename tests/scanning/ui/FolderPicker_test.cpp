@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cctype>
 #include <filesystem>
 
 #include "platform/NativePath.h"
@@ -21,6 +22,17 @@ namespace ordovan::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A folder chosen in the tree comes with the drive letter as the system
+// writes it: "F:" for a real Windows drive, "f:" for the sandbox's mounted
+// one. The rest of the path keeps its case.
+std::string DriveLowered(std::string path) {
+  if (path.size() >= 2 && path[1] == ':') {
+    path[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(path[0])));
+  }
+  return path;
+}
+std::string DriveLowered(const QString& text) { return DriveLowered(FromQt(text)); }
 
 class FolderPickerTest : public ::testing::Test {
  protected:
@@ -50,10 +62,10 @@ TEST_F(FolderPickerTest, ShowsItsTitleAndStartsWithTheDummyText) {
 
 TEST_F(FolderPickerTest, PathDisplayFollowsTheSelectionAndOkReturnsItsProgramPath) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\Old Clients\\Client1")));
-  EXPECT_EQ(picker_.edtBrowseFolderPath->text(), "f:\\Old Clients\\Client1");
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), "f:\\Old Clients\\Client1");
   picker_.btnBrowseOK->click();
   EXPECT_EQ(picker_.result(), QDialog::Accepted);
-  EXPECT_EQ(picker_.Result(), "f:\\Old Clients\\Client1");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\Old Clients\\Client1");
 }
 
 TEST_F(FolderPickerTest, CancelReturnsAnEmptyText) {
@@ -64,13 +76,19 @@ TEST_F(FolderPickerTest, CancelReturnsAnEmptyText) {
 
 TEST_F(FolderPickerTest, ADriveRootComesBackWithItsTrailingBackslash) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\")));
-  EXPECT_EQ(picker_.edtBrowseFolderPath->text(), "f:\\");
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), "f:\\");
   picker_.btnBrowseOK->click();
-  EXPECT_EQ(picker_.Result(), "f:\\");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\");
   TfrmBrowseForFolder system_root(nullptr, "Select the Folder.");
   ASSERT_TRUE(system_root.SelectNativeFolder(QDir::rootPath()));
   system_root.btnBrowseOK->click();
+#ifdef _WIN32
+  // The system drive, with the letter as Windows writes it.
+  EXPECT_EQ(system_root.Result(), FromQt(QDir::toNativeSeparators(QDir::rootPath())));
+  EXPECT_EQ(system_root.Result().substr(1), ":\\");
+#else
   EXPECT_EQ(system_root.Result(), "c:\\");
+#endif
 }
 
 TEST_F(FolderPickerTest, TheCheckBoxHidesAndShowsThePathDisplay) {
@@ -81,7 +99,7 @@ TEST_F(FolderPickerTest, TheCheckBoxHidesAndShowsThePathDisplay) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\Old Clients\\Client1\\2016")));
   picker_.chkBrowseShowEdit->click();
   EXPECT_TRUE(picker_.edtBrowseFolderPath->isVisible());
-  EXPECT_EQ(picker_.edtBrowseFolderPath->text(), "f:\\Old Clients\\Client1\\2016");
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), "f:\\Old Clients\\Client1\\2016");
 }
 
 TEST_F(FolderPickerTest, AFolderTypedIntoTheEditBoxIsTheChoice) {
@@ -89,20 +107,37 @@ TEST_F(FolderPickerTest, AFolderTypedIntoTheEditBoxIsTheChoice) {
   picker_.edtBrowseFolderEdit->setText("F:\\Old Clients\\Client1\\2016");
   picker_.btnBrowseOK->click();
   EXPECT_EQ(picker_.result(), QDialog::Accepted);
-  EXPECT_EQ(picker_.Result(), "f:\\Old Clients\\Client1\\2016");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\Old Clients\\Client1\\2016");
 }
 
 TEST_F(FolderPickerTest, AnameTypedBelowTheSelectedFolderOrANativePathAlsoCounts) {
   ASSERT_TRUE(picker_.SelectNativeFolder(Native("f:\\Old Clients")));
   picker_.edtBrowseFolderEdit->setText("Client1");
   picker_.btnBrowseOK->click();
-  EXPECT_EQ(picker_.Result(), "f:\\Old Clients\\Client1");
+  EXPECT_EQ(DriveLowered(picker_.Result()), "f:\\Old Clients\\Client1");
 
   TfrmBrowseForFolder native(nullptr, "Select the Folder.");
   native.show();
   native.edtBrowseFolderEdit->setText(Native("f:\\Old Clients\\Client1\\2016"));
   native.btnBrowseOK->click();
   EXPECT_EQ(native.Result(), "f:\\Old Clients\\Client1\\2016");
+}
+
+// Names outside every ANSI code page ("日") only survive wide calls on Windows.
+TEST_F(FolderPickerTest, AFolderNamedBeyondAsciiComesBackAsItsUtf8ProgramPath) {
+  const std::string folder = "f:\\Clients \xC3\xA9t\xC3\xA9\\\xE6\x97\xA5 Zo\xC3\xAB";
+  tree_.Folder(folder);
+  ASSERT_TRUE(picker_.SelectNativeFolder(Native(folder)));
+  EXPECT_EQ(DriveLowered(picker_.edtBrowseFolderPath->text()), folder);
+  picker_.btnBrowseOK->click();
+  EXPECT_EQ(DriveLowered(picker_.Result()), folder);
+
+  TfrmBrowseForFolder typed(nullptr, "Select the Folder.");
+  typed.show();
+  typed.edtBrowseFolderEdit->setText(ToQt(folder));
+  typed.btnBrowseOK->click();
+  EXPECT_EQ(typed.result(), QDialog::Accepted);
+  EXPECT_EQ(typed.Result(), folder);
 }
 
 TEST_F(FolderPickerTest, ATypedFolderThatDoesNotExistKeepsThePickerOpen) {

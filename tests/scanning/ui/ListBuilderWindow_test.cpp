@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include "help/HelpTexts.h"
+#include "help/ui/TfrmHelp.h"
 #include "paths/ui/EntryListView.h"
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ScanTrees.h"
@@ -311,7 +313,13 @@ TEST_F(ListBuilderWindowTest, ViewOpensTheSourceAndTheCurrentEntry) {
   EXPECT_EQ(shell_.opened, (std::vector<std::string>{"d:\\Projects", "d:\\Projects\\Project2"}));
 }
 
-TEST_F(ListBuilderWindowTest, ExportAndEditHandTheListToTheirHooks) {
+TEST_F(ListBuilderWindowTest, HandOversReachTheirWindows) {
+  auto* help = windows().Find<TfrmHelp>();
+  builder->btnHelp->click();
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->CurrentTopic(), kListBuilderTopic);
+  help->close();
+
   builder->IncludeList().Assign({"d:\\Projects\\Project1"});
   TEXT_LIST exported;
   builder->SetExportHook([&](const TEXT_LIST& entries) { exported = entries; });
