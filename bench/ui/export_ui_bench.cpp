@@ -22,9 +22,9 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/QtEventPump.h"
-#include "shell/ui/QtText.h"
+#include "uikit/Dialogs.h"
+#include "uikit/QtEventPump.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 namespace {

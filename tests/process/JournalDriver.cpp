@@ -32,12 +32,12 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/AppServices.h"
+#include "uikit/AppServices.h"
 #include "shell/ui/AppWindows.h"
-#include "shell/ui/Dialogs.h"
+#include "uikit/Dialogs.h"
 #include "shell/ui/OrdovanApplication.h"
-#include "shell/ui/QtEventPump.h"
-#include "shell/ui/Shell.h"
+#include "uikit/QtEventPump.h"
+#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {

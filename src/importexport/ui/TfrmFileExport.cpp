@@ -19,8 +19,8 @@
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/QtText.h"
+#include "uikit/Dialogs.h"
+#include "uikit/QtText.h"
 
 namespace ordovan {
 

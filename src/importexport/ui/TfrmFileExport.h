@@ -12,7 +12,7 @@
 
 #include "importexport/ExportFormat.h"
 #include "paths/PathText.h"
-#include "shell/ui/AppServices.h"
+#include "uikit/AppServices.h"
 
 class QCheckBox;
 class QComboBox;
