@@ -5,7 +5,7 @@
 namespace ordovan::cli {
 
 CliArgs::CliArgs(const std::string& command, const std::vector<std::string>& args,
-                 std::initializer_list<OptionSpec> specs)
+                 std::initializer_list<OptionRule> rules)
     : command_(command) {
   bool options_end = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -24,18 +24,18 @@ CliArgs::CliArgs(const std::string& command, const std::vector<std::string>& arg
       name = arg.substr(0, eq);
       inline_value = arg.substr(eq + 1);
     }
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& candidate : specs) {
-      if (name == candidate.name) spec = &candidate;
+    const OptionRule* rule = nullptr;
+    for (const OptionRule& candidate : rules) {
+      if (name == candidate.name) rule = &candidate;
     }
-    if (spec == nullptr) {
+    if (rule == nullptr) {
       throw CliError{kExitBadInput, "unknown option '" + name + "' for '" + command_ +
                                         "' (see 'ordovan-cli " + command_ + " --help')"};
     }
     if (values_.count(name) != 0) {
       throw CliError{kExitBadInput, "option '" + name + "' is given twice"};
     }
-    if (!spec->takes_value) {
+    if (!rule->takes_value) {
       if (inline_value) throw CliError{kExitBadInput, "option '" + name + "' takes no value"};
       values_[name] = std::string();
     } else if (inline_value) {

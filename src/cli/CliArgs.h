@@ -25,7 +25,7 @@ struct CliError {
   std::string message;
 };
 
-struct OptionSpec {
+struct OptionRule {
   const char* name;  // with its dashes: "--from"
   bool takes_value;
 };
@@ -35,7 +35,7 @@ class CliArgs {
   // Throws CliError (kExitBadInput) for an unknown option, a missing value
   // or an option given twice.
   CliArgs(const std::string& command, const std::vector<std::string>& args,
-          std::initializer_list<OptionSpec> specs);
+          std::initializer_list<OptionRule> rules);
 
   bool Has(const std::string& name) const { return values_.count(name) != 0; }
   std::optional<std::string> Value(const std::string& name) const;
