@@ -118,6 +118,7 @@ class FileSystem {
   // walk through folder levels needs, without asking the system about every
   // file. False, with `entries` empty, when the folder cannot be read.
   virtual bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries);
+
   // --- List files: the export's safe replace and the import's checks ---
   // True when path names an existing regular file: not a folder, device,
   // pipe or socket (a link counts as what it points to).

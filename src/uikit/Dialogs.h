@@ -14,6 +14,9 @@ struct FileDialogRequest {
   std::string filter;             // Qt form: "Text files (*.txt);;All files (*)"
   std::string default_extension;  // without the dot; appended when the name has none
   std::string initial_folder;     // program path; empty for the dialog's own choice
+  // Save dialogs: the dialog asks before an existing file is chosen. A caller
+  // that asks through its own Prompter turns this off, so the user is asked once.
+  bool confirm_overwrite = true;
 };
 
 class Dialogs {

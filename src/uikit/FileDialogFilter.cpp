@@ -1,5 +1,6 @@
 #include "uikit/FileDialogFilter.h"
 
+#include <string_view>
 #include <vector>
 
 namespace ordovan {
@@ -31,9 +32,12 @@ std::string QtFileDialogFilter(const std::string& filter) {
         patterns += pattern;
       }
     }
-    if (patterns.empty()) patterns = "*";
+    if (patterns.empty()) patterns.push_back('*');
     if (!result.empty()) result += ";;";
-    result += description + " (" + patterns + ")";
+    // "Text Files (*.txt)|*.txt" names its patterns already: Qt would show them twice.
+    const std::string named = "(" + patterns + ")";
+    result += description;
+    if (!std::string_view(description).ends_with(named)) result += " " + named;
   }
   return result;
 }

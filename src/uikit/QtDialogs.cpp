@@ -30,7 +30,9 @@ std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
                           QFileDialog::AcceptMode mode) {
   QFileDialog dialog(owner, ToQt(request.title), NativeFolderOf(request.initial_folder),
                      ToQt(request.filter));
-  dialog.setOptions(DialogOptions());
+  QFileDialog::Options options = DialogOptions();
+  if (!request.confirm_overwrite) options |= QFileDialog::DontConfirmOverwrite;
+  dialog.setOptions(options);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -16,6 +18,7 @@
 #include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
+#include "importexport/ui/TfrmFileExport.h"
 #include "paths/EntryList.h"
 #include "paths/IncludeExclude.h"
 #include "paths/ui/EntryListView.h"
@@ -218,6 +221,30 @@ int Run(const QString& out) {
   help->btnMoreHelp->click();
   ok = Save(help, out, "frmHelp-more") && ok;
   help->hide();
+
+  // The export dialog as the Include list's Export leaves it, then with a
+  // separated file, quotes, folder templates and forward slashes chosen.
+  auto* file_export = windows.Find<TfrmFileExport>();
+  file_export->Reset();
+  FillExportSource(main->IncludeList().entries(), file_export->ShownList(),
+                   [file_export](std::size_t n) { file_export->ShowSourceCount(n); },
+                   EventPump::None());
+  ok = Save(file_export, out, "frmFileExport-filled") && ok;
+  file_export->rdoFileExportCSVSeparatedFile->click();
+  file_export->cboFileExportDelimiter->setCurrentIndex(6);
+  file_export->chkFileExportQuotationMarks->setChecked(true);
+  file_export->lblSmartExportExported->setText("6");
+  file_export->rdoExportWithForwardSlashes->setChecked(true);
+  file_export->rdoFileExportWithoutDriveLetter->setChecked(true);
+  file_export->ShownList().Clear();
+  for (const std::string& item : main->IncludeList().entries()) {
+    const std::string shown =
+        ConvertExportItem(item, ExportLines::kFolderTemplates, ExportSlashes::kForwardSlashes);
+    if (!file_export->ShownList().Contains(shown)) file_export->ShownList().Append(shown);
+  }
+  file_export->ShowSourceCount(file_export->ShownList().size());
+  ok = Save(file_export, out, "frmFileExport-choices") && ok;
+  file_export->hide();
   return ok ? 0 : 1;
 }
 

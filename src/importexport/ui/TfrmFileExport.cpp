@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTexts.h"
 #include "paths/EntryList.h"
 #include "paths/ValidationReports.h"
 #include "paths/ui/EntryListView.h"
@@ -20,6 +21,7 @@
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
 #include "uikit/Dialogs.h"
+#include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -33,7 +35,6 @@ constexpr const char* kCannotSaveText =
     "There was a problem saving the file !\nAction : The file is maybe corrupted.";
 constexpr const char* kCannotSaveTitle = "Export Conrent to File.            Warning no: 0330.";
 constexpr const char* kEndText = "End of the exporting process.";
-constexpr const char* kEndTitle = "Ordovan 3.00";
 constexpr const char* kEmptyDelimiterText =
     "The Delimiter is empty !\nAction : Choose or type a Delimiter for the Separated File.";
 constexpr const char* kEmptyDelimiterTitle =
@@ -45,7 +46,8 @@ constexpr const char* kLineTooLongTitle =
     "Export Content to a File.            Warning no: 0387.";
 constexpr const char* kReplaceTitle = "Export Content to a File.            Question no: 0331.";
 constexpr const char* kSaveTitle = "Export Folder Names (strings) to a file.";
-constexpr const char* kSaveFilter = "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)";
+constexpr const char* kSaveFilter =
+    "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
 
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption,
                         const char* hint = nullptr) {
@@ -298,8 +300,9 @@ void TfrmFileExport::btnFileExportToClick() {
   }
   FileDialogRequest save;
   save.title = kSaveTitle;
-  save.filter = kSaveFilter;
+  save.filter = QtFileDialogFilter(kSaveFilter);
   save.default_extension = "txt";
+  save.confirm_overwrite = false;  // asked below, through the prompter
   request.file_name = services_.dialogs->SaveFileName(this, save);
   if (request.file_name.empty()) return;
 
@@ -328,7 +331,7 @@ void TfrmFileExport::btnFileExportToClick() {
     return;
   }
   lblSmartExportExported->setText(QString::number(result.exported));
-  prompter.Inform(kEndText, kEndTitle);
+  prompter.Inform(kEndText, kProductTitle);
 }
 
 void TfrmFileExport::btnFileExportCloseClick() { accept(); }

@@ -5,6 +5,7 @@
 #include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
+#include "importexport/ui/TfrmFileExport.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
@@ -52,7 +53,7 @@ void AppWindows::CreateOtherWindows() {
   //   include-list editor of the main window
   auto* level_summary = Add<TfrmLevelSummFolder>();
   //   smart-import editor
-  //   export dialog
+  auto* file_export = Add<TfrmFileExport>();
   //   import dialog
   auto* help = Add<TfrmHelp>();
   auto* overview = Add<TfrmOverview>();
@@ -69,6 +70,26 @@ void AppWindows::CreateOtherWindows() {
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
+
+  // "Export" of the Include list, the List Builder's list and every results
+  // list open the export dialog.
+  ExportHandOver export_hand_over;
+  export_hand_over.reset = [file_export] { file_export->Reset(); };
+  export_hand_over.shown = &file_export->ShownList();
+  export_hand_over.show_source_count = [file_export](std::size_t n) {
+    file_export->ShowSourceCount(n);
+  };
+  export_hand_over.show_modal = [file_export] {
+    file_export->SetKind(kExportKindFolders);
+    file_export->ShowModally();
+  };
+  TfrmMainFR* main = main_.get();
+  QObject::connect(main->btnVol14IncludeWindowExportFolderList, &QPushButton::clicked, main,
+                   [main, export_hand_over] { main->ExportIncludeList(export_hand_over); });
+  results->SetExportHandler(
+      [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, true); });
+  list_builder->SetExportHook(
+      [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, false); });
 }
 
 void AppWindows::WireListBuilder(TfrmSubFolderListBuilder* builder,

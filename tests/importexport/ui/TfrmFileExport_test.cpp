@@ -45,13 +45,14 @@ class FileExportTest : public ::testing::Test {
 
   // The hand-over every caller makes, then `while_open` inside the modal
   // dialog, which is closed after it.
-  void Open(const TEXT_LIST& items, const std::function<void()>& while_open) {
+  void Open(const TEXT_LIST& items, const std::function<void()>& while_open,
+            const std::string& kind = "FOLDERS") {
     dialog_->Reset();
     for (const std::string& item : items) {
       if (!dialog_->ShownList().Contains(item)) dialog_->ShownList().Append(item);
     }
     dialog_->ShowSourceCount(dialog_->ShownList().size());
-    dialog_->SetKind("FOLDERS");
+    dialog_->SetKind(kind);
     bool ran = false;
     testing::WhenModalOpens([&](QWidget* modal) {
       EXPECT_EQ(modal, dialog_.get());
@@ -109,6 +110,14 @@ TEST_F(FileExportTest, CreationStateAndAccessibleNames) {
     }
   }
 
+  // strings have no drive letters to remove; the choice stays as it was
+  Open({"f:\\a"}, [&] {
+    EXPECT_FALSE(d.rdoFileExportUnModified->isEnabled());
+    EXPECT_FALSE(d.rdoFileExportWithoutDriveLetter->isEnabled());
+    EXPECT_TRUE(d.rdoFileExportUnModified->isChecked());
+  }, " strings ");
+  Open({"f:\\a"}, [&] { EXPECT_TRUE(d.rdoFileExportWithoutDriveLetter->isEnabled()); });
+
   // a stored delimiter list wins; an entry it holds twice is offered once
   settings_.AppendDelimiter(";");
   settings_.AppendDelimiter("Tab");
@@ -130,6 +139,10 @@ TEST_F(FileExportTest, ExportsWhatTheShownListPromisesInEveryFormat) {
               "f:\\Old Clients\\Client1\\2016\r\ng:\\Old Clients\\Client1\\2016\r\n"
               "\\\\srv\\share\\a\r\n");
     EXPECT_EQ(Exported(), "3");
+    const FileDialogRequest& save = dialogs_.last_file_request();
+    EXPECT_EQ(save.filter, "Text Files (*.txt);;Comma Separated (*.csv);;All Files (*.*)");
+    EXPECT_EQ(save.default_extension, "txt");
+    EXPECT_FALSE(save.confirm_overwrite);  // the dialog asks itself, once
 
     // folder templates: two items become one; the counters start again
     dialog_->rdoFileExportWithoutDriveLetter->click();

@@ -287,6 +287,7 @@ TEST_F(MainWindowTest, MenuBarHasFileExitAndTheHelpItems) {
 TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
   const std::vector<QString> expected = {"frmMainFR",           "frmAboutBox",
                                          "frmSubFolderListBuilder", "frmLevelSummFolder",
+                                         "frmFileExport",
                                          "frmHelp",             "frmOverview",
                                          "frmVol14ZoomStatistics", "frmZoomIncludeWindow",
                                          "frmStatistic14"};

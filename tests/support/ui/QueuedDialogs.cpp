@@ -46,9 +46,11 @@ std::string QueuedDialogs::BrowseForFolder(QWidget*, const std::string& title) {
   return Answer(Kind::kFolder, title);
 }
 std::string QueuedDialogs::OpenFileName(QWidget*, const FileDialogRequest& request) {
+  last_file_request_ = request;
   return Answer(Kind::kOpenFile, request.title);
 }
 std::string QueuedDialogs::SaveFileName(QWidget*, const FileDialogRequest& request) {
+  last_file_request_ = request;
   return Answer(Kind::kSaveFile, request.title);
 }
 

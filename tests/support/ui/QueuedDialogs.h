@@ -20,6 +20,8 @@ class QueuedDialogs : public Dialogs {
   void ExpectOpenFile(std::string title, std::string answer);
   void ExpectSaveFile(std::string title, std::string answer);
   bool Done() const { return expected_.empty(); }
+  // The request of the last file dialog shown, to check filter and options.
+  const FileDialogRequest& last_file_request() const { return last_file_request_; }
 
   std::string BrowseForFolder(QWidget* owner, const std::string& title) override;
   std::string OpenFileName(QWidget* owner, const FileDialogRequest& request) override;
@@ -34,6 +36,7 @@ class QueuedDialogs : public Dialogs {
   std::string Answer(Kind kind, const std::string& title);
 
   std::deque<Expected> expected_;
+  FileDialogRequest last_file_request_;
 };
 
 }  // namespace ordovan::testing

@@ -174,6 +174,7 @@ TEST(FileDialogFilter, ProgramFormBecomesQtForm) {
       {"Settings|*.set|Everything", "Settings (*.set);;Everything (*)"},
       {"|*.txt|All|*.*", "All (*.*)"},
       {"", ""},
+      {"Text Files (*.txt)|*.txt|All Files (*.*)|*.*", "Text Files (*.txt);;All Files (*.*)"},
   };
   for (const auto& [program, qt] : cases) EXPECT_EQ(QtFileDialogFilter(program), qt) << program;
 }
