@@ -1,6 +1,5 @@
 #include "scanning/FolderStructSize.h"
 
-#include "paths/ByteSize.h"
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 

@@ -14,7 +14,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "paths/ByteSize.h"
 #include "paths/PathText.h"
 #include "paths/ui/EntryListView.h"
 #include "platform/EventPump.h"
