@@ -1,5 +1,6 @@
 #include "cli/CliProgress.h"
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -37,26 +38,28 @@ void CliProgress::Pump() {
   ++count_;
   if (!draw_) return;
   const auto now = std::chrono::steady_clock::now();
-  if (now - last_draw_ < kRedrawEvery && count_ != total_) return;
+  if (now - last_draw_ < kRedrawEvery && count() != total_) return;
   Draw(now);
 }
 
 void CliProgress::Draw(std::chrono::steady_clock::time_point now) {
   last_draw_ = now;
   const double seconds = std::chrono::duration<double>(now - start_).count();
-  const double rate = seconds > 0 ? static_cast<double>(count_) / seconds : 0.0;
+  const std::size_t done = count();
+  const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0.0;
   std::string line = "\r";
   if (total_ != 0) {
-    const int filled = static_cast<int>(kBarWidth * count_ / total_);
+    const int filled = static_cast<int>(kBarWidth * std::min(done, total_) / total_);
     line += '[' + std::string(static_cast<std::size_t>(filled), '#') +
             std::string(static_cast<std::size_t>(kBarWidth - filled), '.') + "] ";
-    line += std::to_string(count_) + '/' + std::to_string(total_);
+    line += std::to_string(done) + '/' + std::to_string(total_);
   } else {
-    line += std::to_string(count_);
+    line += std::to_string(done);
   }
   char rate_text[64];
   std::snprintf(rate_text, sizeof rate_text, " %s  %.0f/s", unit_.c_str(), rate);
   line += rate_text;
+  if (detail_) line += "  " + detail_();
   if (StopSignalled()) line += "  stopping...";
   line += "\x1b[K";  // clear what a longer line left behind
   err_ << line;

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -30,12 +31,18 @@ class CliProgress : public EventPump {
   CliProgress(const CliProgress&) = delete;
   CliProgress& operator=(const CliProgress&) = delete;
 
+  // Where the count comes from when the long command pumps more often than
+  // once per item (a run pumps between files); by default each Pump counts one.
+  void SetCount(std::function<std::size_t()> count) { count_from_ = std::move(count); }
+  // Further text after the rate ("1200 files").
+  void SetDetail(std::function<std::string()> detail) { detail_ = std::move(detail); }
+
   void Pump() override;
   bool StopRequested() const override { return StopSignalled(); }
 
   // Removes the bar from the terminal line (before a message or at the end).
   void Clear();
-  std::size_t count() const { return count_; }
+  std::size_t count() const { return count_from_ ? count_from_() : count_; }
 
  private:
   void Draw(std::chrono::steady_clock::time_point now);
@@ -46,6 +53,8 @@ class CliProgress : public EventPump {
   std::string unit_;
   std::size_t count_ = 0;
   bool shown_ = false;
+  std::function<std::size_t()> count_from_;
+  std::function<std::string()> detail_;
   std::chrono::steady_clock::time_point start_;
   std::chrono::steady_clock::time_point last_draw_{};
 };

@@ -13,7 +13,6 @@
 #include "cli/CliProgress.h"
 #include "cli/CliPrompter.h"
 #include "cli/CliReport.h"
-#include "cli/JournalingFileSystem.h"
 #include "importexport/ImportClass.h"
 #include "paths/PathPlaces.h"
 #include "paths/PathText.h"
@@ -257,10 +256,9 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
   const TEXT_LIST new_order = NewLevelOrder(args, old_order);
   CheckDestination(destination, choice.entries, prompter);
 
-  // The journal is ready before anything is made: a run that cannot be
-  // taken back does not start.
+  // The journal can be written before anything is made: a run that could not
+  // be taken back does not start. The run starts it anew itself.
   std::unique_ptr<RunJournalWriter> journal;
-  std::unique_ptr<JournalingFileSystem> journaling;
   if (organize) {
     const std::string journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
     journal = std::make_unique<RunJournalWriter>(fs, journal_path);
@@ -273,9 +271,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
       case JournalStart::CannotCreate:
         throw CliError{kExitDiskFailure, "the run journal '" + journal_path + "' cannot be written"};
     }
-    journaling = std::make_unique<JournalingFileSystem>(&fs, *journal, destination);
   }
-  FileSystem& run_fs = organize ? static_cast<FileSystem&>(*journaling) : fs;
 
   RunInputs inputs;
   inputs.include_entries = choice.entries;
@@ -284,28 +280,28 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
   inputs.line_number_map = LineNumbersFor(old_order);
   inputs.stored_destination = destination;
   inputs.with_files = !args.Has("--without-files");
+  inputs.journal = journal.get();
+  RunResults results;
   CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"),
                        inputs.include_entries.size(), "paths");
+  // Every path handled lands in one of these two; the run pumps between files.
+  progress.SetCount([&results] {
+    return static_cast<std::size_t>(results.counter(ResultCategory::ToReorganize) +
+                                    results.counter(ResultCategory::SourceNotExists));
+  });
+  progress.SetDetail([&results] {
+    return CounterText(results.counter(ResultCategory::FilesReorganized)) + " files";
+  });
   inputs.pump = &progress;
   prompter.SetBeforeMessage([&progress] { progress.Clear(); });
 
-  RunResults results;
-  Reorganizer reorganizer(run_fs, prompter, results);
+  Reorganizer reorganizer(fs, prompter, results);
   const RunReport report =
       organize ? reorganizer.Organize(inputs) : reorganizer.SimulationView(inputs);
   progress.Clear();
   const bool stopped = report.outcome == RunOutcome::Stopped;
 
-  bool journal_failed = false;
-  if (journal) {
-    for (const std::string& folder : reorganizer.records().CreatedMainFolders) {
-      journal->CreatedMainFolder(folder);
-    }
-    for (const std::string& folder : reorganizer.records().CreatedSubFolders) {
-      journal->CreatedSubFolder(folder);
-    }
-    journal_failed = !journal->Finish(stopped);
-  }
+  const bool journal_failed = journal && journal->failed();
   if (report.outcome != RunOutcome::Completed && !stopped) {
     throw CliError{kExitBadInput, "the run did not start"};
   }
@@ -366,7 +362,11 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
   RunRecords records = RecordsFromJournal(read.contents);
 
   RunResults results;
-  const UndoResult result = UndoLastRun(records, fs, prompter, results);
+  CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"),
+                       records.CopiedFiles.size(), "files");
+  prompter.SetBeforeMessage([&progress] { progress.Clear(); });
+  const UndoResult result = UndoLastRun(records, fs, prompter, results, &progress);
+  progress.Clear();
   switch (result.outcome) {
     case UndoOutcome::NothingToUndo:
       prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
@@ -376,12 +376,25 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
       io.err << "ordovan-cli: nothing was deleted\n";
       return kExitDone;
     case UndoOutcome::Done:
+      if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      prompter.Inform(kUndoEndText, kUndoEndTitle);
+      // The run is taken back: its records are gone, here as in the window.
+      RetireRunJournal(fs, journal_path);
       break;
+    case UndoOutcome::Stopped: {
+      // The journal names what is left, so the next undo deletes the rest.
+      RunJournalWriter rest(fs, journal_path);
+      const bool kept = rest.Rewrite(records);
+      if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      prompter.Inform(kUndoStoppedText, kUndoEndTitle);
+      if (!kept) {
+        throw CliError{kExitDiskFailure, "the run journal '" + journal_path +
+                                             "' could not be written anew; what is left stays"};
+      }
+      io.err << "ordovan-cli: stopped; run undo again to delete the rest\n";
+      return kExitSomeNotDone;
+    }
   }
-  if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
-  prompter.Inform(kUndoEndText, kUndoEndTitle);
-  // The run is taken back: its records are gone, here as in the window.
-  RetireRunJournal(fs, journal_path);
 
   for (const std::string& folder : result.not_deleted_folders) io.out << "stayed: " << folder << '\n';
   for (const std::string& file : result.not_deleted_files) io.out << "stayed: " << file << '\n';

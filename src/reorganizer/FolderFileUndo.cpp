@@ -1,5 +1,6 @@
 #include "reorganizer/FolderFileUndo.h"
 
+#include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "reorganizer/RunResults.h"
@@ -43,10 +44,16 @@ void FolderFileUndo::CollectFrom(const TEXT_LIST& folders) {
   }
 }
 
-void FolderFileUndo::DeleteFiles() {
+std::size_t FolderFileUndo::DeleteFiles(EventPump* pump) {
+  std::size_t handled = 0;
   // The recorded paths are used exactly as the run recorded them: a name that
   // ends in a blank is another name on POSIX.
   for (const std::string& path : copied_files_) {
+    if (pump) {
+      pump->Pump();
+      if (pump->StopRequested()) return handled;
+    }
+    ++handled;
     // A file the user put in place of the copy, or changed since, is theirs
     // now; one whose identity was never known is not provably the copy.
     const auto recorded = copied_file_identities_.find(path);
@@ -54,6 +61,7 @@ void FolderFileUndo::DeleteFiles() {
                                 fs_.IdentifyFile(path) == recorded->second;
     if (!still_the_copy || !fs_.RemoveFile(path)) not_deleted_files_.push_back(path);
   }
+  return handled;
 }
 
 void FolderFileUndo::RemoveFolders() {
@@ -89,7 +97,7 @@ void FolderFileUndo::TakeRecords(const RunRecords& records) {
 }
 
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
-                       RunResults& results) {
+                       RunResults& results, EventPump* pump) {
   UndoResult result;
   // A simulation's records name folders and files that were never made. A
   // Normal run whose main folders all existed can still have made subfolders
@@ -107,8 +115,25 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
   }
 
   FolderFileUndo undo(fs);
-  if (records.RunKindMarker == "R") undo.TakeRecords(records);
-  undo.DeleteFiles();
+  const bool recorded = records.RunKindMarker == "R";
+  if (recorded) undo.TakeRecords(records);
+  const std::size_t handled = undo.DeleteFiles(pump);
+  if (recorded && handled < records.CopiedFiles.size()) {
+    // Stopped: the files not yet handled and every folder stay recorded.
+    records.CopiedFiles.erase(records.CopiedFiles.begin(),
+                              records.CopiedFiles.begin() + static_cast<std::ptrdiff_t>(handled));
+    COPIED_FILE_IDENTITIES left;
+    for (const std::string& file : records.CopiedFiles) {
+      const auto found = records.CopiedFileIdentities.find(file);
+      if (found != records.CopiedFileIdentities.end()) left.insert(*found);
+    }
+    records.CopiedFileIdentities = std::move(left);
+    undo.BuildReport();
+    result.not_deleted_files = undo.NotDeletedFiles();
+    result.report = undo.Report();
+    result.outcome = UndoOutcome::Stopped;
+    return result;
+  }
   undo.RemoveFolders();
   undo.BuildReport();
 

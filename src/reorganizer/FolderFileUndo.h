@@ -15,6 +15,7 @@
 
 namespace ordovan {
 
+class EventPump;
 class FileSystem;
 class Prompter;
 class RunResults;
@@ -49,8 +50,10 @@ class FolderFileUndo {
   // destination, putting each folder on the way into the removal order once.
   void CollectFolders();
   // Deletes every copied file that is still the run's copy; the ones that
-  // cannot be deleted, are gone, or are no longer the copy are noted.
-  void DeleteFiles();
+  // cannot be deleted, are gone, or are no longer the copy are noted. With
+  // a pump, stops before the next file once the user asked to stop. Returns
+  // how many of the copied files it handled.
+  std::size_t DeleteFiles(EventPump* pump = nullptr);
   // Removes the collected folders, deepest first; a folder that cannot be
   // removed and still exists is noted, one that is gone already is not.
   void RemoveFolders();
@@ -85,6 +88,7 @@ enum class UndoOutcome {
   NothingToUndo,  // message 120056: a simulation, an Undo, or a run that made nothing
   Declined,       // No to question 150057; nothing changed
   Done,           // the undo ran; 140059 shown
+  Stopped,        // the user stopped it between two files; the records hold the rest
 };
 
 struct UndoResult {
@@ -98,9 +102,10 @@ struct UndoResult {
 // records and the results lists, and records what it could not remove into
 // `results`. The only message it shows itself is the confirmation before it
 // deletes; the window turns the outcome and the report into the messages
-// below.
+// below. With a pump the user may stop it between two files: the files not
+// yet handled and every folder stay in the records, for the next Undo.
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
-                       RunResults& results);
+                       RunResults& results, EventPump* pump = nullptr);
 
 // Messages of the Undo command.
 inline constexpr const char* kNothingToUndoText =
@@ -113,5 +118,8 @@ inline constexpr const char* kConfirmUndoTitle = "Ordovan.            Informatio
 inline constexpr const char* kUndoReportTitle = "Ordovan.            Information no: 140058.";
 inline constexpr const char* kUndoEndText = "End of Undo process !!!";
 inline constexpr const char* kUndoEndTitle = "Ordovan.            Information no: 140059.";
+// Shown with kUndoEndTitle instead of kUndoEndText after a Stop.
+inline constexpr const char* kUndoStoppedText =
+    "Undo was stopped !!!\nPress Undo again to delete the rest.";
 
 }  // namespace ordovan

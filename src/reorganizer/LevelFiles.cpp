@@ -1,7 +1,9 @@
 #include "reorganizer/LevelFiles.h"
 
+#include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "reorganizer/RunJournal.h"
 #include "platform/Utf8.h"
 
 namespace ordovan {
@@ -34,13 +36,22 @@ void RecordFile(LevelFilesContext& context, const std::string& target) {
 void CopyAndRecord(LevelFilesContext& context, const std::string& source,
                    const std::string& target) {
   FileSystem& fs = *context.fs;
+  RunJournalWriter* journal = context.journal;
+  if (journal && journal->active()) {
+    // The journal names the copy before it starts, with what only a complete
+    // copy of this source is, so a copy cut short by a crash is known later.
+    if (std::optional<FileIdentity> source_identity = fs.IdentifyFile(source)) {
+      journal->CopyStarting(target, *source_identity);
+    }
+  }
   if (!fs.CopyFileNoOverwrite(source, target)) return;
   RecordFile(context, target);
   // A copy whose identity cannot be read is never deleted by Undo but
   // reported, like any file Undo cannot delete.
-  if (std::optional<FileIdentity> identity = fs.IdentifyFile(target)) {
-    context.copied_file_identities->insert_or_assign(target, *identity);
-  }
+  const std::optional<FileIdentity> identity = fs.IdentifyFile(target);
+  if (identity) context.copied_file_identities->insert_or_assign(target, *identity);
+  // Only now, with the copy complete and known, does the journal record it.
+  if (journal) journal->CopiedFile(target, identity);
 }
 
 // The names of the entries of `folder` that are copied: files (by the
@@ -61,6 +72,12 @@ TEXT_LIST CopyableFiles(FileSystem& fs, const std::string& folder) {
 }
 
 }  // namespace
+
+bool RunStopRequested(const LevelFilesContext& context) {
+  if (!context.pump) return false;
+  context.pump->Pump();
+  return context.pump->StopRequested();
+}
 
 std::string LevelFilePrefix(const std::string& old_level_folder) {
   return PathToNameText(old_level_folder);
@@ -105,6 +122,7 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
   if (first_time) cached->second = CopyableFiles(*context.fs, old_level_folder);
   std::string source;
   for (const std::string& name : cached->second) {
+    if (RunStopRequested(context)) return;
     source.assign(old_level_folder).append(1, '\\').append(name);
     std::string target = LevelFileTarget(new_level_folder, prefix, name);
     if (mode == RunMode::Normal) {
@@ -131,6 +149,7 @@ void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_fol
   std::string source;
   std::string target;
   for (const std::string& name : names) {
+    if (RunStopRequested(context)) return;
     source.assign(old_folder).append(1, '\\').append(name);
     target.assign(new_folder).append(1, '\\').append(name);
     if (mode == RunMode::Normal) {

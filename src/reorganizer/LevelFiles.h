@@ -17,6 +17,9 @@
 
 namespace ordovan {
 
+class EventPump;
+class RunJournalWriter;
+
 class Prompter;
 
 // Sets of path texts, compared by character code (letter case counts).
@@ -42,7 +45,15 @@ struct LevelFilesContext {
   // Simulate: a new main folder the run found missing on disk; no target
   // below it can exist, so none is looked for.
   std::string absent_main_folder;
+  // Normal runs: every copy is journaled here; none when null.
+  RunJournalWriter* journal = nullptr;
+  // Pumped between files; once it says stop, no further file is begun.
+  EventPump* pump = nullptr;
 };
+
+// True once the user asked the run to stop; lets pending window messages
+// run first.
+bool RunStopRequested(const LevelFilesContext& context);
 
 // Copies (Normal) or counts (Simulate) the files directly in
 // `old_level_folder` into `new_level_folder` under prefixed names. Shows FL1

@@ -11,6 +11,7 @@
 #include "paths/QuotedStrings.h"
 #include "reorganizer/Destination.h"
 #include "reorganizer/ReLevel.h"
+#include "reorganizer/RunJournal.h"
 
 namespace ordovan {
 
@@ -36,6 +37,7 @@ RunReport Reorganizer::SimulationView(const RunInputs& inputs) {
   sets_.SimulatedTargets.clear();
   RunReport report = RunReorganize(RunMode::Simulate, inputs);
   records_.ForgetCreated();
+  if (inputs.journal) inputs.journal->Retire();
   return report;
 }
 
@@ -75,6 +77,17 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   records_.ForgetCreated();
   records_.RunDestination = setup.relevel.destination;
   records_.Simulated = mode == RunMode::Simulate;
+  // The journal of the last run goes with its records; a Normal run with
+  // work to do starts its own.
+  if (inputs.journal) {
+    if (mode == RunMode::Normal && !inputs.include_entries.empty()) {
+      inputs.journal->Begin(destination);
+    } else {
+      inputs.journal->Retire();
+    }
+  }
+  journal_ = inputs.journal && inputs.journal->active() ? inputs.journal : nullptr;
+  files_.journal = journal_;
   known_folders_.clear();
   results_.ClearResultLists();
   results_.RefreshResultCounters();
@@ -90,21 +103,26 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
     return ended(RunOutcome::EmptyIncludeList);
   }
 
-  RunOutcome outcome = RunOutcome::Completed;
+  files_.pump = inputs.pump;
+  bool stopped = false;
   for (const std::string& path : inputs.include_entries) {
-    ProcessPath(mode, inputs, setup, path);
-    if (inputs.pump) {
-      inputs.pump->Pump();
-      // Between two paths everything done so far is recorded: a safe point.
-      if (inputs.pump->StopRequested()) {
-        outcome = RunOutcome::Stopped;
-        break;
-      }
+    // A safe point: every file begun so far is complete.
+    if (RunStopRequested(files_)) {
+      stopped = true;
+      break;
     }
+    ProcessPath(mode, inputs, setup, path);
+    if (journal_) journal_->Tick();
   }
+  // A stop inside the last path's files cut it short as well.
+  stopped = stopped || (inputs.pump && inputs.pump->StopRequested());
+  files_.pump = nullptr;
+  if (journal_) journal_->Finish(stopped);
+  journal_ = nullptr;
+  files_.journal = nullptr;
   known_folders_.clear();
   level_folder_files_.clear();
-  return ended(outcome);
+  return ended(stopped ? RunOutcome::Stopped : RunOutcome::Completed);
 }
 
 bool Reorganizer::PassesFilters(const RunInputs& inputs, const RunSetup& setup,
@@ -152,10 +170,16 @@ bool Reorganizer::CreateTracked(const std::string& folder) {
     if (parent == x) break;
     x = std::move(parent);
   }
+  if (journal_) {
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) journal_->CreatingFolder(*it);
+  }
   const bool created = fs_.CreateFolders(folder);
   for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
     // After a failure only the parents that now exist were made by us.
-    if (!created && !fs_.IsFolder(*it)) break;
+    if (!created && !fs_.IsFolder(*it)) {
+      for (; journal_ && it != missing.rend(); ++it) journal_->FolderNotMade(*it);
+      break;
+    }
     records_.CreatedFolders.push_back(*it);
     known_folders_.insert(*it);
   }
@@ -201,6 +225,7 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const RunSe
         return;
       }
       records_.CreatedMainFolders.push_back(main_folder);
+      if (journal_) journal_->CreatedMainFolder(main_folder);
       results_.RecordResult(ResultCategory::MainFoldersReorganized, main_folder);
     } else {
       RecordExisting(main_folder);
@@ -223,7 +248,7 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const RunSe
   }
 
   const std::string& full_folder = place.NewFullFolder;
-  if (full_folder.empty()) return;
+  if (full_folder.empty() || RunStopRequested(files_)) return;
   if (ExistsNow(full_folder)) {
     RecordExisting(full_folder);
     return;
@@ -234,6 +259,7 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const RunSe
       return;
     }
     records_.CreatedSubFolders.push_back(full_folder);
+    if (journal_) journal_->CreatedSubFolder(full_folder);
     results_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);
   } else if (sets_.CountedAsCreated.insert(full_folder).second) {
     results_.RecordResult(ResultCategory::SubfoldersReorganized, full_folder);

@@ -26,6 +26,7 @@ namespace ordovan {
 class EventPump;
 class FileSystem;
 class Prompter;
+class RunJournalWriter;
 
 // What the run reads from the main window when it starts.
 struct RunInputs {
@@ -49,6 +50,10 @@ struct RunInputs {
   // Called when the run shows the results window ("Show Visual Log" checked);
   // leave empty when it is unchecked.
   std::function<void()> show_results_window;
+  // Where a Normal run journals what it creates and copies, so that Undo can
+  // take it back after a restart; none when null. Any run that replaces the
+  // records retires the journal of the last one with them.
+  RunJournalWriter* journal = nullptr;
 };
 
 // The sets of path texts a run works with.
@@ -65,7 +70,7 @@ enum class RunOutcome {
   NoDestination,     // StoredDestination blank or a drive root: nothing done
   BadCutNumber,      // the cut number is not a whole number (message shown)
   EmptyIncludeList,  // message R1 shown
-  Stopped,           // the user asked to stop; the paths after the last one done were left
+  Stopped,           // the user stopped it; the records hold what it made
 };
 
 // What a run reports back besides what it records into the results.
@@ -125,6 +130,7 @@ class Reorganizer {
   // Folders this Normal run created or found present; the destination does
   // not change under the run, so asking the disk again would tell nothing new.
   PATH_SET known_folders_;
+  RunJournalWriter* journal_ = nullptr;  // this run's, while it journals
 };
 
 }  // namespace ordovan

@@ -8,7 +8,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "reorganizer/ReorganizeRun.h"
+#include "paths/PathPlaces.h"
+#include "reorganizer/RunRecords.h"
 
 namespace ordovan {
 
@@ -270,7 +271,7 @@ void SettlePendingCopy(FileSystem& fs, RunJournalContents* contents) {
   if (!contents->pending_copy) return;
   const JournalPendingCopy pending = std::move(*contents->pending_copy);
   contents->pending_copy.reset();
-  const std::optional<FileIdentity> present = fs.IdentifyFile(Trim(pending.target));
+  const std::optional<FileIdentity> present = fs.IdentifyFile(pending.target);
   if (present && present->size == pending.source_size &&
       present->last_write == pending.source_last_write) {
     contents->copied_files.push_back(JournalCopiedFile{pending.target, present});

@@ -162,6 +162,7 @@ class RunJournalWriter {
   // Undo that was stopped half-way). False when it could not be written.
   bool Rewrite(const RunRecords& records);
 
+  const std::string& path() const { return path_; }
   bool active() const { return file_ != nullptr; }
   bool failed() const { return failed_; }
   // How often the records were sent to the disk; for tests.

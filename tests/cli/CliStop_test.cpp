@@ -1,4 +1,4 @@
-// Ctrl-C during a run: the run ends after the path it is working on, its
+// Ctrl-C during a run: the run ends after the file it is copying, its
 // journal says it was stopped, and undo takes back exactly what it made.
 
 #include <gtest/gtest.h>
@@ -20,7 +20,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(CliStop, CtrlCEndsTheRunAtTheNextPathAndUndoTakesBackWhatItMade) {
+// Ctrl-C arrives while the first file is being copied.
+class CtrlCDuringFirstCopy : public FileSystemWrapper {
+ public:
+  using FileSystemWrapper::FileSystemWrapper;
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+    cli::RequestStop();
+    return target()->CopyFileNoOverwrite(from, to);
+  }
+};
+
+TEST(CliStop, CtrlCEndsTheRunAfterTheFileInHandAndUndoTakesBackWhatItMade) {
   testing::TempTree tree;
   const fs::path source = tree.root() / "src";
   std::ofstream list(tree.root() / "list.txt");
@@ -41,11 +51,11 @@ TEST(CliStop, CtrlCEndsTheRunAtTheNextPathAndUndoTakesBackWhatItMade) {
   std::ostringstream out, err;
   std::istringstream in;
   const cli::CliStreams io{out, err, in, false, false};
-  cli::RequestStop();
+  CtrlCDuringFirstCopy interrupted(FileSystem::Default());
   const int status = cli::RunCli({"organize", "--include", (tree.root() / "list.txt").string(),
                                   "--cut", cut, "--positions", "2,1,3", "--dest", dest.string(),
                                   "--journal", journal},
-                                 *FileSystem::Default(), io);
+                                 interrupted, io);
   cli::ClearStopRequest();
   EXPECT_EQ(status, 1) << err.str();
   EXPECT_NE(err.str().find("stopped after 1 of 3 paths"), std::string::npos) << err.str();

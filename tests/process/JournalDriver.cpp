@@ -10,6 +10,8 @@
 //     With stop-after-ms, presses Stop that long after Organize.
 //   ordovan_journal_driver undo <work>
 //     Starts as the program does and presses Undo.
+//   ordovan_journal_driver picture <work>
+//     Saves <work>/running.png: the main window with its Stop control shown.
 // Prints each message as "message <kind> <title>|<text>" and ends with
 // "done <outcome>"; with a Stop, also "stop-latency-ms <n>".
 
@@ -127,6 +129,11 @@ int Drive(int argc, char** argv) {
   TfrmMainFR& main = *windows.main();
   main.show();
 
+  if (command == "picture") {  // the window as it looks while a command runs
+    main.btnVol14Stop->setVisible(true);
+    main.grab().save(QString::fromStdString((work / "running.png").string()));
+    return 0;
+  }
   if (command == "undo") {
     Button(main, "btnVol14Undo")->click();
     std::printf("done undo\n");

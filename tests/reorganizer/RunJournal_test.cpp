@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "platform/FileSystem.h"
-#include "reorganizer/ReorganizeRun.h"
+#include "reorganizer/RunRecords.h"
 #include "reorganizer/RunJournal.h"
 #include "support/TempTree.h"
 

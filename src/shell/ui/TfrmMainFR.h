@@ -225,6 +225,8 @@ class TfrmMainFR : public QMainWindow {
   QPushButton* btnVol14Undo;
   QPushButton* btnVol14Simulation;
   QPushButton* btnVol14Restructure;
+  // Shown only while Organize, Simulation/View or Undo runs.
+  QPushButton* btnVol14Stop;
 
   // Page buttons.
   QPushButton* btnVol14Help;
@@ -271,6 +273,9 @@ class TfrmMainFR : public QMainWindow {
   void ConnectRunCommands();       // TfrmMainFR_Run.cpp
   RunInputs ReadRunInputs();
   void KeepRunReport(RunReport report);       // TfrmMainFR_Run.cpp
+  // At start-up: the records of a run an earlier start journaled, for Undo.
+  void RestoreRunJournal();                   // TfrmMainFR_Run.cpp
+  void WarnWhenJournalFailed();               // TfrmMainFR_Run.cpp
   void MoveNewLevelOrderEntry(bool up);
   void ShowFilesOptionInResults();
   void AcceptDestinationText(const std::string& path);

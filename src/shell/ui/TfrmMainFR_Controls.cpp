@@ -367,6 +367,9 @@ void TfrmMainFR::CreateRunGroup(QWidget* page) {
                  "Simulate the Reorganize process (no actial path will be reorganized).");
   btnVol14Restructure = MakeButton(grpVol14Run, "btnVol14Restructure", "Organize",
                                    "Reorganize the paths from the Include Window.");
+  btnVol14Stop = MakeButton(grpVol14Run, "btnVol14Stop", "Stop",
+                            "Stop the running process after the file in hand (or press Escape).");
+  btnVol14Stop->setVisible(false);
 
   auto* layout = new QGridLayout(grpVol14Run);
   layout->addWidget(chkVol14ShowVisualLog, 0, 0);
@@ -374,6 +377,7 @@ void TfrmMainFR::CreateRunGroup(QWidget* page) {
   layout->addWidget(btnVol14Undo, 0, 2);
   layout->addWidget(btnVol14Simulation, 1, 1);
   layout->addWidget(btnVol14Restructure, 1, 2);
+  layout->addWidget(btnVol14Stop, 1, 0);
   layout->setColumnStretch(0, 1);
 }
 

@@ -1,9 +1,13 @@
 // The run commands of the main window: "Organize", "Simulation/View" and
 // "Undo". The handlers read the page into the run's inputs and let the
 // reorganizer or the undo log do the work; every message they show comes from
-// there. The run records live here from one run to the next.
+// there. The run records live here from one run to the next, and in the run
+// journal beside the settings file from one start of the program to the next.
+// While a command runs, a Stop control (and Escape) can end it at its next
+// safe point.
 
 #include <QCheckBox>
+#include <optional>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,19 +17,23 @@
 #include "platform/Prompter.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"
+#include "reorganizer/RunJournal.h"
 #include "reorganizer/RunResults.h"
+#include "shell/SettingsStore.h"
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
+#include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
 
 struct TfrmMainFR::RunState {
-  RunState(FileSystem& fs, Prompter& prompter, RunResults& results)
-      : reorganizer(fs, prompter, results) {}
+  RunState(FileSystem& fs, Prompter& prompter, RunResults& results, std::string journal_path)
+      : reorganizer(fs, prompter, results), journal(fs, std::move(journal_path)) {}
 
   Reorganizer reorganizer;
+  RunJournalWriter journal;
 };
 
 void TfrmMainFR::RunStateDeleter::operator()(RunState* state) const { delete state; }
@@ -55,10 +63,49 @@ class RunButtonsOff {
 bool EnabledAndChecked(const QRadioButton* option) {
   return option->isEnabled() && option->isChecked();
 }
+
+// Shows the Stop control while a long command runs; the windows' pump then
+// lets its click and Escape through, and no other input.
+class StopControlShown {
+ public:
+  StopControlShown(EventPump* pump, QPushButton* stop) : stop_(stop) {
+    stop_->setVisible(true);
+    stop_->setEnabled(true);
+    if (auto* qt_pump = dynamic_cast<QtEventPump*>(pump)) section_.emplace(*qt_pump, stop_);
+  }
+  ~StopControlShown() {
+    section_.reset();
+    stop_->setVisible(false);
+  }
+  StopControlShown(const StopControlShown&) = delete;
+  StopControlShown& operator=(const StopControlShown&) = delete;
+
+ private:
+  QPushButton* stop_;
+  std::optional<QtEventPump::StoppableSection> section_;
+};
+
+const char kNormalStoppedCaption[] = "Folder/File Copy Process. Stopped by the user.";
+const char kSimulateStoppedCaption[] = "Simulate the Folder/File Copy Process. Stopped by the user.";
+
+std::string NotAJournalText(const std::string& path) {
+  return "The file " + path +
+         " is not a run journal of this program.\nIt is left as it is, and Undo does not use it.";
+}
+const char kNotAJournalTitle[] = "Ordovan.            Warning no: 140060.";
+
+std::string JournalFailedText(const std::string& path) {
+  return "The run journal " + path +
+         " could not be written.\nUndo can take this run back only until the program ends.";
+}
+const char kJournalFailedTitle[] = "Ordovan.            Warning no: 140061.";
 }  // namespace
 
 void TfrmMainFR::ConnectRunCommands() {
-  run_.reset(new RunState(*services_.file_system, *services_.prompter, run_results_));
+  // The journal lives beside the settings file of this start.
+  run_.reset(new RunState(*services_.file_system, *services_.prompter, run_results_,
+                          RunJournalPath(services_.settings->SettingsDirectory())));
+  RestoreRunJournal();
   connect(btnVol14Restructure, &QPushButton::clicked, this, &TfrmMainFR::btnVol14RestructureClick);
   connect(btnVol14Simulation, &QPushButton::clicked, this, &TfrmMainFR::btnVol14SimulationClick);
   connect(btnVol14Undo, &QPushButton::clicked, this, &TfrmMainFR::btnVol14UndoClick);
@@ -92,19 +139,69 @@ void TfrmMainFR::KeepRunReport(RunReport report) {
   if (report.line_number_map) level_template_.LineNumberMap = std::move(*report.line_number_map);
 }
 
+void TfrmMainFR::RestoreRunJournal() {
+  FileSystem& fs = *services_.file_system;
+  JournalReadResult read = ReadRunJournal(fs, run_->journal.path());
+  if (read.status == JournalReadStatus::NotAJournal) {
+    services_.prompter->Warn(NotAJournalText(run_->journal.path()), kNotAJournalTitle);
+    return;
+  }
+  if (read.status != JournalReadStatus::Read) return;
+  SettlePendingCopy(fs, &read.contents);
+  RunRecords restored = RecordsFromJournal(read.contents);
+  if (restored.CreatedFolders.empty() && restored.CreatedMainFolders.empty() &&
+      restored.CreatedSubFolders.empty() && restored.CopiedFiles.empty()) {
+    return;  // nothing was made: nothing for Undo
+  }
+  // Undo is there for it as right after that run.
+  Records() = std::move(restored);
+  btnVol14Undo->setEnabled(true);
+}
+
+void TfrmMainFR::WarnWhenJournalFailed() {
+  if (run_->journal.failed()) {
+    services_.prompter->Warn(JournalFailedText(run_->journal.path()), kJournalFailedTitle);
+  }
+}
+
 void TfrmMainFR::btnVol14RestructureClick() {
-  KeepRunReport(run_->reorganizer.Organize(ReadRunInputs()));
+  RunInputs inputs = ReadRunInputs();
+  inputs.journal = &run_->journal;
+  RunReport report;
+  {
+    StopControlShown stop(services_.pump, btnVol14Stop);
+    report = run_->reorganizer.Organize(inputs);
+  }
+  if (report.outcome == RunOutcome::Stopped && results_) {
+    results_->SetModeCaption(kNormalStoppedCaption);
+  }
+  WarnWhenJournalFailed();
+  KeepRunReport(std::move(report));
 }
 
 void TfrmMainFR::btnVol14SimulationClick() {
   RunButtonsOff off(btnVol14Simulation, btnVol14Restructure);
-  KeepRunReport(run_->reorganizer.SimulationView(ReadRunInputs()));
+  RunInputs inputs = ReadRunInputs();
+  inputs.journal = &run_->journal;  // the records it replaces take their journal along
+  RunReport report;
+  {
+    StopControlShown stop(services_.pump, btnVol14Stop);
+    report = run_->reorganizer.SimulationView(inputs);
+  }
+  if (report.outcome == RunOutcome::Stopped && results_) {
+    results_->SetModeCaption(kSimulateStoppedCaption);
+  }
+  KeepRunReport(std::move(report));
 }
 
 void TfrmMainFR::btnVol14UndoClick() {
   Prompter& prompter = *services_.prompter;
-  const UndoResult result = UndoLastRun(run_->reorganizer.records(), *services_.file_system,
-                                        prompter, run_results_);
+  UndoResult result;
+  {
+    StopControlShown stop(services_.pump, btnVol14Stop);
+    result = UndoLastRun(run_->reorganizer.records(), *services_.file_system, prompter,
+                         run_results_, services_.pump);
+  }
   switch (result.outcome) {
     case UndoOutcome::NothingToUndo:
       prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
@@ -112,8 +209,17 @@ void TfrmMainFR::btnVol14UndoClick() {
     case UndoOutcome::Declined:
       break;
     case UndoOutcome::Done:
+      // Nothing is left for an Undo after a restart either.
+      run_->journal.Retire();
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
       prompter.Inform(kUndoEndText, kUndoEndTitle);
+      break;
+    case UndoOutcome::Stopped:
+      // The journal names what is left, as the records do.
+      run_->journal.Rewrite(run_->reorganizer.records());
+      if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      prompter.Inform(kUndoStoppedText, kUndoEndTitle);
+      WarnWhenJournalFailed();
       break;
   }
 }

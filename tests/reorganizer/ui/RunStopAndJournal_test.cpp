@@ -1,0 +1,163 @@
+// Stop and the run journal through the real main window: the Stop control is
+// there only while a command runs, a stopped run says so and leaves every
+// button as a finished one does, and a later start of the program restores
+// the journaled run so that Undo takes it back.
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "paths/EntryList.h"
+#include "paths/ui/EntryListView.h"
+#include "reorganizer/FolderFileUndo.h"
+#include "reorganizer/RunJournal.h"
+#include "support/ReorganizerFixtures.h"
+#include "support/ui/AppFixture.h"
+
+namespace ordovan::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string N = "f:\\New Clients";
+
+// Notes whether the Stop control is shown while the command pumps, and asks
+// to stop once it has been pumped `stop_after` times (never when negative).
+class StopPump : public EventPump {
+ public:
+  void Pump() override {
+    if (stop_control) stop_seen = stop_seen || !stop_control->isHidden();
+    ++pumps;
+  }
+  bool StopRequested() const override { return stop_after >= 0 && pumps >= stop_after; }
+  QPushButton* stop_control = nullptr;
+  int stop_after = -1;
+  int pumps = 0;
+  bool stop_seen = false;
+};
+
+class RunStopAndJournalTest : public AppFixture {
+ protected:
+  RunStopAndJournalTest() : drive_(tree_.Mount("f:")) {
+    BuildClientsTree(tree_);
+    before_ = Snapshot(drive_);
+    services_.pump = &pump_;
+  }
+  void Start() {
+    StartWindows();
+    pump_.stop_control = main().btnVol14Stop;
+  }
+  void Click(const char* button) {
+    if (QPushButton* found = Child<QPushButton>(button)) found->click();
+  }
+  void PrepareClientsRun() {
+    for (const std::string& path : ClientsIncludeList()) {
+      dialogs_.ExpectFolder("Select the Folder.", path);
+      Click("btnVol14IncludeWindowAddFolderToList");
+    }
+    Click("btnVol14FindShortestPath");
+    for (std::size_t row : {2u, 1u, 0u}) {
+      main().lstVol14SubFoldersSource->SelectRow(row);
+      Click("btnVol14SourceToDest");
+    }
+    dialogs_.ExpectFolder("Select the Destination Directory.", N);
+    Click("btnVol14BrowseDestinationFolder");
+    ASSERT_TRUE(dialogs_.Done());
+  }
+  void ExpectUndo() {
+    prompter_.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
+    prompter_.Expect(MessageKind::kInformation, kUndoEndText, kUndoEndTitle);
+  }
+  std::vector<bool> RunButtons() {
+    return {main().btnVol14Restructure->isEnabled(), main().btnVol14Simulation->isEnabled(),
+            main().btnVol14Undo->isEnabled(), !main().btnVol14Stop->isHidden()};
+  }
+  fs::path Journal() { return tree_.root() / kRunJournalFileName; }
+  std::string JournalText() {
+    std::ifstream in(Journal(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  fs::path drive_;
+  TREE_SNAPSHOT before_;
+  StopPump pump_;
+};
+
+TEST_F(RunStopAndJournalTest, AStoppedOrganizeSaysSoAndEndsLikeAFinishedOne) {
+  Start();
+  PrepareClientsRun();
+  EXPECT_TRUE(main().btnVol14Stop->isHidden());
+  pump_.pumps = 0;
+  pump_.stop_after = 5;
+  Click("btnVol14Restructure");
+  prompter_.VerifyDone();
+  EXPECT_TRUE(pump_.stop_seen);
+  ASSERT_FALSE(results_.captions.empty());
+  EXPECT_EQ(results_.captions.back(), "Folder/File Copy Process. Stopped by the user.");
+  const std::size_t made = main().Records().CopiedFiles.size();
+  EXPECT_GT(made, 0u);
+  EXPECT_LT(made, 14u);
+  EXPECT_NE(JournalText().find("E\tstopped"), std::string::npos);
+
+  // A finished run leaves the buttons exactly so.
+  const std::vector<bool> after_stop = RunButtons();
+  pump_.stop_after = -1;
+  ExpectUndo();
+  Click("btnVol14Undo");
+  prompter_.VerifyDone();
+  EXPECT_EQ(Snapshot(drive_), before_);
+  EXPECT_FALSE(fs::exists(Journal()));  // a finished Undo retires it
+  Click("btnVol14Restructure");
+  EXPECT_EQ(RunButtons(), after_stop);
+  EXPECT_EQ(main().Records().CopiedFiles.size(), 14u);
+}
+
+TEST_F(RunStopAndJournalTest, AfterARestartUndoTakesBackTheJournaledRun) {
+  Start();
+  PrepareClientsRun();
+  Click("btnVol14Restructure");
+  ASSERT_EQ(main().Records().CopiedFiles.size(), 14u);
+  const RunRecords made = main().Records();
+  windows_.reset();  // the program ends
+
+  Start();
+  EXPECT_TRUE(main().btnVol14Undo->isEnabled());
+  EXPECT_EQ(main().Records().CopiedFiles, made.CopiedFiles);
+  EXPECT_EQ(main().Records().CreatedFolders, made.CreatedFolders);
+  ExpectUndo();
+  Click("btnVol14Undo");
+  prompter_.VerifyDone();
+  EXPECT_EQ(Snapshot(drive_), before_);
+  EXPECT_FALSE(fs::exists(Journal()));
+}
+
+TEST_F(RunStopAndJournalTest, AFileThatIsNotAJournalIsReportedAndLeftAlone) {
+  std::ofstream(Journal(), std::ios::binary) << "my own notes\n";
+  const std::string path = SandboxFolder() + "\\" + kRunJournalFileName;
+  prompter_.Expect(MessageKind::kWarning,
+                   "The file " + path +
+                       " is not a run journal of this program.\nIt is left as it is, and Undo "
+                       "does not use it.",
+                   "Ordovan.            Warning no: 140060.");
+  Start();
+  prompter_.VerifyDone();
+  EXPECT_FALSE(main().btnVol14Undo->isEnabled());
+  // A run cannot journal past it, and says so.
+  PrepareClientsRun();
+  prompter_.Expect(MessageKind::kWarning,
+                   "The run journal " + path +
+                       " could not be written.\nUndo can take this run back only until the "
+                       "program ends.",
+                   "Ordovan.            Warning no: 140061.");
+  Click("btnVol14Restructure");
+  prompter_.VerifyDone();
+  EXPECT_EQ(JournalText(), "my own notes\n");
+}
+
+}  // namespace
+}  // namespace ordovan::testing
