@@ -58,7 +58,7 @@ const char kRunHelpOrganize[] =
     "                            [--report FILE] [--journal FILE]\n"
     "The run: the new folders under DIR and, unless --without-files, the files\n"
     "copied into them. Its journal lets 'ordovan-cli undo' (or the window's Undo)\n"
-    "take it back. Ctrl-C stops it after the path it is working on.\n";
+    "take it back. Ctrl-C stops it after the file in hand.\n";
 
 const char kRunOptions[] =
     "  --include FILE    the list file: one folder path a line\n"
