@@ -13,7 +13,7 @@
 #include <string>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"

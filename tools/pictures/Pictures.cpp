@@ -19,9 +19,13 @@
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
 #include "importexport/ui/TfrmFileExport.h"
+#include "importexport/ui/TfrmFileImport.h"
+#include "importexport/ui/TfrmListEditor.h"
+#include "importexport/ui/TfrmListManager.h"
+#include <QPlainTextEdit>
 #include "paths/EntryList.h"
 #include "paths/IncludeExclude.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
@@ -245,6 +249,42 @@ int Run(const QString& out) {
   file_export->ShowSourceCount(file_export->ShownList().size());
   ok = Save(file_export, out, "frmFileExport-choices") && ok;
   file_export->hide();
+
+  // The import dialog with a preview and a created list, separated mode chosen.
+  auto* file_import = windows.Find<TfrmFileImport>();
+  file_import->edtFileImportFileName->setText("f:\\lists\\clients.csv");
+  file_import->SourcePreview().AppendAll(
+      {"\"f:\\Old Clients\\Client1\\2016\";\"f:\\Old Clients\\Client2\\2016\"",
+       "\"f:\\Old Clients\\Client3\\2017\";\"f:\\Old Clients\\Client3\\2018\""});
+  file_import->rdoFileImportPlainText->setEnabled(true);
+  file_import->rdoFileImportSeparatedFile->setEnabled(true);
+  file_import->rdoFileImportSeparatedFileClick();
+  file_import->cboFileImportDelimiter->setCurrentIndex(5);
+  file_import->CreatedList().AppendAll(
+      {"f:\\Old Clients\\Client1\\2016", "f:\\Old Clients\\Client2\\2016",
+       "f:\\Old Clients\\Client3\\2017", "f:\\Old Clients\\Client3\\2018"});
+  file_import->lblFileImportPreviewLines->setText("4");
+  // As the step enabling leaves it once a source is read and a list created.
+  for (QWidget* w : file_import->findChildren<QWidget*>()) {
+    if (w != file_import->edtFileImportColumnNumber && w->objectName() != "UDFileImportColumnNumber")
+      w->setEnabled(true);
+  }
+  ok = Save(file_import, out, "frmFileImport-filled") && ok;
+  file_import->hide();
+
+  auto* delimiters = windows.Find<TfrmDelimiters>();
+  delimiters->show();  // the opening's activation comes before the commands
+  delimiters->lstIncluded->SelectRow(0);
+  delimiters->btnIncToExcClick();
+  delimiters->edtAdd->setText("+");
+  delimiters->btnAddClick();
+  ok = Save(delimiters, out, "frmDelimiters-filled") && ok;
+  delimiters->hide();
+
+  auto* include_editor = windows.Find<TfrmVol14EditIncludeList>();
+  include_editor->SetItems(main->IncludeList().entries());
+  ok = Save(include_editor, out, "frmVol14EditIncludeList-filled") && ok;
+  include_editor->hide();
   return ok ? 0 : 1;
 }
 

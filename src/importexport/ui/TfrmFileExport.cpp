@@ -14,7 +14,7 @@
 #include "help/HelpTexts.h"
 #include "paths/EntryList.h"
 #include "paths/ValidationReports.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/PathServices.h"

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 
 namespace ordovan {
 

@@ -268,27 +268,9 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
-    entries->clear();
-    auto native = ToNativePath(path);
-    if (!native) return false;
-    int fd = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    DIR* dir = ::fdopendir(fd);
-    if (dir == nullptr) {
-      ::close(fd);
-      return false;
-    }
-    bool ok = true;
-    for (;;) {
-      errno = 0;
-      const dirent* entry = ::readdir(dir);
-      if (entry == nullptr) {
-        ok = errno == 0;
-        break;
-      }
+    return WalkFolder(path, entries, [](int fd, const dirent* entry, DIR_ENTRIES* entries) {
       const char* name = entry->d_name;
-      if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-      if (!HasProgramName(name)) continue;
+      if (!HasProgramName(name)) return;
       DirEntry item;
       item.name = name;
       struct stat st;
@@ -315,10 +297,7 @@ class PosixFileSystem final : public FileSystem {
       if (name[0] == '.') item.attributes |= kAttrHidden;
       if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
       entries->push_back(std::move(item));
-    }
-    ::closedir(dir);
-    if (!ok) entries->clear();
-    return ok;
+    });
   }
 
   bool CanEnterFolder(const std::string& path) override {
@@ -405,6 +384,33 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
+    return WalkFolder(path, entries, [](int fd, const dirent* entry, DIR_ENTRIES* entries) {
+      const char* name = entry->d_name;
+      if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
+        return;  // a file by the listing's own word: nothing to ask
+      }
+      if (!HasProgramName(name)) return;
+      DirEntry item;
+      item.attributes = kAttrDirectory;
+      if (entry->d_type != DT_DIR) {
+        // A link (or an unknown kind) is what it leads to.
+        struct stat st;
+        if (::fstatat(fd, name, &st, 0) != 0 || !S_ISDIR(st.st_mode)) return;
+        if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
+      }
+      if (name[0] == '.') item.attributes |= kAttrHidden;
+      item.name = name;
+      entries->push_back(std::move(item));
+    });
+  }
+
+ private:
+  // Reads the folder once, handing each entry but "." and ".." to `take`
+  // together with the folder's descriptor, so that a further question about
+  // an entry is one call relative to it. False, with `entries` empty, when
+  // the folder cannot be opened or read to its end.
+  template <typename Take>
+  static bool WalkFolder(const std::string& path, DIR_ENTRIES* entries, Take take) {
     entries->clear();
     auto native = ToNativePath(path);
     if (!native) return false;
@@ -425,28 +431,13 @@ class PosixFileSystem final : public FileSystem {
       }
       const char* name = entry->d_name;
       if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-      if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) {
-        continue;  // a file by the listing's own word: nothing to ask
-      }
-      if (!HasProgramName(name)) continue;
-      DirEntry item;
-      item.attributes = kAttrDirectory;
-      if (entry->d_type != DT_DIR) {
-        // A link (or an unknown kind) is what it leads to.
-        struct stat st;
-        if (::fstatat(fd, name, &st, 0) != 0 || !S_ISDIR(st.st_mode)) continue;
-        if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
-      }
-      if (name[0] == '.') item.attributes |= kAttrHidden;
-      item.name = name;
-      entries->push_back(std::move(item));
+      take(fd, entry, entries);
     }
     ::closedir(dir);
     if (!ok) entries->clear();
     return ok;
   }
 
- private:
   // The listing's own type answers without a further call; file systems
   // that leave it unknown are asked.
   static bool IsLink(int dir_fd, const dirent& entry) {

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "paths/PathText.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/PathServices.h"

@@ -1,11 +1,16 @@
 #include "shell/ui/AppWindows.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
 #include "help/ui/TfrmInfoWindows.h"
 #include "importexport/ui/TfrmFileExport.h"
+#include "importexport/ui/TfrmFileImport.h"
+#include "importexport/ui/TfrmListEditor.h"
+#include "importexport/ui/TfrmListManager.h"
+#include "paths/IncludeExclude.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
@@ -47,17 +52,18 @@ AppWindows::~AppWindows() {
 void AppWindows::CreateOtherWindows() {
   // The program's fixed order. A window that is built later takes its line
   // at its place here.
-  //   include-list editor of the list builder
+  auto* builder_editor = Add<TfrmFLLEditIncludeFolderList>();
   auto* about = Add<TfrmAboutBox>();
   auto* list_builder = Add<TfrmSubFolderListBuilder>();
-  //   include-list editor of the main window
+  auto* include_editor = Add<TfrmVol14EditIncludeList>();
   auto* level_summary = Add<TfrmLevelSummFolder>();
-  //   smart-import editor
+  auto* smart_import_editor = Add<TfrmEditSmartImport>();
   auto* file_export = Add<TfrmFileExport>();
-  //   import dialog
+  auto* file_import = Add<TfrmFileImport>();
   auto* help = Add<TfrmHelp>();
   auto* overview = Add<TfrmOverview>();
-  //   quotation-mark manager, delimiter manager
+  auto* quotation_marks = Add<TfrmQuotationMarks>();
+  auto* delimiters = Add<TfrmDelimiters>();
   auto* results_zoom =
       Keep(std::make_unique<TfrmVol14ZoomStatistics>(main_->Results(), Frame()));
   auto* zoom_include = Add<TfrmZoomIncludeWindow>();
@@ -66,7 +72,9 @@ void AppWindows::CreateOtherWindows() {
 
   main_->SetHelpWindows(help, overview, about);
   main_->SetZoomIncludeWindow(zoom_include);
-  WireListBuilder(list_builder, level_summary, help);
+  WireIncludeEditor(include_editor, help);
+  WireListBuilder(list_builder, level_summary, builder_editor, help);
+  WireImport(file_import, smart_import_editor, delimiters, quotation_marks, zoom_include, help);
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
@@ -92,16 +100,42 @@ void AppWindows::CreateOtherWindows() {
       [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, false); });
 }
 
+// A modal editor's help window must be modal too, or it takes no input.
+static void ShowHelpOverModal(TfrmHelp* help, const char* topic) {
+  help->setWindowModality(Qt::ApplicationModal);
+  help->ShowTopic(topic, true);
+  QObject::connect(
+      help, &QDialog::finished, help, [help] { help->setWindowModality(Qt::NonModal); },
+      Qt::SingleShotConnection);
+}
+
+void AppWindows::WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help) {
+  TfrmMainFR* main = main_.get();
+  editor->SetTargets(&main->IncludeList(), &main->ExcludeList(), [main](std::size_t count) {
+    main->lblVol14IncSum->setText(QString::number(count));
+  });
+  editor->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
+  QObject::connect(main->btnVol14IncludeWindowEditList, &QPushButton::clicked, main,
+                   [main, editor] {
+                     main->EditIncludeList([editor](const TEXT_LIST& entries) {
+                       editor->SetItems(entries);
+                       return editor->exec() == QDialog::Accepted;
+                     });
+                   });
+}
+
 void AppWindows::WireListBuilder(TfrmSubFolderListBuilder* builder,
-                                 TfrmLevelSummFolder* level_summary, TfrmHelp* help) {
+                                 TfrmLevelSummFolder* level_summary,
+                                 TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help) {
   builder->SetLevelSummaryWindow(level_summary);
-  // The builder is modal: its help window must be too, or it takes no input.
-  builder->SetHelpHook([help] {
-    help->setWindowModality(Qt::ApplicationModal);
-    help->ShowTopic(kListBuilderTopic, true);
-    QObject::connect(
-        help, &QDialog::finished, help, [help] { help->setWindowModality(Qt::NonModal); },
-        Qt::SingleShotConnection);
+  builder->SetHelpHook([help] { ShowHelpOverModal(help, kListBuilderTopic); });
+  editor->SetHelpHook([help] { ShowHelpOverModal(help, kListBuilderTopic); });
+  builder->SetEditHook([editor](TfrmSubFolderListBuilder& shown) {
+    editor->SetTargets(&shown.IncludeList(), &shown.ExcludeList(), [&shown](std::size_t count) {
+      shown.lblIncludeSum->setText(QString::number(count));
+    });
+    editor->SetItems(shown.IncludeList().entries());
+    editor->exec();
   });
   TfrmMainFR* main = main_.get();
   QObject::connect(main->btnVol14IncludeWindowListBuilder, &QPushButton::clicked, main,
@@ -109,6 +143,26 @@ void AppWindows::WireListBuilder(TfrmSubFolderListBuilder* builder,
                      main->TakeOverListBuilderResults(
                          {[builder] { return builder->exec() == QDialog::Accepted; },
                           [builder]() -> const TEXT_LIST& { return builder->IncludeList().entries(); }});
+                   });
+}
+
+void AppWindows::WireImport(TfrmFileImport* import, TfrmEditSmartImport* editor,
+                            TfrmDelimiters* delimiters, TfrmQuotationMarks* quotation_marks,
+                            TfrmZoomIncludeWindow* zoom, TfrmHelp* help) {
+  import->SetManagers(delimiters, quotation_marks);
+  import->SetSmartImportEditor(editor);
+  import->SetZoomHook([zoom](const TEXT_LIST& items) {
+    AppendMissing(items, zoom->ZoomList());
+    zoom->exec();
+  });
+  import->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
+  editor->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
+  TfrmMainFR* main = main_.get();
+  QObject::connect(main->btnVol14IncludeWindowImportFolderList, &QPushButton::clicked, main,
+                   [main, import] {
+                     main->TakeOverImportResults(
+                         {[import] { return import->exec() == QDialog::Accepted; },
+                          [import]() -> const TEXT_LIST& { return import->CreatedList().entries(); }});
                    });
 }
 

@@ -15,9 +15,16 @@ namespace ordovan {
 
 class ResultsWindowLink;
 class TfrmHelp;
+class TfrmDelimiters;
+class TfrmEditSmartImport;
+class TfrmFileImport;
+class TfrmFLLEditIncludeFolderList;
+class TfrmQuotationMarks;
+class TfrmZoomIncludeWindow;
 class TfrmLevelSummFolder;
 class TfrmMainFR;
 class TfrmSubFolderListBuilder;
+class TfrmVol14EditIncludeList;
 
 class AppWindows {
  public:
@@ -43,10 +50,14 @@ class AppWindows {
 
  private:
   void CreateOtherWindows();
+  void WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help);
+  // The main window's "Import F.P. List" and the import dialog's own windows.
+  void WireImport(TfrmFileImport* import, TfrmEditSmartImport* editor, TfrmDelimiters* delimiters,
+                  TfrmQuotationMarks* quotation_marks, TfrmZoomIncludeWindow* zoom, TfrmHelp* help);
   QWidget* Frame() const;  // the main window, as the other windows' owner
   // The main window's "List Builder" button, and the builder's own windows.
   void WireListBuilder(TfrmSubFolderListBuilder* builder, TfrmLevelSummFolder* level_summary,
-                       TfrmHelp* help);
+                       TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help);
 
   // Creates one window owned by the main window's frame; windows that need
   // the services take them as their first constructor argument.

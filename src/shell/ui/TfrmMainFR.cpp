@@ -19,7 +19,7 @@
 #include "help/ui/TfrmInfoWindows.h"
 #include "paths/EntryList.h"
 #include "paths/PathText.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsFile.h"
 #include "shell/SettingsStore.h"

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/TfrmMainFR.h"
 

@@ -6,7 +6,7 @@
 
 #include "paths/EntryList.h"
 #include "paths/IncludeExclude.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"

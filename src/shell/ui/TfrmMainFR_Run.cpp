@@ -13,7 +13,7 @@
 #include <QRadioButton>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/Prompter.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"

@@ -12,7 +12,7 @@
 #include <QStringList>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"
 #include "reorganizer/Destination.h"

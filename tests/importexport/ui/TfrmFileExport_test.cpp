@@ -11,7 +11,7 @@
 
 #include "importexport/ListFiles.h"
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "platform/EventPump.h"
 #include "shell/SettingsStore.h"
 #include "support/FaultyFileSystem.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "paths/ui/TfrmZoomIncludeWindow.h"
 #include "shell/ui/TfrmMainFR.h"
 #include "support/ui/AppFixture.h"

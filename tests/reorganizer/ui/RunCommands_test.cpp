@@ -14,7 +14,7 @@
 #include <set>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/ui/ResultListView.h"

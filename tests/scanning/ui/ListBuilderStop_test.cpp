@@ -15,7 +15,7 @@
 #include <chrono>
 #include <thread>
 
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ScanTrees.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"

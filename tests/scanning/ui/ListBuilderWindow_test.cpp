@@ -16,7 +16,7 @@
 
 #include "help/HelpTexts.h"
 #include "help/ui/TfrmHelp.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ScanTrees.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"

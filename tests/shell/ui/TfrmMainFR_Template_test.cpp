@@ -17,7 +17,7 @@
 #include <algorithm>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "shell/ui/TfrmMainFR.h"
 #include "support/ui/AppFixture.h"

@@ -17,7 +17,7 @@
 #include <filesystem>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "shell/SettingsFile.h"
 #include "shell/ui/ExitLineEdit.h"
@@ -285,12 +285,13 @@ TEST_F(MainWindowTest, MenuBarHasFileExitAndTheHelpItems) {
 }
 
 TEST_F(MainWindowTest, StartUpCreatesEveryWindowOnceInTheProgramsOrder) {
-  const std::vector<QString> expected = {"frmMainFR",           "frmAboutBox",
-                                         "frmSubFolderListBuilder", "frmLevelSummFolder",
-                                         "frmFileExport",
-                                         "frmHelp",             "frmOverview",
-                                         "frmVol14ZoomStatistics", "frmZoomIncludeWindow",
-                                         "frmStatistic14"};
+  const std::vector<QString> expected = {
+      "frmMainFR",          "frmFLLEditIncludeFolderList", "frmAboutBox",
+      "frmSubFolderListBuilder", "frmVol14EditIncludeList", "frmLevelSummFolder",
+      "frmEditSmartImport", "frmFileExport",               "frmFileImport",
+      "frmHelp",            "frmOverview",                 "frmQuotationMarks",
+      "frmDelimiters",      "frmVol14ZoomStatistics",      "frmZoomIncludeWindow",
+      "frmStatistic14"};
   EXPECT_EQ(windows().CreationOrder(), expected);
 }
 

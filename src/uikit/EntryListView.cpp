@@ -1,9 +1,9 @@
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 
 #include <QItemSelectionModel>
 #include <algorithm>
 
-#include "paths/ui/EntryListModel.h"
+#include "uikit/EntryListModel.h"
 
 namespace ordovan {
 

@@ -1,4 +1,4 @@
-#include "paths/ui/EntryListModel.h"
+#include "uikit/EntryListModel.h"
 
 #include "uikit/QtText.h"
 
