@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "paths/EntryList.h"
-#include "paths/ui/EntryListView.h"
+#include "uikit/EntryListView.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/RunJournal.h"
 #include "support/ReorganizerFixtures.h"
