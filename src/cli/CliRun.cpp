@@ -266,8 +266,8 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
       case JournalStart::Started:
         break;
       case JournalStart::NotAJournalInTheWay:
-        throw CliError{kExitBadInput, "--journal: '" + journal_path +
-                                          "' is some other file; it is left alone"};
+        prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
+        throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is some other file"};
       case JournalStart::CannotCreate:
         throw CliError{kExitDiskFailure, "the run journal '" + journal_path + "' cannot be written"};
     }
@@ -352,7 +352,8 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
 
   JournalReadResult read = ReadRunJournal(fs, journal_path);
   if (read.status == JournalReadStatus::NotAJournal) {
-    throw CliError{kExitBadInput, "'" + journal_path + "' is not a run journal"};
+    prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
+    throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is not a run journal"};
   }
   SettlePendingCopy(fs, &read.contents);
   for (const std::string& path : read.contents.outside_destination) {

@@ -209,7 +209,12 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
       {"report over a file", RunArgs("plan", {"--positions", "2,1,3", "--report", existing_report}),
        "--report"},
       {"level number", {"list", source_.string(), "--from", "x", "--to", "2"}, "--from"},
+      // Someone's file where the journal should be is never read as one nor replaced.
+      {"undo from no journal", {"undo", "--journal", list_file_, "--yes"}, "Warning no: 140060."},
+      {"run over no journal", RunArgs("organize", {"--positions", "2,1,3", "--journal", list_file_}),
+       "Warning no: 140060."},
   };
+  const std::string list_content = ReadAll(list_file_);
   const auto before = TreeOf(temp_.root() / "work");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -217,6 +222,7 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
     EXPECT_EQ(outcome.status, 2) << outcome.err;
     EXPECT_NE(outcome.err.find(c.named), std::string::npos) << outcome.err;
     EXPECT_EQ(TreeOf(temp_.root() / "work"), before);
+    EXPECT_EQ(ReadAll(list_file_), list_content);
   }
 }
 
