@@ -1,6 +1,6 @@
 // ordovan-cli against the desktop program's run on the same tree, measured in
 // the same run: Organize "with Files" of 2,000 paths holding 100,000 files,
-// once through the core as the main window calls it, once by starting
+// once through the core as the main window calls it (with its journal), once by starting
 // ordovan-cli organize (with its journal) as a process. The repetitions are
 // interleaved at random so both see the same disk; bench/cli_vs_desktop.sh
 // prints the medians and the ratio (target: within 5%).
@@ -17,6 +17,7 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "reorganizer/ReorganizeRun.h"
+#include "reorganizer/RunJournal.h"
 #include "reorganizer/RunResults.h"
 
 namespace ordovan {
@@ -108,7 +109,10 @@ RunInputs DesktopInputs(const CliSandbox& sandbox) {
 
 void BM_DesktopOrganize(benchmark::State& state) {
   CliSandbox& sandbox = Tree();
-  const RunInputs inputs = DesktopInputs(sandbox);
+  RunInputs inputs = DesktopInputs(sandbox);
+  // The main window journals its runs beside the settings file, as the CLI does.
+  RunJournalWriter journal(*FileSystem::Default(), *ToProgramPath(sandbox.journal));
+  inputs.journal = &journal;
   for (auto _ : state) {
     RunResults results;
     OkPrompter prompter;
