@@ -47,6 +47,7 @@ class MemoryFileSystem : public FileSystem {
   bool IsRegularFile(const std::string&) override { return true; }
   std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string&) override { return nullptr; }
   bool ReplaceFileWith(const std::string&, const std::string&) override { return false; }
+  std::unique_ptr<AppendFile> CreateAppendFile(const std::string&) override { return nullptr; }
 
  private:
   struct ViewBuffer : std::streambuf {

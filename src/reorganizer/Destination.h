@@ -33,4 +33,11 @@ DestinationAcceptance AcceptDestination(const std::string& path, const TEXT_LIST
 // longer than 3 characters: never browsed, cancelled or a drive root do nothing.
 bool DestinationAllowsRun(const std::string& stored_destination);
 
+// Messages D1 and D2, under one title.
+inline constexpr const char* kDestinationEmptyText =
+    "The selection field is empty !\nAction : You must select a Destination Folder.";
+inline constexpr const char* kDestinationRootText =
+    "You can not select the Root !\nAction : You must select another Destination Folder.";
+inline constexpr const char* kDestinationTitle = "Ordovan.            Warning no: 140033.";
+
 }  // namespace ordovan

@@ -207,4 +207,41 @@ std::string CutNumberNotANumberText(const std::string& text) {
          "Action : You must enter a whole number, 0 or greater than 0.\n";
 }
 
+namespace {
+const char kShortestTooShort[] =
+    "The Shortest Path is too Short !\nAction : You must enter a FOLDER at least with size 2 "
+    "\n(Main Folder and at least one SubFolder).\n";
+const char kRepeatedNames[] =
+    " In each Shortest Path there are two or more subfolders with the same name.!\nAction : You "
+    "must enter a path, where all subfolders have different names. \nThe number of subfolders "
+    "must be equal with the number of subfolders in the shortest path";
+}  // namespace
+
+TemplateFailureMessage MessageFor(TemplateFailure failure) {
+  switch (failure) {
+    case TemplateFailure::TooShort:
+      return {kShortestTooShort, "Ordovan.            Warning no: 140023."};
+    case TemplateFailure::DifferentDepth:
+      return {kRepeatedNames, "Ordovan.            Warning no: 140023."};
+    case TemplateFailure::NoDistinctPath:
+      break;
+  }
+  return {kRepeatedNames, "Ordovan.            Warning no: 140024."};
+}
+
+std::string CutRejectionText(CutRejection rejection, std::int32_t maximum, std::int64_t n) {
+  switch (rejection) {
+    case CutRejection::AboveMaximum:
+      return "Maximum number is : " + std::to_string(maximum) + "\n" + "You enter         : " +
+             std::to_string(n) + "\n" +
+             "Actuon ? You must enter number equal or less tan max. number.";
+    case CutRejection::BelowZero:
+      return "Minimum number is 0 \nYou enter         : " + std::to_string(n) + "\n" +
+             "Actuon ? You must enter 0 or greater than 0";
+    case CutRejection::TooFewLeft:
+      break;
+  }
+  return "In the Source Window must stay two or more items. \n";
+}
+
 }  // namespace ordovan

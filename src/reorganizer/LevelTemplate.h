@@ -42,6 +42,13 @@ struct TemplateChoice {
 
 TemplateChoice ChooseTemplatePath(const TEXT_LIST& include_entries);
 
+// The warning Find shows when it finds no template path.
+struct TemplateFailureMessage {
+  const char* text;
+  const char* title;
+};
+TemplateFailureMessage MessageFor(TemplateFailure failure);
+
 // The Old Level Order of a template path: its level names, leaving out any
 // name whose second character is a colon.
 TEXT_LIST OldLevelOrderOf(const std::string& template_path);
@@ -63,6 +70,10 @@ std::string CutNumberNotANumberText(const std::string& text);
 inline constexpr const char* kCutNumberNotANumberTitle = "Ordovan.            Warning no: 140044.";
 
 enum class CutRejection { AboveMaximum, BelowZero, TooFewLeft };
+// The warning for a refused cut of `n` levels from a template of `maximum`;
+// one title for all of them, with one blank fewer than the others.
+std::string CutRejectionText(CutRejection rejection, std::int32_t maximum, std::int64_t n);
+inline constexpr const char* kCutTitle = "Ordovan.           Warning no: 140043.";
 // The new Old Level Order after cutting n lead levels, or why the cut is refused.
 std::variant<TEXT_LIST, CutRejection> CutLeadLevels(const TEXT_LIST& template_names,
                                                     std::int32_t template_level_count,

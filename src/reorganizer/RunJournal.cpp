@@ -198,6 +198,11 @@ bool StartsWithHeader(const std::string& text) {
 
 }  // namespace
 
+std::string NotAJournalText(const std::string& path) {
+  return "The file " + path +
+         " is not a run journal of this program.\nIt is left as it is, and Undo does not use it.";
+}
+
 std::string RunJournalPath(const std::string& settings_directory) {
   std::string path = settings_directory;
   while (!path.empty() && path.back() == '\\') path.pop_back();

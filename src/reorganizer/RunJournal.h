@@ -46,6 +46,10 @@ inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t1";
 inline constexpr std::size_t kRunJournalBatchRecords = 256;
 inline constexpr std::chrono::milliseconds kRunJournalBatchTime{1000};
 
+// The warning for a file in the journal's place that is no journal.
+std::string NotAJournalText(const std::string& path);
+inline constexpr const char* kNotAJournalTitle = "Ordovan.            Warning no: 140060.";
+
 // The journal's path in the settings directory.
 std::string RunJournalPath(const std::string& settings_directory);
 

@@ -88,12 +88,6 @@ class StopControlShown {
 const char kNormalStoppedCaption[] = "Folder/File Copy Process. Stopped by the user.";
 const char kSimulateStoppedCaption[] = "Simulate the Folder/File Copy Process. Stopped by the user.";
 
-std::string NotAJournalText(const std::string& path) {
-  return "The file " + path +
-         " is not a run journal of this program.\nIt is left as it is, and Undo does not use it.";
-}
-const char kNotAJournalTitle[] = "Ordovan.            Warning no: 140060.";
-
 std::string JournalFailedText(const std::string& path) {
   return "The run journal " + path +
          " could not be written.\nUndo can take this run back only until the program ends.";

@@ -26,18 +26,6 @@ namespace ordovan {
 
 namespace {
 
-// Find.
-const char kShortestTooShort[] =
-    "The Shortest Path is too Short !\nAction : You must enter a FOLDER at least with size 2 "
-    "\n(Main Folder and at least one SubFolder).\n";
-const char kShortestTooShortTitle[] = "Ordovan.            Warning no: 140023.";
-const char kRepeatedNames[] =
-    " In each Shortest Path there are two or more subfolders with the same name.!\nAction : You "
-    "must enter a path, where all subfolders have different names. \nThe number of subfolders "
-    "must be equal with the number of subfolders in the shortest path";
-const char kDifferentDepthTitle[] = "Ordovan.            Warning no: 140023.";
-const char kNoDistinctPathTitle[] = "Ordovan.            Warning no: 140024.";
-
 // The New Level Order.
 const char kFirstCannotMoveUp[] =
     "You can not move the first SubFolder to move UpAction: You must Select another Subfolder";
@@ -62,27 +50,8 @@ const char kNewOrderEmptyForAllTitle[] = "Ordovan.            Warning no: 140031
 const char kDeleteAllQuestion[] = "Do you want to delete all item(s) from the Exclude list ?";
 const char kDeleteAllQuestionTitle[] = "Ordovan.            Warning no: 140032.";
 
-// The cut of lead levels: one title for all of them, with one blank fewer.
-const char kCutTitle[] = "Ordovan.           Warning no: 140043.";
-const char kCutTooFewLeft[] = "In the Source Window must stay two or more items. \n";
-
 // The destination.
 const char kDestinationPickerTitle[] = "Select the Destination Directory.";
-const char kDestinationEmpty[] =
-    "The selection field is empty !\nAction : You must select a Destination Folder.";
-const char kDestinationRoot[] =
-    "You can not select the Root !\nAction : You must select another Destination Folder.";
-const char kDestinationTitle[] = "Ordovan.            Warning no: 140033.";
-
-std::string CutAboveMaximum(std::int32_t maximum, std::int32_t n) {
-  return "Maximum number is : " + std::to_string(maximum) + "\n" + "You enter         : " +
-         std::to_string(n) + "\n" + "Actuon ? You must enter number equal or less tan max. number.";
-}
-
-std::string CutBelowZero(std::int32_t n) {
-  return "Minimum number is 0 \nYou enter         : " + std::to_string(n) + "\n" +
-         "Actuon ? You must enter 0 or greater than 0";
-}
 
 TEXT_LIST ComboEntries(const QComboBox& combo) {
   TEXT_LIST entries;
@@ -144,24 +113,14 @@ void TfrmMainFR::btnVol14FindShortestPathClick() {
   }
 
   if (const auto* failure = std::get_if<TemplateFailure>(&choice.outcome)) {
-    Prompter& prompter = *services_.prompter;
-    switch (*failure) {
-      case TemplateFailure::TooShort:
-        if (include.empty()) {
-          // Every entry lacked a drive: the list is gone, so the page goes
-          // back to its empty state (counters "0", Find off) before the
-          // message, instead of offering Find on nothing.
-          RefreshAfterListChange();
-        }
-        prompter.Warn(kShortestTooShort, kShortestTooShortTitle);
-        break;
-      case TemplateFailure::DifferentDepth:
-        prompter.Warn(kRepeatedNames, kDifferentDepthTitle);
-        break;
-      case TemplateFailure::NoDistinctPath:
-        prompter.Warn(kRepeatedNames, kNoDistinctPathTitle);
-        break;
+    if (*failure == TemplateFailure::TooShort && include.empty()) {
+      // Every entry lacked a drive: the list is gone, so the page goes back
+      // to its empty state (counters "0", Find off) before the message,
+      // instead of offering Find on nothing.
+      RefreshAfterListChange();
     }
+    const TemplateFailureMessage message = MessageFor(*failure);
+    services_.prompter->Warn(message.text, message.title);
     return;
   }
 
@@ -281,18 +240,8 @@ void TfrmMainFR::edtVol14CutLeadFoldersNumberExit() {
     // The Old Level Order and LineNumberMap keep the last accepted cut.
     lstVol14SubFoldersDestination->list().Clear();
     edtVol14CutLeadFoldersNumber->setText("0");
-    switch (*rejection) {
-      case CutRejection::AboveMaximum:
-        services_.prompter->Warn(CutAboveMaximum(level_template_.TemplateLevelCount, *n),
-                                 kCutTitle);
-        break;
-      case CutRejection::BelowZero:
-        services_.prompter->Warn(CutBelowZero(*n), kCutTitle);
-        break;
-      case CutRejection::TooFewLeft:
-        services_.prompter->Warn(kCutTooFewLeft, kCutTitle);
-        break;
-    }
+    services_.prompter->Warn(
+        CutRejectionText(*rejection, level_template_.TemplateLevelCount, *n), kCutTitle);
   } else {
     const TEXT_LIST& old_order = std::get<TEXT_LIST>(cut);
     lstVol14SubFoldersSource->list().Clear();
@@ -343,13 +292,13 @@ void TfrmMainFR::AcceptDestinationText(const std::string& path) {
   switch (accepted.outcome) {
     case DestinationOutcome::Empty:
       UpdateRunButtons();
-      services_.prompter->Warn(kDestinationEmpty, kDestinationTitle);
+      services_.prompter->Warn(kDestinationEmptyText, kDestinationTitle);
       cboVol14DestinationFolder->setFocus();
       break;
     case DestinationOutcome::Root:
       cboVol14DestinationFolder->setEditText(QString());
       UpdateRunButtons();
-      services_.prompter->Warn(kDestinationRoot, kDestinationTitle);
+      services_.prompter->Warn(kDestinationRootText, kDestinationTitle);
       cboVol14DestinationFolder->setFocus();
       break;
     case DestinationOutcome::Accepted: {

@@ -1,0 +1,41 @@
+#pragma once
+// ordovan-cli's subcommands over the core: scan, list, plan, organize, undo.
+// Results go to standard output, progress and the program's warnings to
+// standard error; the return value is the exit status (CliArgs.h).
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace ordovan {
+class FileSystem;
+}
+
+namespace ordovan::cli {
+
+struct CliStreams {
+  std::ostream& out;
+  std::ostream& err;
+  std::istream& in;
+  bool err_is_terminal = false;  // draw the progress bar
+  bool in_is_terminal = false;   // questions can be asked
+};
+
+// Runs the command line `args` (without the program's name).
+int RunCli(const std::vector<std::string>& args, FileSystem& fs, const CliStreams& io);
+
+// The subcommands, for RunCli. Each throws CliError for bad input.
+int ScanCommand(const std::vector<std::string>& args, FileSystem& fs, const CliStreams& io);
+int ListCommand(const std::vector<std::string>& args, FileSystem& fs, const CliStreams& io);
+int RunCommand(bool organize, const std::vector<std::string>& args, FileSystem& fs,
+               const CliStreams& io);
+int UndoCommand(const std::vector<std::string>& args, FileSystem& fs, const CliStreams& io);
+
+// The --help text of a command; the overview for any other word.
+std::string HelpText(const std::string& command);
+
+// The journal a run writes and `undo` reads: `--journal` when given, else the
+// journal file in the settings directory the desktop program uses.
+std::string JournalPathFor(FileSystem& fs, const std::string& journal_option);
+
+}  // namespace ordovan::cli

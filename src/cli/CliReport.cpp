@@ -1,0 +1,79 @@
+#include "cli/CliReport.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "platform/FileSystem.h"
+#include "reorganizer/RunResults.h"
+
+namespace ordovan::cli {
+
+namespace {
+constexpr const char* kListNames[kResultListCount] = {
+    "ToReorganize",   "MainFoldersReorganized", "SubfoldersReorganized", "FilesReorganized",
+    "SourceNotExists", "DestinationExists",     "OtherReasons",          "FailedUndo",
+};
+}  // namespace
+
+std::string JsonEscaped(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  for (const char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char code[8];
+          std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+          out += code;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out;
+}
+
+std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
+  std::string json = "{\n  \"command\": \"" + JsonEscaped(header.command) + "\",\n";
+  json += "  \"destination\": \"" + JsonEscaped(header.destination) + "\",\n";
+  json += std::string("  \"stopped\": ") + (header.stopped ? "true" : "false") + ",\n";
+  json += "  \"counters\": {";
+  for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
+    json += i == 0 ? "\n    \"" : ",\n    \"";
+    json += kListNames[i];
+    json += "\": " + CounterText(results.counters()[i]);
+  }
+  json += "\n  },\n  \"lists\": {";
+  for (std::size_t i = 0; i < kResultListCount; ++i) {
+    const ResultEntries& list = results.list(kAllResultLists[i]);
+    json += i == 0 ? "\n    \"" : ",\n    \"";
+    json += kListNames[i];
+    json += "\": [";
+    for (std::size_t row = 0; row < list.size(); ++row) {
+      json += row == 0 ? "\n      \"" : ",\n      \"";
+      json += JsonEscaped(list.At(row)) + "\"";
+    }
+    json += list.empty() ? "]" : "\n    ]";
+  }
+  json += "\n  }\n}\n";
+  return json;
+}
+
+bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content) {
+  std::unique_ptr<std::ostream> stream = fs.CreateNewBinaryFile(path);
+  if (!stream) return false;
+  stream->write(content.data(), static_cast<std::streamsize>(content.size()));
+  stream->flush();
+  const bool written = static_cast<bool>(*stream);
+  stream.reset();
+  // Only this file was made by us; a half-written one must not look like a report.
+  if (!written) fs.RemoveFile(path);
+  return written;
+}
+
+}  // namespace ordovan::cli

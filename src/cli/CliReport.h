@@ -1,0 +1,30 @@
+#pragma once
+// The JSON report of a run or an Undo: the seven counters and the eight result
+// lists, each under the name the results model gives it.
+
+#include <string>
+
+namespace ordovan {
+class FileSystem;
+class RunResults;
+}  // namespace ordovan
+
+namespace ordovan::cli {
+
+struct ReportHeader {
+  std::string command;      // "plan", "organize" or "undo"
+  std::string destination;  // the run's destination
+  bool stopped = false;     // Ctrl-C ended the command early
+};
+
+// Text inside JSON quotes: quotes, backslashes and control characters escaped.
+std::string JsonEscaped(const std::string& text);
+
+std::string ResultsJson(const ReportHeader& header, const RunResults& results);
+
+// Writes `content` into a new file at `path`: never over an existing file,
+// and a file that could not be written whole is taken away again. False when
+// it was not written.
+bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content);
+
+}  // namespace ordovan::cli

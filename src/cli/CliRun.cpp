@@ -1,0 +1,409 @@
+// plan, organize and undo: the list file through the import parser, Find,
+// the new order checked as the main window checks it, then the run or the
+// Undo of the core, with its journal.
+
+#include <memory>
+#include <ostream>
+#include <set>
+#include <sstream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliCommands.h"
+#include "cli/CliPaths.h"
+#include "cli/CliProgress.h"
+#include "cli/CliPrompter.h"
+#include "cli/CliReport.h"
+#include "importexport/ImportClass.h"
+#include "paths/PathPlaces.h"
+#include "paths/PathText.h"
+#include "platform/FileSystem.h"
+#include "platform/PathServices.h"
+#include "reorganizer/Destination.h"
+#include "reorganizer/FolderFileUndo.h"
+#include "reorganizer/LevelTemplate.h"
+#include "reorganizer/ReLevel.h"
+#include "reorganizer/ReorganizeRun.h"
+#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunResults.h"
+
+namespace ordovan::cli {
+
+namespace {
+
+constexpr const char* kCategoryNames[kResultCategoryCount] = {
+    "ToReorganize",    "MainFoldersReorganized", "SubfoldersReorganized", "FilesReorganized",
+    "SourceNotExists", "DestinationExists",      "OtherReasons",
+};
+
+std::string Required(const CliArgs& args, const std::string& name) {
+  const std::optional<std::string> value = args.Value(name);
+  if (!value || value->empty()) throw CliError{kExitBadInput, name + " is required"};
+  return *value;
+}
+
+std::string PathOption(const CliArgs& args, const std::string& name) {
+  const std::string text = Required(args, name);
+  const std::optional<std::string> path = ProgramPathOfArgument(text);
+  if (!path) throw CliError{kExitBadInput, name + ": '" + text + "' is no usable path"};
+  return *path;
+}
+
+// A --report file is always a new one: a file already there is someone's.
+std::optional<std::string> ReportPath(const CliArgs& args, FileSystem& fs) {
+  if (!args.Has("--report")) return std::nullopt;
+  const std::string path = PathOption(args, "--report");
+  if (fs.IsFile(path) || fs.IsFolder(path)) {
+    throw CliError{kExitBadInput, "--report: '" + *args.Value("--report") +
+                                      "' exists already; the report goes only into a new file"};
+  }
+  return path;
+}
+
+void WriteReport(FileSystem& fs, const std::optional<std::string>& path,
+                 const ReportHeader& header, const RunResults& results) {
+  if (!path) return;
+  if (!WriteNewFile(fs, *path, ResultsJson(header, results))) {
+    throw CliError{kExitDiskFailure, "--report: '" + *path + "' could not be written"};
+  }
+}
+
+// The list file's entries as the import dialog takes them over: trimmed,
+// without empty ones and repeats; native absolute paths become program paths.
+TEXT_LIST ReadIncludeList(const CliArgs& args, FileSystem& fs, Prompter& prompter) {
+  const std::string file = PathOption(args, "--include");
+  ImportRequest request;
+  request.file_name = file;
+  request.mode = ImportPlainText;
+  ImportClass import(fs, prompter, request);
+  import.Parse();
+  switch (import.outcome()) {
+    case ListReadOutcome::kRead:
+      break;
+    case ListReadOutcome::kCannotOpen:
+      if (!fs.IsFile(file) && !fs.IsFolder(file)) {
+        throw CliError{kExitBadInput, "--include: '" + *args.Value("--include") + "' does not exist"};
+      }
+      throw CliError{kExitDiskFailure, "--include: '" + *args.Value("--include") + "' cannot be opened"};
+    case ListReadOutcome::kReadError:
+      throw CliError{kExitDiskFailure, "--include: reading '" + *args.Value("--include") + "' failed"};
+    default:
+      throw CliError{kExitBadInput, "--include: '" + *args.Value("--include") + "' is not a list file"};
+  }
+  TEXT_LIST entries;
+  std::set<std::string> keys;
+  for (const std::string& item : import.GetItems()) {
+    std::string entry = Trim(item);
+    if (entry.empty()) continue;
+    if (entry.front() == '/') {
+      if (const auto program = ProgramPathOfArgument(entry)) entry = *program;
+    }
+    if (keys.insert(EntryKey(entry)).second) entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, ',')) parts.push_back(Trim(part));
+  if (!text.empty() && text.back() == ',') parts.emplace_back();
+  return parts;
+}
+
+std::string Joined(const TEXT_LIST& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text;
+}
+
+// The New Level Order from --order or --positions: every name of the Old
+// Level Order once, as the main window's ">" builds it from that list, so the
+// run buttons' rule (both orders equally long) holds.
+TEXT_LIST NewLevelOrder(const CliArgs& args, const TEXT_LIST& old_order) {
+  if (args.Has("--order") == args.Has("--positions")) {
+    throw CliError{kExitBadInput, "give the new order by --order or by --positions (one of them)"};
+  }
+  const bool by_name = args.Has("--order");
+  const std::string option = by_name ? "--order" : "--positions";
+  const std::vector<std::string> parts = SplitCommas(*args.Value(option));
+  const std::string levels = " (the template's levels: " + Joined(old_order) + ")";
+  TEXT_LIST new_order;
+  std::set<std::size_t> taken;
+  for (const std::string& part : parts) {
+    std::optional<std::size_t> index;
+    if (by_name) {
+      for (std::size_t i = 0; i < old_order.size() && !index; ++i) {
+        if (SameEntry(old_order[i], part)) index = i;
+      }
+      if (!index) throw CliError{kExitBadInput, option + ": '" + part + "' is no level" + levels};
+    } else {
+      std::size_t position = 0;
+      bool digits = !part.empty();
+      for (const char c : part) {
+        if (c < '0' || c > '9' || position > old_order.size()) digits = false;
+        if (digits) position = position * 10 + static_cast<std::size_t>(c - '0');
+      }
+      if (!digits || position < 1 || position > old_order.size()) {
+        throw CliError{kExitBadInput, option + ": '" + part + "' is no position from 1 to " +
+                                          std::to_string(old_order.size()) + levels};
+      }
+      index = position - 1;
+    }
+    if (!taken.insert(*index).second) {
+      throw CliError{kExitBadInput, option + ": '" + part + "' is named twice" + levels};
+    }
+    new_order.push_back(old_order[*index]);
+  }
+  if (new_order.size() != old_order.size()) {
+    throw CliError{kExitBadInput, option + " names " + std::to_string(new_order.size()) +
+                                      " levels, the template has " +
+                                      std::to_string(old_order.size()) + levels};
+  }
+  return new_order;
+}
+
+void CheckDestination(const std::string& destination, const TEXT_LIST& include,
+                      Prompter& prompter) {
+  if (Trim(destination).empty()) {
+    prompter.Warn(kDestinationEmptyText, kDestinationTitle);
+    throw CliError{kExitBadInput, "--dest: no destination"};
+  }
+  if (!DestinationAllowsRun(destination)) {
+    prompter.Warn(kDestinationRootText, kDestinationTitle);
+    throw CliError{kExitBadInput, "--dest: '" + destination + "' is a drive root"};
+  }
+  // New folders inside a source would be walked and copied into themselves.
+  for (const std::string& source : include) {
+    if (SameEntry(destination, source) || LiesBelow(destination, source)) {
+      throw CliError{kExitBadInput, "--dest: '" + destination + "' lies inside the source path '" +
+                                        source + "'"};
+    }
+  }
+}
+
+// --base DIR: the lead levels to cut are DIR's own, so the template starts
+// right below DIR wherever the tree lies.
+long long BaseLevels(const CliArgs& args, const std::string& template_path) {
+  const std::string base = PathOption(args, "--base");
+  if (!LiesBelow(template_path, base)) {
+    throw CliError{kExitBadInput, "--base: the template path '" + template_path +
+                                      "' does not lie below '" + base + "'"};
+  }
+  return static_cast<long long>(SplitPathLevels(base).levels.size());
+}
+
+void PrintCounters(std::ostream& out, const RunResults& results) {
+  for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
+    out << kCategoryNames[i] << ": " << CounterText(results.counters()[i]) << '\n';
+  }
+}
+
+}  // namespace
+
+int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSystem& fs,
+               const CliStreams& io) {
+  const CliArgs args(organize ? "organize" : "plan", arguments,
+                     {{"--include", true}, {"--order", true}, {"--positions", true},
+                      {"--cut", true}, {"--base", true}, {"--dest", true}, {"--without-files", false},
+                      {"--report", true}, {"--quiet", false}, {"--yes", false},
+                      {"--journal", true}});
+  if (!args.Positionals().empty()) {
+    throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
+  }
+  if (!organize && args.Has("--journal")) {
+    throw CliError{kExitBadInput, "--journal: plan writes no journal"};
+  }
+  CliPrompter prompter(io.err, io.in, {args.Has("--yes"), io.in_is_terminal && io.err_is_terminal});
+  const std::string destination = PathOption(args, "--dest");
+  const std::optional<std::string> report_path = ReportPath(args, fs);
+
+  // Find, as the main window does it, on the list file's entries.
+  const TEXT_LIST listed = ReadIncludeList(args, fs, prompter);
+  if (listed.empty()) {
+    throw CliError{kExitBadInput, "--include: '" + *args.Value("--include") + "' lists no path"};
+  }
+  const TemplateChoice choice = ChooseTemplatePath(listed);
+  if (const auto* failure = std::get_if<TemplateFailure>(&choice.outcome)) {
+    const TemplateFailureMessage message = MessageFor(*failure);
+    prompter.Warn(message.text, message.title);
+    throw CliError{kExitBadInput, "--include: Find found no template path"};
+  }
+  const LevelTemplate found = LevelTemplateOf(choice.entries[std::get<std::size_t>(choice.outcome)]);
+
+  // The cut of lead levels, then the line numbers of the Old Level Order.
+  TEXT_LIST old_order = found.TemplateNames;
+  std::int64_t cut = 0;
+  std::optional<long long> n = args.Number("--cut", 0);
+  if (args.Has("--base")) {
+    if (n) throw CliError{kExitBadInput, "give --cut or --base, not both"};
+    n = BaseLevels(args, choice.entries[std::get<std::size_t>(choice.outcome)]);
+  }
+  if (n && *n != 0) {
+    if (!CutSwitchAllowed(found.TemplateLevelCount)) {
+      throw CliError{kExitBadInput, "--cut: the template has " +
+                                        std::to_string(found.TemplateLevelCount) +
+                                        " levels; a cut needs at least 3"};
+    }
+    const auto result = CutLeadLevels(found.TemplateNames, found.TemplateLevelCount, *n);
+    if (const auto* rejection = std::get_if<CutRejection>(&result)) {
+      prompter.Warn(CutRejectionText(*rejection, found.TemplateLevelCount, *n), kCutTitle);
+      throw CliError{kExitBadInput, "--cut: " + std::to_string(*n) + " is refused"};
+    }
+    old_order = std::get<TEXT_LIST>(result);
+    cut = *n;
+  }
+  const TEXT_LIST new_order = NewLevelOrder(args, old_order);
+  CheckDestination(destination, choice.entries, prompter);
+
+  // The journal can be written before anything is made: a run that could not
+  // be taken back does not start. The run starts it anew itself.
+  std::unique_ptr<RunJournalWriter> journal;
+  if (organize) {
+    const std::string journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
+    journal = std::make_unique<RunJournalWriter>(fs, journal_path);
+    switch (journal->Begin(destination)) {
+      case JournalStart::Started:
+        break;
+      case JournalStart::NotAJournalInTheWay:
+        prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
+        throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is some other file"};
+      case JournalStart::CannotCreate:
+        throw CliError{kExitDiskFailure, "the run journal '" + journal_path + "' cannot be written"};
+    }
+  }
+
+  RunInputs inputs;
+  inputs.include_entries = choice.entries;
+  inputs.cut_number_text = std::to_string(cut);
+  inputs.new_level_order = new_order;
+  inputs.line_number_map = LineNumbersFor(old_order);
+  inputs.stored_destination = destination;
+  inputs.with_files = !args.Has("--without-files");
+  inputs.journal = journal.get();
+  RunResults results;
+  CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"),
+                       inputs.include_entries.size(), "paths");
+  // Every path handled lands in one of these two; the run pumps between files.
+  progress.SetCount([&results] {
+    return static_cast<std::size_t>(results.counter(ResultCategory::ToReorganize) +
+                                    results.counter(ResultCategory::SourceNotExists));
+  });
+  progress.SetDetail([&results] {
+    return CounterText(results.counter(ResultCategory::FilesReorganized)) + " files";
+  });
+  inputs.pump = &progress;
+  prompter.SetBeforeMessage([&progress] { progress.Clear(); });
+
+  Reorganizer reorganizer(fs, prompter, results);
+  const RunReport report =
+      organize ? reorganizer.Organize(inputs) : reorganizer.SimulationView(inputs);
+  progress.Clear();
+  const bool stopped = report.outcome == RunOutcome::Stopped;
+
+  const bool journal_failed = journal && journal->failed();
+  if (report.outcome != RunOutcome::Completed && !stopped) {
+    throw CliError{kExitBadInput, "the run did not start"};
+  }
+
+  // Where every path goes, then the counters.
+  LINE_NUMBER_MAP line_numbers = inputs.line_number_map;
+  RecordNewOrder(&line_numbers, new_order);
+  const ReLevelSetup setup = MakeReLevelSetup(cut, line_numbers, destination);
+  for (const std::string& path : inputs.include_entries) {
+    const ReLeveledPath place = ReLevelPath(setup, path);
+    const std::string& target = place.NewFullFolder.empty() ? place.NewMainFolder : place.NewFullFolder;
+    io.out << path << " -> " << (target.empty() ? std::string("(not reorganized)") : target) << '\n';
+  }
+  io.out << '\n';
+  PrintCounters(io.out, results);
+  WriteReport(fs, report_path, {organize ? "organize" : "plan", destination, stopped}, results);
+
+  if (journal_failed) {
+    throw CliError{kExitDiskFailure,
+                   "the run journal could not be written whole; undo may not take this run back"};
+  }
+  const double not_done = results.counter(ResultCategory::SourceNotExists) +
+                          results.counter(ResultCategory::DestinationExists) +
+                          results.counter(ResultCategory::OtherReasons);
+  if (stopped) {
+    io.err << "ordovan-cli: stopped after " << progress.count() << " of "
+           << inputs.include_entries.size() << " paths\n";
+  }
+  if (not_done > 0) {
+    io.err << "ordovan-cli: not reorganized: " << CounterText(not_done) << " (source missing "
+           << CounterText(results.counter(ResultCategory::SourceNotExists))
+           << ", already in the destination "
+           << CounterText(results.counter(ResultCategory::DestinationExists)) << ", other reasons "
+           << CounterText(results.counter(ResultCategory::OtherReasons)) << ")\n";
+  }
+  return stopped || not_done > 0 ? kExitSomeNotDone : kExitDone;
+}
+
+int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
+  const CliArgs args("undo", arguments,
+                     {{"--journal", true}, {"--yes", false}, {"--report", true}, {"--quiet", false}});
+  if (!args.Positionals().empty()) {
+    throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
+  }
+  CliPrompter prompter(io.err, io.in, {args.Has("--yes"), io.in_is_terminal && io.err_is_terminal});
+  const std::optional<std::string> report_path = ReportPath(args, fs);
+  const std::string journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
+
+  JournalReadResult read = ReadRunJournal(fs, journal_path);
+  if (read.status == JournalReadStatus::NotAJournal) {
+    prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
+    throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is not a run journal"};
+  }
+  SettlePendingCopy(fs, &read.contents);
+  for (const std::string& path : read.contents.outside_destination) {
+    io.err << "ordovan-cli: the journal names '" << path
+           << "' outside its destination; it is left alone\n";
+  }
+  RunRecords records = RecordsFromJournal(read.contents);
+
+  RunResults results;
+  CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"),
+                       records.CopiedFiles.size(), "files");
+  prompter.SetBeforeMessage([&progress] { progress.Clear(); });
+  const UndoResult result = UndoLastRun(records, fs, prompter, results, &progress);
+  progress.Clear();
+  switch (result.outcome) {
+    case UndoOutcome::NothingToUndo:
+      prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
+      return kExitBadInput;
+    case UndoOutcome::Declined:
+      if (prompter.refused()) throw CliError{kExitBadInput, "undo needs --yes without a terminal"};
+      io.err << "ordovan-cli: nothing was deleted\n";
+      return kExitDone;
+    case UndoOutcome::Done:
+      if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      prompter.Inform(kUndoEndText, kUndoEndTitle);
+      // The run is taken back: its records are gone, here as in the window.
+      RetireRunJournal(fs, journal_path);
+      break;
+    case UndoOutcome::Stopped: {
+      // The journal names what is left, so the next undo deletes the rest.
+      RunJournalWriter rest(fs, journal_path);
+      const bool kept = rest.Rewrite(records);
+      if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      prompter.Inform(kUndoStoppedText, kUndoEndTitle);
+      if (!kept) {
+        throw CliError{kExitDiskFailure, "the run journal '" + journal_path +
+                                             "' could not be written anew; what is left stays"};
+      }
+      io.err << "ordovan-cli: stopped; run undo again to delete the rest\n";
+      return kExitSomeNotDone;
+    }
+  }
+
+  for (const std::string& folder : result.not_deleted_folders) io.out << "stayed: " << folder << '\n';
+  for (const std::string& file : result.not_deleted_files) io.out << "stayed: " << file << '\n';
+  io.out << "Folders that stayed: " << result.not_deleted_folders.size()
+         << "\nFiles that stayed: " << result.not_deleted_files.size() << '\n';
+  WriteReport(fs, report_path, {"undo", read.contents.destination, false}, results);
+  return result.not_deleted_folders.empty() && result.not_deleted_files.empty() ? kExitDone
+                                                                                : kExitSomeNotDone;
+}
+
+}  // namespace ordovan::cli

@@ -1,0 +1,135 @@
+// scan and list: the level summary and the builder's list of subfolders.
+
+#include <ostream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliCommands.h"
+#include "cli/CliPaths.h"
+#include "cli/CliProgress.h"
+#include "cli/CliPrompter.h"
+#include "cli/CliReport.h"
+#include "platform/FileSystem.h"
+#include "scanning/FolderStructSize.h"
+#include "scanning/LevelCopy.h"
+#include "scanning/ListBuilder.h"
+#include "scanning/ListBuilderMessages.h"
+
+namespace ordovan::cli {
+
+namespace {
+
+std::string ExistingFolder(FileSystem& fs, const std::vector<std::string>& positionals,
+                           const char* command) {
+  if (positionals.size() != 1) {
+    throw CliError{kExitBadInput, std::string(command) + " takes one folder (DIR), given " +
+                                      std::to_string(positionals.size())};
+  }
+  const std::optional<std::string> folder = ProgramPathOfArgument(positionals.front());
+  if (!folder) throw CliError{kExitBadInput, "DIR: '" + positionals.front() + "' is no usable path"};
+  if (!fs.IsFolder(*folder)) {
+    throw CliError{kExitBadInput, "DIR: '" + positionals.front() + "' is not a folder"};
+  }
+  return *folder;
+}
+
+std::uint32_t LevelOption(const CliArgs& args, const std::string& name) {
+  const std::string text = *args.Value(name);
+  const std::optional<std::uint32_t> level = ParseLevelNumber(text);
+  if (!level) throw CliError{kExitBadInput, name + ": '" + text + "' is not a level number"};
+  return *level;
+}
+
+}  // namespace
+
+int ScanCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
+  const CliArgs args("scan", arguments, {{"--json", false}, {"--quiet", false}});
+  const std::string folder = ExistingFolder(fs, args.Positionals(), "scan");
+
+  FolderStructSize size(folder);
+  size.SetCountStartFolder(false);
+  CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"), 0, "folders");
+  const ScanOutcome outcome = size.Scan(fs, progress);
+  progress.Clear();
+  const bool stopped = outcome == ScanOutcome::kStopped;
+
+  if (args.Has("--json")) {
+    std::string json = "{\n  \"folder\": \"" + JsonEscaped(folder) + "\",\n";
+    json += std::string("  \"stopped\": ") + (stopped ? "true" : "false") + ",\n";
+    json += "  \"levels\": [";
+    const LEVEL_ROWS rows = size.LevelRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      json += i == 0 ? "\n    " : ",\n    ";
+      json += "{\"level\": " + std::to_string(rows[i].level) +
+              ", \"folders\": " + std::to_string(rows[i].folders) + "}";
+    }
+    json += rows.empty() ? "],\n" : "\n  ],\n";
+    json += "  \"folders\": " + std::to_string(size.FolderTotal()) + ",\n";
+    json += "  \"files\": " + std::to_string(size.FileTotal()) + ",\n";
+    json += "  \"bytes\": " + std::to_string(size.SizeTotal()) + "\n}\n";
+    io.out << json;
+  } else {
+    const _tagLevelReport report = ReportIntoLevelSummary(size);
+    io.out << "Folder: " << report.folder_name << "\nLevel\tFolders\n";
+    for (const auto& [level, folders] : report.rows) io.out << level << '\t' << folders << '\n';
+    io.out << "Folders: " << report.folder_total << "\nFiles: " << report.file_total
+           << "\nSize: " << report.size_text << '\n';
+  }
+  if (stopped) {
+    io.err << "ordovan-cli: stopped; the totals are partial\n";
+    return kExitSomeNotDone;
+  }
+  return kExitDone;
+}
+
+int ListCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
+  const CliArgs args("list", arguments,
+                     {{"--from", true}, {"--to", true}, {"--above", true}, {"--below", true},
+                      {"--last-only", false}, {"--filter", true}, {"--native", false},
+                      {"--quiet", false}});
+  const std::string folder = ExistingFolder(fs, args.Positionals(), "list");
+  CliPrompter prompter(io.err, io.in, {});
+
+  LevelCopy copy({folder}, fs);
+  const int modes = (args.Has("--from") || args.Has("--to")) + args.Has("--above") +
+                    args.Has("--below");
+  if (modes != 1) {
+    throw CliError{kExitBadInput, "list needs exactly one of --from/--to, --above, --below"};
+  }
+  if (args.Has("--from") || args.Has("--to")) {
+    if (!args.Has("--from") || !args.Has("--to")) {
+      throw CliError{kExitBadInput, "--from and --to go together"};
+    }
+    const std::uint32_t from = LevelOption(args, "--from");
+    const std::uint32_t to = LevelOption(args, "--to");
+    if (from > to) {
+      prompter.Warn(builder_messages::kStartAfterEnd, builder_messages::Title("0581"));
+      return kExitBadInput;
+    }
+    copy.SetFromTo(from, to);
+  } else if (args.Has("--above")) {
+    copy.SetAbove(LevelOption(args, "--above"));
+  } else {
+    copy.SetBelow(LevelOption(args, "--below"));
+  }
+  copy.SetListingOption(args.Has("--last-only") ? LevelCopy::kOnlyLastSubfolder
+                                                : LevelCopy::kAllSubfolders);
+  if (const auto filter = args.Value("--filter")) copy.SetFilter(*filter);
+
+  CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"), 0, "folders");
+  const ScanOutcome outcome = copy.Run(progress);
+  progress.Clear();
+  const bool native = args.Has("--native");
+  for (const std::string& path : copy.Results()) {
+    io.out << (native ? NativeTextOf(path) : path) << '\n';
+  }
+  if (outcome == ScanOutcome::kStopped) {
+    io.err << "ordovan-cli: stopped; the list is partial\n";
+    return kExitSomeNotDone;
+  }
+  if (copy.Results().empty()) {
+    prompter.Warn(builder_messages::kNoMatches, builder_messages::Title("0582"));
+  }
+  return kExitDone;
+}
+
+}  // namespace ordovan::cli
