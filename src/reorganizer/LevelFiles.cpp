@@ -38,6 +38,9 @@ void CopyAndRecord(LevelFilesContext& context, const std::string& source,
   FileSystem& fs = *context.fs;
   RunJournalWriter* journal = context.journal;
   if (journal && journal->active()) {
+    // A copy onto an existing entry fails anyway. Announcing it would let a
+    // crash right after make someone's file there look like this run's copy.
+    if (fs.IsFile(target) || fs.IsFolder(target)) return;
     // The journal names the copy before it starts, with what only a complete
     // copy of this source is, so a copy cut short by a crash is known later.
     if (std::optional<FileIdentity> source_identity = fs.IdentifyFile(source)) {

@@ -109,6 +109,17 @@ TEST(RunJournalUndoTest, TheJournalRestoresTheRunsRecordsAndUndoTakesItAllBack) 
   EXPECT_FALSE(r.Exists(Journal));
 }
 
+// A target that is taken already makes the copy fail; were it announced, a
+// crash right after would make someone's file there look like the run's copy.
+TEST(RunJournalUndoTest, ACopyOntoATakenTargetIsNeverAnnounced) {
+  JournaledRun r;
+  ASSERT_EQ(r.run.Organize(r.inputs).outcome, RunOutcome::Completed);
+  // The second run finds every target taken by the first run's copies.
+  ASSERT_EQ(r.run.Organize(r.inputs).outcome, RunOutcome::Completed);
+  EXPECT_EQ(r.JournalText().find("\nP\t"), std::string::npos);
+  EXPECT_TRUE(r.Restored().CopiedFiles.empty());
+}
+
 // Answers Yes and keeps every message, for an Undo whose report a test
 // checks piece by piece.
 class YesPrompter : public Prompter {
