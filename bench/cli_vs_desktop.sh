@@ -10,7 +10,10 @@ reps=${2:-5}
 bench="$build/bench/ordovan_bench"
 [ -x "$bench" ] || { echo "no $bench: build the target ordovan_bench first" >&2; exit 1; }
 out=$(mktemp)
-trap 'rm -f "$out"' EXIT
+. "$root/bench/scratch-fs.sh"
+trap 'rm -f "$out"; scratch_fs_end' EXIT
+# Every run copies into a new folder: about half a gigabyte each.
+scratch_fs_begin $((reps + 2))
 "$bench" --benchmark_filter='BM_(Desktop|Cli)Organize' --benchmark_repetitions="$reps" \
   --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
   --benchmark_out="$out" --benchmark_out_format=json >/dev/null

@@ -4,12 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "OrganizeTree.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
@@ -22,12 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// ORDOVAN_JOURNAL_BENCH_FILES sets a smaller tree (files per path x 2,000).
-int FilesPerPath() {
-  const char* files = std::getenv("ORDOVAN_JOURNAL_BENCH_FILES");
-  return files ? std::max(1, std::atoi(files) / 2000) : 50;
-}
-
 class YesPrompter : public Prompter {
  public:
   Answer Show(MessageKind kind, const std::string&, const std::string&) override {
@@ -35,44 +27,31 @@ class YesPrompter : public Prompter {
   }
 };
 
-std::string Named(char letter, int n) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%c%03d", letter, n);
-  return text;
-}
-
-struct Tree {
-  fs::path root = fs::temp_directory_path() / "ordovan-bench-journal";
+// The shared tree mounted as f:, so that its paths are f:\Src\C<c>\Y<y>\docs.
+struct JournalSandbox {
+  bench::OrganizeTree& tree = bench::SharedOrganizeTree();
   TEXT_LIST include;
-  int files = 0;
 
-  Tree() {
-    fs::remove_all(root);
-    fs::create_directories(root / "New");
-    fs::create_directories(root / "settings");
-    const std::string content(1024, 'x');
-    for (int c = 0; c < 100; ++c) {
-      for (int y = 0; y < 20; ++y) {
-        const fs::path docs = root / "Src" / Named('C', c) / Named('Y', y) / "docs";
-        fs::create_directories(docs);
-        for (int f = 0; f < FilesPerPath(); ++f, ++files) {
-          std::ofstream(docs / (Named('f', f) + ".dat"), std::ios::binary) << content;
-        }
-        include.push_back("f:\\Src\\" + Named('C', c) + "\\" + Named('Y', y) + "\\docs");
+  JournalSandbox() {
+    MountDrive("f:", tree.root);
+    fs::create_directories(tree.root / "settings");
+    for (int c = 0; c < bench::OrganizeTree::kClients; ++c) {
+      for (int y = 0; y < bench::OrganizeTree::kYears; ++y) {
+        include.push_back("f:\\Src\\" + bench::OrganizeTree::Named('C', c) + "\\" +
+                          bench::OrganizeTree::Named('Y', y) + "\\docs");
       }
     }
   }
-  ~Tree() {
-    std::error_code ec;
-    fs::remove_all(root, ec);
-  }
-  static Tree& Get() {
-    static Tree tree;
-    MountDrive("f:", tree.root);
-    return tree;
+  static JournalSandbox& Get() {
+    static JournalSandbox sandbox;
+    return sandbox;
   }
 
   void Organize(benchmark::State& state, RunJournalWriter* journal) {
+    state.PauseTiming();
+    const std::string destination =
+        "f:\\Runs\\" + tree.NextDestination().filename().string();
+    state.ResumeTiming();
     RunResults results;
     YesPrompter prompter;
     Reorganizer run(*FileSystem::Default(), prompter, results);
@@ -81,39 +60,28 @@ struct Tree {
     inputs.cut_number_text = "0";
     inputs.new_level_order = {"Y000", "C000", "Src"};
     inputs.line_number_map = LineNumbersFor({"Src", "C000", "Y000"});
-    inputs.stored_destination = "f:\\New";
+    inputs.stored_destination = destination;
     inputs.with_files = true;
     inputs.journal = journal;
     run.Organize(inputs);
-    if (results.counter(ResultCategory::FilesReorganized) != static_cast<std::size_t>(files)) {
+    if (results.counter(ResultCategory::FilesReorganized) != tree.files()) {
       state.SkipWithError("not every file was copied");
     }
     if (journal && journal->failed()) state.SkipWithError("the journal failed");
   }
-  void Empty() {
-    fs::remove_all(root / "New");
-    fs::create_directories(root / "New");
-    if (std::system("sync") != 0) std::abort();
-  }
 };
 
 void BM_OrganizeWithoutJournal(benchmark::State& state) {
-  Tree& tree = Tree::Get();
-  for (auto _ : state) {
-    tree.Organize(state, nullptr);
-    state.PauseTiming();
-    tree.Empty();
-    state.ResumeTiming();
-  }
+  JournalSandbox& sandbox = JournalSandbox::Get();
+  for (auto _ : state) sandbox.Organize(state, nullptr);
 }
 
 void BM_OrganizeWithJournal(benchmark::State& state) {
-  Tree& tree = Tree::Get();
+  JournalSandbox& sandbox = JournalSandbox::Get();
   for (auto _ : state) {
     RunJournalWriter journal(*FileSystem::Default(), "f:\\settings\\ordovan-run.journal");
-    tree.Organize(state, &journal);
+    sandbox.Organize(state, &journal);
     state.PauseTiming();
-    tree.Empty();
     journal.Retire();
     state.ResumeTiming();
   }

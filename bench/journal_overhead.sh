@@ -4,7 +4,7 @@
 #   a Stop during a run of small files, from the key to the end of the run
 #     (the driver of the process tests, offscreen)           (target <= 100 ms)
 # Usage: bench/journal_overhead.sh [build-dir] [repetitions]
-# ORDOVAN_JOURNAL_BENCH_FILES=20000 measures a smaller tree.
+# ORDOVAN_ORGANIZE_BENCH_FILES=20000 measures a smaller tree.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$root/build}
@@ -14,7 +14,10 @@ driver="$build/tests/ordovan_journal_driver"
 [ -x "$bench" ] || { echo "no $bench: build the target ordovan_bench first" >&2; exit 1; }
 out=$(mktemp)
 work=$(mktemp -d)
-trap 'rm -rf "$out" "$work"' EXIT
+. "$root/bench/scratch-fs.sh"
+trap 'rm -rf "$out" "$work"; scratch_fs_end' EXIT
+# Every run copies into a new folder: about half a gigabyte each.
+scratch_fs_begin $((reps + 2))
 "$bench" --benchmark_filter='BM_OrganizeWith(out)?Journal' \
   --benchmark_repetitions="$reps" --benchmark_enable_random_interleaving=true \
   --benchmark_report_aggregates_only=true --benchmark_out="$out" --benchmark_out_format=json \
