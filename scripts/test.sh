@@ -19,6 +19,40 @@ tally() { # suite passed failed [why nothing ran]
   total_pass=$((total_pass + $2)); total_fail=$((total_fail + $3))
 }
 
+# Builds each named test program in the build tree DIR and runs it under wine
+# with the environment in the array named ENV, within LIMIT seconds; prints
+# GoogleTest's summary lines under LABEL and leaves the counts in wine_pass and
+# wine_fail. A program that does not build or dies counts as one failure.
+run_wine_tests() { # label dir limit env-array-name program...
+  local label=$1 dir=$2 limit=$3
+  local -n run_env=$4
+  shift 4
+  local prog log rc out p f
+  wine_pass=0; wine_fail=0
+  for prog in "$@"; do
+    [ -n "$prog" ] || continue
+    # Asked again per program, so that a stale one from an earlier run never runs.
+    if ! cmake --build "$dir" --target "$prog" >>"$dir/build.log" 2>&1; then
+      echo "$label $prog: build failed"; wine_fail=$((wine_fail + 1)); continue
+    fi
+    log="$dir/$prog.log"
+    (cd "$dir" && timeout "$limit" "${run_env[@]}" wine "$dir/tests/$prog.exe" </dev/null >"$log" 2>&1)
+    rc=$?
+    out=$(tr -d '\r' <"$log")
+    echo "$out" | grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' | sed "s|^|$label $prog: |"
+    p=$(echo "$out" | sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' | tail -n 1)
+    f=$(echo "$out" | sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' | tail -n 1)
+    p=${p:-0}; f=${f:-0}
+    if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
+      echo "$label $prog: exit code $rc"; echo "$out" | tail -n 20; f=1
+    fi
+    if [ "$f" -gt 0 ]; then
+      echo "$out" | grep -E '^\[  FAILED  \]|Failure|error:' | head -n 40
+    fi
+    wine_pass=$((wine_pass + p)); wine_fail=$((wine_fail + f))
+  done
+}
+
 # --- linux ---------------------------------------------------------------
 lin="$root/build"
 if cmake -S "$root" -B "$lin" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
@@ -52,27 +86,9 @@ if cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   # open; boot them here with throw-away output, and give each test program a
   # file, not a pipe, so nothing waits for them to go.
   (cd "$win" && timeout 300 "${wine_env[@]}" wineboot </dev/null >/dev/null 2>&1)
-  wpass=0; wfail=0
-  while read -r prog; do
-    [ -n "$prog" ] || continue
-    if ! cmake --build "$win" --target "$prog" >>"$win/build.log" 2>&1; then
-      echo "windows $prog: build failed"; wfail=$((wfail + 1)); continue
-    fi
-    log="$win/$prog.log"
-    (cd "$win" && timeout 600 "${wine_env[@]}" wine "$win/tests/$prog.exe" </dev/null >"$log" 2>&1)
-    rc=$?
-    out=$(tr -d '\r' <"$log")
-    echo "$out" | grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' | sed "s|^|windows $prog: |"
-    p=$(echo "$out" | sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' | tail -n 1)
-    f=$(echo "$out" | sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' | tail -n 1)
-    p=${p:-0}; f=${f:-0}
-    if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
-      echo "windows $prog: exit code $rc"; echo "$out" | tail -n 20; f=1
-    fi
-    [ "$f" -gt 0 ] && echo "$out" | grep -E '^\[  FAILED  \]|Failure|error:' | head -n 40
-    wpass=$((wpass + p)); wfail=$((wfail + f))
-  done < "$win/test-programs.txt"
-  tally windows "$wpass" "$wfail"
+  mapfile -t core_progs < "$win/test-programs.txt"
+  run_wine_tests windows "$win" 600 wine_env "${core_progs[@]}"
+  tally windows "$wine_pass" "$wine_fail"
 else
   echo "windows: configure failed"; tally windows 0 1
 fi
@@ -114,25 +130,8 @@ else
     rm -rf "$wg/test-drives" && mkdir -p "$wg/test-drives/f"
     ln -sfn "$wg/test-drives/f" "$wg/wineprefix/dosdevices/f:"
     gui_env+=(ORDOVAN_TEST_DRIVES=f)
-    for prog in "${ui_progs[@]}"; do
-      # Asked again per program, so that a stale one from an earlier run never runs.
-      if ! cmake --build "$wg" --target "$prog" >>"$wg/build.log" 2>&1; then
-        echo "windows-gui $prog: build failed"; gfail=$((gfail + 1)); continue
-      fi
-      log="$wg/$prog.log"
-      (cd "$wg" && timeout 900 "${gui_env[@]}" wine "$wg/tests/$prog.exe" </dev/null >"$log" 2>&1)
-      rc=$?
-      out=$(tr -d '\r' <"$log")
-      echo "$out" | grep -E '^\[  (FAILED|PASSED)  \]|^\[==========\]' | sed "s|^|windows-gui $prog: |"
-      p=$(echo "$out" | sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' | tail -n 1)
-      f=$(echo "$out" | sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below:.*/\1/p' | tail -n 1)
-      p=${p:-0}; f=${f:-0}
-      if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
-        echo "windows-gui $prog: exit code $rc"; echo "$out" | tail -n 20; f=1
-      fi
-      [ "$f" -gt 0 ] && echo "$out" | grep -E '^\[  FAILED  \]|Failure|error:' | head -n 40
-      gpass=$((gpass + p)); gfail=$((gfail + f))
-    done
+    run_wine_tests windows-gui "$wg" 900 gui_env "${ui_progs[@]}"
+    gpass=$wine_pass; gfail=$wine_fail
     # The first start counts as one more test.
     rm -rf "$wg/first-start"
     if ! cmake --build "$wg" --target ordovan >>"$wg/build.log" 2>&1; then
