@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -74,6 +75,15 @@ class FileSystem {
   // touching anything when `to` exists. When the copy fails after `to` was
   // created, `to` is removed again: a failed copy never leaves a file behind.
   virtual bool CopyFileNoOverwrite(const std::string& from, const std::string& to) = 0;
+  // As CopyFileNoOverwrite, and calls `announce` with what the source is (its
+  // size and last write time, the ones the copy gets) once the target was
+  // found free and before anything can appear under its name; never when the
+  // target is taken. A run journal writes its announcement there. The real
+  // file systems learn both from the copy's own look at the two files; this
+  // one asks first and then calls CopyFileNoOverwrite, so a test that
+  // overrides only that sees every copy.
+  virtual bool CopyFileAnnounced(const std::string& from, const std::string& to,
+                                 const std::function<void(const FileIdentity&)>& announce);
   // Deletes a file. False when it does not exist, is a folder, is read-only or
   // cannot be deleted for another reason.
   virtual bool RemoveFile(const std::string& path) = 0;
@@ -215,8 +225,10 @@ class AppendFile {
   AppendFile& operator=(const AppendFile&) = delete;
   virtual ~AppendFile() = default;
 
-  // Writes `size` bytes at the end of the file. False when not all of them
-  // were written.
+  // Writes `size` bytes after those appended before. False when not all of
+  // them were written. Until the file is closed it may hold zero bytes after
+  // them (room made ahead of time, which stays after a crash); closed, it
+  // holds exactly what was appended. Readers take a zero byte as the end.
   virtual bool Append(const char* data, std::size_t size) = 0;
   // Waits until everything appended so far is on the disk. False on failure.
   virtual bool Sync() = 0;

@@ -37,17 +37,19 @@ void CopyAndRecord(LevelFilesContext& context, const std::string& source,
                    const std::string& target) {
   FileSystem& fs = *context.fs;
   RunJournalWriter* journal = context.journal;
+  bool copied = false;
   if (journal && journal->active()) {
-    // A copy onto an existing entry fails anyway. Announcing it would let a
-    // crash right after make someone's file there look like this run's copy.
-    if (fs.IsFile(target) || fs.IsFolder(target)) return;
-    // The journal names the copy before it starts, with what only a complete
-    // copy of this source is, so a copy cut short by a crash is known later.
-    if (std::optional<FileIdentity> source_identity = fs.IdentifyFile(source)) {
-      journal->CopyStarting(target, *source_identity);
-    }
+    // The journal names the copy before it can appear, with what only a
+    // complete copy of this source is, so a copy cut short by a crash is
+    // known later; never a copy onto a taken target, which would let a crash
+    // right after make someone's file there look like this run's copy.
+    copied = fs.CopyFileAnnounced(source, target, [&](const FileIdentity& source_identity) {
+      journal->CopyStarting(target, source_identity);
+    });
+  } else {
+    copied = fs.CopyFileNoOverwrite(source, target);
   }
-  if (!fs.CopyFileNoOverwrite(source, target)) return;
+  if (!copied) return;
   RecordFile(context, target);
   // A copy whose identity cannot be read is never deleted by Undo but
   // reported, like any file Undo cannot delete.

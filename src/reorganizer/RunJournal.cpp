@@ -27,11 +27,12 @@ std::uint32_t Checksum(const char* data, std::size_t size) {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-void AppendChecksum(std::string* line) {
-  const std::uint32_t sum = Checksum(line->data(), line->size());
-  line->push_back('\t');
-  for (int shift = 28; shift >= 0; shift -= 4) line->push_back(kHexDigits[(sum >> shift) & 0xF]);
-  line->push_back('\n');
+// The checksum of the line that starts at `start` of `text`, and its end.
+void AppendChecksum(std::string* text, std::size_t start) {
+  const std::uint32_t sum = Checksum(text->data() + start, text->size() - start);
+  text->push_back('\t');
+  for (int shift = 28; shift >= 0; shift -= 4) text->push_back(kHexDigits[(sum >> shift) & 0xF]);
+  text->push_back('\n');
 }
 
 int HexValue(char c) {
@@ -253,6 +254,8 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
     result.status = JournalReadStatus::NotAJournal;
     return result;
   }
+  // Room the writer made ahead of its lines: after a crash it is still there.
+  if (const std::size_t zero = text->find('\0'); zero != std::string::npos) text->resize(zero);
   result.status = JournalReadStatus::Read;
   RunJournalContents& contents = result.contents;
   std::size_t start = std::string(kRunJournalHeader).size() + 1;
@@ -387,6 +390,9 @@ RunJournalWriter::RunJournalWriter(FileSystem& fs, std::string path, Clock clock
 RunJournalWriter::~RunJournalWriter() { Close(true); }
 
 bool RunJournalWriter::Close(bool sync) {
+  if (file_ && sync) SendHeld();
+  held_.clear();
+  announced_ = false;
   bool ok = file_ != nullptr && !failed_;
   if (syncer_) ok = syncer_->Wait() && ok;
   syncer_.reset();
@@ -414,8 +420,8 @@ JournalStart RunJournalWriter::Begin(const std::string& destination) {
     return JournalStart::CannotCreate;
   }
   last_sync_ = clock_();
-  line_.assign(kRunJournalHeader).push_back('\n');
-  if (!file_->Append(line_.data(), line_.size())) {
+  const std::string header = std::string(kRunJournalHeader) + '\n';
+  if (!file_->Append(header.data(), header.size())) {
     failed_ = true;
     file_.reset();
     return JournalStart::CannotCreate;
@@ -477,13 +483,20 @@ void RunJournalWriter::Fail() {
 
 void RunJournalWriter::Write(char kind, const std::string& first, const std::string& rest) {
   if (!file_) return;
-  line_.assign(1, kind).push_back('\t');
-  line_.append(EscapeJournalField(first)).append(rest);
-  AppendChecksum(&line_);
-  if (!file_->Append(line_.data(), line_.size())) {
-    Fail();
-    return;
-  }
+  const std::size_t start = held_.size();
+  held_.push_back(kind);
+  held_.push_back('\t');
+  held_.append(EscapeJournalField(first)).append(rest);
+  AppendChecksum(&held_, start);
+  // A completed copy's record waits for the next line when the line just
+  // before announced that copy: the announcement stands for it (a journal
+  // that ends there settles the copy by its identity), and one write instead
+  // of two per file is most of what the journal costs. Every other line goes
+  // out at once, with what waits before it.
+  const bool hold = kind == 'C' && announced_ && first == announced_target_;
+  announced_ = kind == 'P';
+  if (announced_) announced_target_ = first;
+  if (!hold && !SendHeld()) return;
   ++unsynced_lines_;
   // The batch counts what the run made; the line before each copy does not.
   if (kind != 'P') ++unsynced_;
@@ -498,8 +511,18 @@ void RunJournalWriter::Tick() {
   if (file_ && unsynced_lines_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) SyncBatch();
 }
 
+bool RunJournalWriter::SendHeld() {
+  if (held_.empty()) return true;
+  if (!file_->Append(held_.data(), held_.size())) {
+    Fail();
+    return false;
+  }
+  held_.clear();
+  return true;
+}
+
 void RunJournalWriter::SyncBatch() {
-  if (!file_) return;
+  if (!file_ || !SendHeld()) return;
   const bool ok = syncer_ ? syncer_->Request() : file_->Sync();
   if (!ok) {
     Fail();

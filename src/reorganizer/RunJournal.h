@@ -22,9 +22,11 @@
 //
 // A copied file is recorded (C) only after its copy completed and its
 // identity was read. Each line reaches the system as soon as it is written
-// (it survives the end of the process); the lines are put on the disk in
-// batches, at least every 256 records of folders and copies (the line that
-// announces a copy is not counted) and every second, and at the end.
+// (it survives the end of the process), except the record of a copy whose
+// announcement (P) is the line before it: that one goes with the next line,
+// and until then the announcement stands for it. The lines are put on the
+// disk in batches, at least every 256 records of folders and copies (the line
+// that announces a copy is not counted) and every second, and at the end.
 
 #include <chrono>
 #include <cstdint>
@@ -176,6 +178,8 @@ class RunJournalWriter {
  private:
   class Syncer;
   void Write(char kind, const std::string& first, const std::string& rest = std::string());
+  // Sends the lines held back to the system; false (and failed) when that fails.
+  bool SendHeld();
   void SyncBatch();
   void Fail();
   // Waits for the syncs, syncs the rest when `sync`, and closes the file.
@@ -188,7 +192,9 @@ class RunJournalWriter {
   JournalSyncing syncing_;
   std::unique_ptr<AppendFile> file_;
   std::unique_ptr<Syncer> syncer_;  // destroyed before file_
-  std::string line_;
+  std::string held_;        // lines not yet sent to the system
+  bool announced_ = false;  // the last line announced a copy
+  std::string announced_target_;  // ... into this target
   std::size_t unsynced_ = 0;        // records of folders and copies not yet synced
   std::size_t unsynced_lines_ = 0;  // any lines not yet synced
   std::size_t syncs_ = 0;

@@ -329,14 +329,23 @@ TEST_F(FileSystemTest, AnAppendFileIsAlwaysNewAndOnlyGrows) {
   EXPECT_EQ(ReadBytes(f / "taken"), "someone's");
   EXPECT_EQ(files->CreateAppendFile("f:\\missing\\log"), nullptr);
 
+  // While open, zeros may follow what was appended (room made ahead); closed,
+  // the file holds exactly the appended bytes.
+  const auto up_to_zero = [&] {
+    const std::string bytes = ReadBytes(f / "log");
+    return bytes.substr(0, bytes.find('\0'));
+  };
   auto log = files->CreateAppendFile("f:\\log");
   ASSERT_NE(log, nullptr);
   EXPECT_TRUE(log->Append("one\n", 4));
-  EXPECT_EQ(ReadBytes(f / "log"), "one\n");  // with the system before any Sync
+  EXPECT_EQ(up_to_zero(), "one\n");  // with the system before any Sync
   EXPECT_TRUE(log->Append("two\r\n", 5));
   EXPECT_TRUE(log->Sync());
+  std::string big(3 << 20, 'x');  // past the room made ahead, more than once
+  EXPECT_TRUE(log->Append(big.data(), big.size()));
+  EXPECT_EQ(up_to_zero(), "one\ntwo\r\n" + big);
   log.reset();
-  EXPECT_EQ(ReadBytes(f / "log"), "one\ntwo\r\n");
+  EXPECT_EQ(ReadBytes(f / "log"), "one\ntwo\r\n" + big);
 }
 
 }  // namespace

@@ -150,6 +150,13 @@ TEST(RunJournalTest, ACutOffJournalReadsUpToItsLastWholeRecord) {
     for (std::size_t i = 0; i < c.created_folders.size(); ++i) {
       EXPECT_EQ(c.created_folders[i], full.contents.created_folders[i]);
     }
+    // The writer's room made ahead stays as zeros after a crash: the same.
+    WriteNative(t.Native(), whole.substr(0, cut) + std::string(5000, '\0'));
+    const RunJournalContents z = t.Read().contents;
+    EXPECT_EQ(z.cut_off, c.cut_off) << cut;
+    EXPECT_EQ(z.created_folders, c.created_folders) << cut;
+    EXPECT_EQ(z.copied_files.size(), c.copied_files.size()) << cut;
+    EXPECT_EQ(z.pending_copy.has_value(), c.pending_copy.has_value()) << cut;
   }
 
   // A garbled byte in the middle ends the reading before that line.
@@ -356,6 +363,37 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   EXPECT_EQ(background.lines_on_disk.front(), 2u);
   EXPECT_EQ(background.lines_on_disk.back(), 603u);
   EXPECT_EQ(t.Read().contents.created_folders.size(), 600u);
+}
+
+// A completed copy's record goes out with the next line; until then the
+// line that announced the copy stands for it, and a record of a copy that
+// was not announced goes out at once.
+TEST(RunJournalTest, ACopysRecordFollowsItsAnnouncementWithTheNextLine) {
+  JournalTree t;
+  RunJournalWriter writer(*FileSystem::Default(), Journal);
+  ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
+  const std::string a = Dest + "\\a.pdf", b = Dest + "\\b.pdf";
+  writer.CopyStarting(a, Identity(1));
+  writer.CopiedFile(a, Identity(2));
+  JournalReadResult read = t.Read();
+  EXPECT_TRUE(read.contents.copied_files.empty());
+  ASSERT_TRUE(read.contents.pending_copy.has_value());
+  EXPECT_EQ(read.contents.pending_copy->target, a);
+  writer.CopyStarting(b, Identity(3));
+  read = t.Read();
+  ASSERT_EQ(read.contents.copied_files.size(), 1u);
+  EXPECT_EQ(read.contents.copied_files[0].identity, Identity(2));
+  EXPECT_EQ(read.contents.pending_copy->target, b);
+  writer.CopiedFile(b, Identity(4));
+  EXPECT_EQ(t.Read().contents.copied_files.size(), 1u);  // b's record waits
+  writer.CopiedFile(Dest + "\\unannounced.pdf", Identity(5));
+  read = t.Read();
+  ASSERT_EQ(read.contents.copied_files.size(), 3u);
+  EXPECT_EQ(read.contents.copied_files[2].path, Dest + "\\unannounced.pdf");
+  EXPECT_FALSE(read.contents.pending_copy.has_value());
+  EXPECT_TRUE(writer.Finish(false));
+  EXPECT_EQ(t.Read().contents.copied_files.size(), 3u);
+  EXPECT_FALSE(t.Read().contents.cut_off);
 }
 
 // After an Undo stopped half-way the journal is written anew from what is

@@ -145,23 +145,61 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written) {
   return true;
 }
 
+// The file grows in steps of zeros written ahead of the lines, which the
+// next Sync puts on the disk once. Later Syncs then carry only new lines into
+// blocks the file already has, at a size the disk already knows, so the file
+// system need not commit its own journal for each of them; on ext4 those
+// commits, every 256 records of a run, had cost a quarter of the run's time.
+// Closing cuts the zeros off; after a crash they stay, and readers take the
+// first zero byte as the end.
 class PosixAppendFile final : public AppendFile {
  public:
   explicit PosixAppendFile(int fd) : fd_(fd) {}
+  // Should the cut fail, the zeros stay, which readers take as the end anyway.
+  ~PosixAppendFile() override { static_cast<void>(::ftruncate(fd_.get(), end_)); }
   bool Append(const char* data, std::size_t size) override {
-    while (size > 0) {
-      const ssize_t n = ::write(fd_.get(), data, size);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      data += n;
-      size -= static_cast<std::size_t>(n);
-    }
+    // Room that cannot be made ahead (a nearly full disk) is no reason to
+    // refuse a line that still fits.
+    if (end_ + static_cast<off_t>(size) > reserved_) static_cast<void>(Reserve(end_ + static_cast<off_t>(size)));
+    if (!WriteAt(data, size, end_)) return false;
+    end_ += static_cast<off_t>(size);
     return true;
   }
   bool Sync() override { return ::fdatasync(fd_.get()) == 0; }
 
  private:
+  static constexpr off_t kMaxStep = off_t{16} << 20;
+
+  bool WriteAt(const char* data, std::size_t size, off_t offset) {
+    while (size > 0) {
+      const ssize_t n = ::pwrite(fd_.get(), data, size, offset);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      data += n;
+      offset += n;
+      size -= static_cast<std::size_t>(n);
+    }
+    return true;
+  }
+  // Zeros up to a step beyond `needed`; the steps double up to 16 MB, so a
+  // long run's journal grows in a few steps and a short one stays small.
+  bool Reserve(off_t needed) {
+    const off_t target = (needed / step_ + 1) * step_;
+    step_ = std::min<off_t>(step_ * 2, kMaxStep);
+    static const std::vector<char> zeros(1 << 16, '\0');
+    for (off_t at = reserved_; at < target;) {
+      const std::size_t n = static_cast<std::size_t>(std::min<off_t>(target - at, zeros.size()));
+      if (!WriteAt(zeros.data(), n, at)) return false;
+      at += static_cast<off_t>(n);
+    }
+    reserved_ = target;
+    return true;
+  }
+
   Fd fd_;
+  off_t end_ = 0;       // what was appended
+  off_t reserved_ = 0;  // what holds zeros ahead of it
+  off_t step_ = off_t{1} << 20;
 };
 
 class PosixFileSystem final : public FileSystem {
@@ -190,6 +228,11 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+    return CopyFileAnnounced(from, to, nullptr);
+  }
+
+  bool CopyFileAnnounced(const std::string& from, const std::string& to,
+                         const std::function<void(const FileIdentity&)>& announce) override {
     auto source = ToNativePath(from);
     auto target = ToNativePath(to);
     if (!source || !target) return false;
@@ -201,6 +244,8 @@ class PosixFileSystem final : public FileSystem {
     // leaves no partial file behind.
     struct stat existing;
     if (::lstat(target->c_str(), &existing) == 0) return false;
+    // What the source is, as the copy will be: its size and modification time.
+    if (announce) announce(IdentityOf(st));
     const std::string folder = target->parent_path().string();
     Fd unnamed(::open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, st.st_mode & 0777));
     if (unnamed.get() >= 0) {
@@ -253,6 +298,10 @@ class PosixFileSystem final : public FileSystem {
     struct stat st;
     // lstat, as RemoveFile: a link put in place of a file is another entry.
     if (!native || ::lstat(native->c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+    return IdentityOf(st);
+  }
+
+  static FileIdentity IdentityOf(const struct stat& st) {
     FileIdentity identity;
     identity.size = static_cast<std::uint64_t>(st.st_size);
     identity.last_write = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
@@ -484,7 +533,7 @@ class PosixFileSystem final : public FileSystem {
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
     auto native = ToNativePath(path);
     if (!native) return nullptr;
-    int fd = ::open(native->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd = ::open(native->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
     return std::make_unique<PosixAppendFile>(fd);
   }

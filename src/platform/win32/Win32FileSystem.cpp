@@ -150,10 +150,19 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+    return CopyFileAnnounced(from, to, nullptr);
+  }
+
+  bool CopyFileAnnounced(const std::string& from, const std::string& to,
+                         const std::function<void(const FileIdentity&)>& announce) override {
     auto source = ToNativePath(from);
     auto target = ToNativePath(to);
     if (!source || !target) return false;
     if (GetFileAttributesW(target->c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    // The copy writes under the target's name from its first byte on.
+    if (announce) {
+      if (const std::optional<FileIdentity> identity = IdentifyFile(from)) announce(*identity);
+    }
 
     std::uint64_t limit = CopyFaultLimit();
     if (limit != kNoCopyFault) {
