@@ -75,24 +75,20 @@ bool ParseNumber(const std::string& text, Number* value) {
   return !text.empty() && error == std::errc() && ptr == end;
 }
 
-void AppendNumber(std::string* line, std::int64_t value) {
+template <typename Number>
+void AppendNumber(std::string* line, Number value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
   line->push_back('\t');
-  line->append(std::to_string(value));
+  line->append(digits, end);
 }
 
-void AppendNumber(std::string* line, std::uint64_t value) {
-  line->push_back('\t');
-  line->append(std::to_string(value));
-}
-
-std::string IdentityFields(const FileIdentity& identity) {
-  std::string fields;
-  AppendNumber(&fields, identity.size);
-  AppendNumber(&fields, identity.last_write);
-  AppendNumber(&fields, identity.change_stamp);
-  AppendNumber(&fields, identity.volume);
-  AppendNumber(&fields, identity.index);
-  return fields;
+void AppendIdentityFields(std::string* fields, const FileIdentity& identity) {
+  AppendNumber(fields, identity.size);
+  AppendNumber(fields, identity.last_write);
+  AppendNumber(fields, identity.change_stamp);
+  AppendNumber(fields, identity.volume);
+  AppendNumber(fields, identity.index);
 }
 
 std::optional<FileIdentity> ParseIdentity(const std::vector<std::string>& fields,
@@ -210,18 +206,26 @@ std::string RunJournalPath(const std::string& settings_directory) {
   return path + "\\" + kRunJournalFileName;
 }
 
+namespace {
+
+void AppendEscaped(std::string* escaped, const std::string& text) {
+  for (char c : text) {
+    switch (c) {
+      case '%': escaped->append("%25"); break;
+      case '\t': escaped->append("%09"); break;
+      case '\n': escaped->append("%0A"); break;
+      case '\r': escaped->append("%0D"); break;
+      default: escaped->push_back(c);
+    }
+  }
+}
+
+}  // namespace
+
 std::string EscapeJournalField(const std::string& text) {
   std::string escaped;
   escaped.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '%': escaped.append("%25"); break;
-      case '\t': escaped.append("%09"); break;
-      case '\n': escaped.append("%0A"); break;
-      case '\r': escaped.append("%0D"); break;
-      default: escaped.push_back(c);
-    }
-  }
+  AppendEscaped(&escaped, text);
   return escaped;
 }
 
@@ -446,15 +450,17 @@ void RunJournalWriter::CreatedMainFolder(const std::string& folder) { Write('M',
 void RunJournalWriter::CreatedSubFolder(const std::string& folder) { Write('S', folder); }
 
 void RunJournalWriter::CopyStarting(const std::string& target, const FileIdentity& source) {
-  std::string rest;
-  AppendNumber(&rest, source.size);
-  AppendNumber(&rest, source.last_write);
-  Write('P', target, rest);
+  fields_.clear();
+  AppendNumber(&fields_, source.size);
+  AppendNumber(&fields_, source.last_write);
+  Write('P', target, fields_);
 }
 
 void RunJournalWriter::CopiedFile(const std::string& target,
                                   const std::optional<FileIdentity>& identity) {
-  Write('C', target, identity ? IdentityFields(*identity) : std::string());
+  fields_.clear();
+  if (identity) AppendIdentityFields(&fields_, *identity);
+  Write('C', target, fields_);
 }
 
 void RunJournalWriter::Retire() {
@@ -486,7 +492,8 @@ void RunJournalWriter::Write(char kind, const std::string& first, const std::str
   const std::size_t start = held_.size();
   held_.push_back(kind);
   held_.push_back('\t');
-  held_.append(EscapeJournalField(first)).append(rest);
+  AppendEscaped(&held_, first);
+  held_.append(rest);
   AppendChecksum(&held_, start);
   // A completed copy's record waits for the next line when the line just
   // before announced that copy: the announcement stands for it (a journal

@@ -193,6 +193,7 @@ class RunJournalWriter {
   std::unique_ptr<AppendFile> file_;
   std::unique_ptr<Syncer> syncer_;  // destroyed before file_
   std::string held_;        // lines not yet sent to the system
+  std::string fields_;      // the fields after the path of the line being made
   bool announced_ = false;  // the last line announced a copy
   std::string announced_target_;  // ... into this target
   std::size_t unsynced_ = 0;        // records of folders and copies not yet synced
