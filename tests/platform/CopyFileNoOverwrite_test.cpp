@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "platform/CopyFaults.h"
 #include "platform/FileSystem.h"
@@ -67,6 +68,33 @@ TEST_F(CopyTest, NeverOverwrites) {
   EXPECT_TRUE(fs::is_directory(f / "dst" / "folder.pdf"));
   EXPECT_FALSE(files->CopyFileNoOverwrite("f:\\src\\report.pdf", "f:\\src\\report.pdf"));
   EXPECT_EQ(ReadBytes(f / "src" / "report.pdf"), content);
+}
+
+// A run journal writes its announcement from the callback: it must come once,
+// while the target is still free, with what the finished copy is, and never
+// for a taken target. The same for the platform's copy and for the general
+// one that test file systems use.
+TEST_F(CopyTest, AnAnnouncedCopyIsAnnouncedBeforeItAppearsAndNeverOntoATakenTarget) {
+  testing::FaultyFileSystem wrapper;
+  tree.File("f:\\dst\\taken.pdf", "theirs");
+  for (FileSystem* copier : {files, static_cast<FileSystem*>(&wrapper)}) {
+    const std::string target = copier == files ? "f:\\dst\\a.pdf" : "f:\\dst\\b.pdf";
+    std::vector<FileIdentity> announced;
+    EXPECT_TRUE(copier->CopyFileAnnounced("f:\\src\\report.pdf", target, [&](const FileIdentity& identity) {
+      EXPECT_FALSE(files->IsFile(target)) << "announced after the copy appeared";
+      announced.push_back(identity);
+    }));
+    ASSERT_EQ(announced.size(), 1u) << target;
+    const std::optional<FileIdentity> copy = files->IdentifyFile(target);
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_EQ(announced[0].size, copy->size);
+    EXPECT_EQ(announced[0].last_write, copy->last_write);
+    EXPECT_EQ(ReadBytes(f / "dst" / target.substr(7)), content);
+
+    EXPECT_FALSE(copier->CopyFileAnnounced("f:\\src\\report.pdf", "f:\\dst\\taken.pdf",
+                                           [&](const FileIdentity&) { ADD_FAILURE() << "announced a taken target"; }));
+    EXPECT_EQ(ReadBytes(f / "dst" / "taken.pdf"), "theirs");
+  }
 }
 
 TEST_F(CopyTest, FailsWithoutATraceWhenSourceOrTargetFolderIsMissing) {
