@@ -4,8 +4,11 @@
 # program has written a whole first-start default.set there (415 records of
 # 5312 bytes, the end record last). Optionally saves a picture of the screen.
 #   bash scripts/wine-first-start.sh <ordovan.exe> <wine-prefix> <empty-folder> [picture.png]
-# The folder must be empty or new. The prefix is created when it does not
-# exist yet. Everything started in it is ended before the script returns.
+#   bash scripts/wine-first-start.sh <shortcut.lnk> <wine-prefix> <its-working-folder> [picture.png]
+# The folder must be empty or new; a shortcut is started as the Start menu
+# starts it, in the working folder it names, which must exist already. The
+# prefix is created when it does not exist yet. Everything started in it is
+# ended before the script returns.
 set -uo pipefail
 if [ -z "${ORDOVAN_FIRST_START_IN_XVFB:-}" ]; then
   exec env ORDOVAN_FIRST_START_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
@@ -19,14 +22,20 @@ fail() { echo "first start: $*"; wineserver -k >/dev/null 2>&1; exit 1; }
 
 # A first start needs an empty folder; one that holds something is left alone.
 if [ -e "$dir" ] && [ -n "$(ls -A "$dir")" ]; then fail "$dir is not empty"; fi
-mkdir -p "$dir" || fail "cannot make $dir"
+case $exe in
+  *.lnk) [ -d "$dir" ] || fail "the shortcut's working folder $dir does not exist" ;;
+  *) mkdir -p "$dir" || fail "cannot make $dir" ;;
+esac
 mkdir -p "$prefix"
 # A wine session left from programs started without a display would take
 # this program's windows too and show them nowhere: wait until it has ended.
 timeout 120 wineserver -w
 timeout 300 wineboot </dev/null >/dev/null 2>&1
 # The shell around wine says nothing when wine is ended below.
-(cd "$dir" && wine "$exe" </dev/null >"$dir/../first-start.log" 2>&1; true) 2>/dev/null &
+case $exe in
+  *.lnk) (wine start /unix "$exe" </dev/null >"$prefix/../shortcut-start.log" 2>&1; true) 2>/dev/null & ;;
+  *) (cd "$dir" && wine "$exe" </dev/null >"$dir/../first-start.log" 2>&1; true) 2>/dev/null & ;;
+esac
 
 settings="$dir/default.set"
 want=$((records * record_size))
