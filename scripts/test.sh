@@ -4,7 +4,10 @@
 #   windows  the core and platform tests cross-built with mingw-w64, under wine
 #   windows-gui  the program and its window tests cross-built against a Qt for
 #            mingw-w64 (scripts/build-qt-mingw.sh), the tests under wine
-#            offscreen, and a first start of ordovan.exe on a virtual X server
+#            offscreen, a first start of ordovan.exe on a virtual X server,
+#            and the installer's install, shortcut, upgrade and uninstall
+#   packages the .deb (lintian, desktop-file-validate, its programs run from
+#            where dpkg -x unpacked it), and what the Windows packages hold
 #   fuzz     every fuzz/fuzz_* target (settings reader, import parser) under libFuzzer for a fixed time
 # The last line sums them up as "all: N passed, M failed".
 set -uo pipefail
@@ -99,12 +102,15 @@ fi
 # checkout when needed; building one takes half an hour, so this run never
 # does). Each window test program runs under wine offscreen; then ordovan.exe
 # starts on a virtual X server in an empty folder and must show its main
-# window and write its first-start default.set.
+# window and write its first-start default.set; last, the packages are made
+# and the installer is tried as a user meets it (scripts/wine-msi-check.sh).
 wg="$root/build-windows-gui"
+win_packages_why=""
 mkdir -p "$wg"
 if ! qt=$(bash "$root/scripts/build-qt-mingw.sh" --no-build 2>"$wg/qt.log"); then
   why=$(tail -n 1 "$wg/qt.log"); why=${why#build-qt-mingw: }
   tally windows-gui 0 0 "not run: $why; make one with scripts/build-qt-mingw.sh"
+  win_packages_why="not made: $why"
 else
   qt=$(echo "$qt" | tail -n 1)
   gpass=0; gfail=0
@@ -143,11 +149,108 @@ else
     else
       gfail=$((gfail + 1))
     fi
+    # The zip and the installer, and a newer installer of the same files to
+    # replace it; each check of the installer counts as a test.
+    rm -rf "$wg/packages"
+    if bash "$root/scripts/package-windows.sh" --no-check --build "$wg" --out "$wg/packages" >"$wg/package.log" 2>&1 &&
+       bash "$root/scripts/make-msi.sh" "$wg/stage/ordovan" "$wg/packaging/icons/ordovan.ico" \
+         "$(cat "$wg/packaging/version.txt").1" "$wg/packages/newer.msi" >>"$wg/package.log" 2>&1; then
+      out=$(bash "$root/scripts/wine-msi-check.sh" "$(ls "$wg"/packages/ordovan-*-x64.msi)" \
+              "$wg/packages/newer.msi" "$wg/msi-prefix")
+      rc=$?
+      echo "$out" | sed 's|^|windows-gui msi: |'
+      p=$(echo "$out" | grep -c '^passed:'); f=$(echo "$out" | grep -c '^FAILED:')
+      [ "$rc" -ne 0 ] && [ "$f" -eq 0 ] && f=1
+      gpass=$((gpass + p)); gfail=$((gfail + f))
+    else
+      echo "windows-gui msi: the packages were not made"; tail -n 20 "$wg/package.log"; gfail=$((gfail + 1))
+    fi
   else
     echo "windows-gui: configure failed"; tail -n 20 "$wg/configure.log"; gfail=$((gfail + 1))
   fi
   tally windows-gui "$gpass" "$gfail"
 fi
+
+# --- packages ------------------------------------------------------------
+# The .deb made from the linux build tree: lintian finds no error, the menu
+# entry is valid, and from where dpkg -x unpacks it ordovan-cli plans a small
+# reorganization and the launcher starts the program in the user's settings
+# folder. Then what the Windows packages of the windows-gui suite hold: both
+# programs with their version information and icon, in the zip and in the
+# installer.
+pk="$root/build-packages"
+rm -rf "$pk" && mkdir -p "$pk"
+started=$SECONDS
+ppass=0; pfail=0
+check() { # name command...: one test; its output goes to a log, shown when it fails
+  local name=$1; shift
+  if "$@" >"$pk/$name.log" 2>&1; then
+    ppass=$((ppass + 1))
+  else
+    echo "packages $name: failed"; tail -n 30 "$pk/$name.log"; pfail=$((pfail + 1))
+  fi
+}
+deb_lintian() {
+  lintian --fail-on error "$1" 2>&1 | grep -v 'root privileges'
+  return "${PIPESTATUS[0]}"
+}
+deb_plan() { # root
+  bash "$root/scripts/demo-tree.sh" "$pk/demo" &&
+    "$1/usr/bin/ordovan-cli" list "$pk/demo/src/Old Clients" --from 3 --to 3 >"$pk/demo/list.txt" &&
+    "$1/usr/bin/ordovan-cli" plan --include "$pk/demo/list.txt" --base "$pk/demo/src/Old Clients" \
+      --positions 2,1,3 --dest "$pk/demo/new" --quiet >"$pk/plan.txt" || return 1
+  cat "$pk/plan.txt"
+  # Nine folders planned, the year first; a plan writes nothing.
+  [ "$(grep -c 'demo\\new\\201[678]\\Client[123]\\docs' "$pk/plan.txt")" -eq 9 ] && [ ! -e "$pk/demo/new" ]
+}
+deb_start() { # root: the main window with its icon, default.set in ~/.config/ordovan
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    env -u XDG_CONFIG_HOME HOME="$2" "$1/usr/bin/ordovan" >"$2/../start.log" 2>&1 &
+    program=$!
+    for _ in $(seq 1 120); do
+      sleep 0.5
+      window=$(xwininfo -root -tree | sed -nE "s/^ *(0x[0-9a-f]+) \"Ordovan 3.00\".*/\1/p" | head -n 1)
+      size=$(stat -c %s "$2/.config/ordovan/default.set" 2>/dev/null)
+      [ -n "$window" ] && [ "$size" = 2204480 ] && break
+    done
+    icon=$([ -n "$window" ] && xprop -id "$window" _NET_WM_ICON | head -c 200)
+    kill "$program"; wait "$program"
+    echo "window: ${window:-none}; default.set: ${size:-none}; icon: $(echo "$icon" | grep -o "Icon ([0-9]* x [0-9]*)" | head -n 1)"
+    [ -n "$window" ] && [ "$size" = 2204480 ] && echo "$icon" | grep -q "Icon ("
+  ' _ "$1" "$pk/home"
+}
+windows_packages() { # folder of the zip and installer
+  local exe listing
+  listing=$(cmake -E tar tf "$1/ordovan-windows.zip") || return 1
+  for exe in ordovan.exe ordovan-cli.exe; do
+    echo "$listing" | grep -qx "ordovan/$exe" || { echo "no ordovan/$exe in the zip"; return 1; }
+    msiextract -l "$(ls "$1"/ordovan-*-x64.msi)" | grep -qx "Ordovan/$exe" || { echo "no $exe in the installer"; return 1; }
+    wrestool -l "$wg/stage/ordovan/$exe" | grep -q 'type=group_icon' || { echo "$exe has no icon"; return 1; }
+    strings -el "$wg/stage/ordovan/$exe" | tr '\n' ' ' | grep -q 'ProductName Ordovan ProductVersion 3.00' ||
+      { echo "$exe has no version information of Ordovan 3.00"; return 1; }
+  done
+}
+if check deb bash "$root/scripts/package-debian.sh" --build "$lin" --out "$pk"; then
+  deb=$(tail -n 1 "$pk/deb.log")
+  echo "packages: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+  check lintian deb_lintian "$deb" &&
+    echo "packages: lintian: no error, $(grep -c '^W:' "$pk/lintian.log") warnings"
+  mkdir -p "$pk/root" "$pk/home"
+  if check unpack dpkg -x "$deb" "$pk/root"; then
+    check desktop-entry desktop-file-validate "$pk/root/usr/share/applications/ordovan.desktop"
+    check cli-plan deb_plan "$pk/root"
+    check launcher-start deb_start "$pk/root"
+  fi
+fi
+if [ -n "$win_packages_why" ]; then
+  why="windows packages $win_packages_why"
+elif [ -f "$wg/packages/ordovan-windows.zip" ]; then
+  check windows-packages windows_packages "$wg/packages"; why=""
+else
+  echo "packages windows: the windows-gui suite made none"; pfail=$((pfail + 1)); why=""
+fi
+echo "packages: $((SECONDS - started)) s"
+tally packages "$ppass" "$pfail" "$why"
 
 # --- fuzz ----------------------------------------------------------------
 fz="$root/build-fuzz"
