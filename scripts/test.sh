@@ -106,7 +106,7 @@ fi
 # and the installer is tried as a user meets it (scripts/wine-msi-check.sh).
 wg="$root/build-windows-gui"
 win_packages_why=""
-mkdir -p "$wg"
+mkdir -p "$wg" && rm -rf "$wg/packages"
 if ! qt=$(bash "$root/scripts/build-qt-mingw.sh" --no-build 2>"$wg/qt.log"); then
   why=$(tail -n 1 "$wg/qt.log"); why=${why#build-qt-mingw: }
   tally windows-gui 0 0 "not run: $why; make one with scripts/build-qt-mingw.sh"
@@ -151,7 +151,6 @@ else
     fi
     # The zip and the installer, and a newer installer of the same files to
     # replace it; each check of the installer counts as a test.
-    rm -rf "$wg/packages"
     if bash "$root/scripts/package-windows.sh" --no-check --build "$wg" --out "$wg/packages" >"$wg/package.log" 2>&1 &&
        bash "$root/scripts/make-msi.sh" "$wg/stage/ordovan" "$wg/packaging/icons/ordovan.ico" \
          "$(cat "$wg/packaging/version.txt").1" "$wg/packages/newer.msi" >>"$wg/package.log" 2>&1; then
