@@ -12,7 +12,7 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "reorganizer/ReorganizeRun.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunResults.h"
 
 namespace ordovan {

@@ -4,7 +4,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliPaths.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalFormat.h"
 #include "shell/StartupLoad.h"
 
 namespace ordovan::cli {

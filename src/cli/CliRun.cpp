@@ -23,7 +23,7 @@
 #include "reorganizer/Destination.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/LevelTemplate.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalFormat.h"
 #include "reorganizer/RunResults.h"
 #include "reorganizer/RunSession.h"
 

@@ -11,7 +11,7 @@
 #include "paths/QuotedStrings.h"
 #include "reorganizer/Destination.h"
 #include "reorganizer/ReLevel.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 
 namespace ordovan {
 

@@ -17,7 +17,7 @@
 #include "paths/PathPlaces.h"
 #include "reorganizer/LevelFiles.h"
 #include "reorganizer/LevelTemplate.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunRecords.h"
 #include "reorganizer/RunResults.h"
 

@@ -5,6 +5,7 @@
 #include "platform/EventPump.h"
 #include "platform/PathServices.h"
 #include "reorganizer/Destination.h"
+#include "reorganizer/RunJournalReader.h"
 
 namespace ordovan {
 

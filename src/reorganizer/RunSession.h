@@ -18,7 +18,7 @@
 #include "paths/PathText.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunRecords.h"
 #include "reorganizer/RunResults.h"
 

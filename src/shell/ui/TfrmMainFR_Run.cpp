@@ -18,7 +18,7 @@
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/LevelTemplate.h"
 #include "reorganizer/ReorganizeRun.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalFormat.h"
 #include "reorganizer/RunResults.h"
 #include "reorganizer/RunSession.h"
 #include "shell/SettingsStore.h"

@@ -14,7 +14,7 @@
 #include "paths/EntryList.h"
 #include "platform/FileSystem.h"
 #include "reorganizer/FolderFileUndo.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalReader.h"
 #include "reorganizer/RunSession.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"

@@ -14,7 +14,7 @@
 #include "platform/FileSystem.h"
 #include "uikit/EntryListView.h"
 #include "reorganizer/FolderFileUndo.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
 
