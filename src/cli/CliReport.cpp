@@ -64,13 +64,14 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
   return json;
 }
 
-bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content) {
-  std::unique_ptr<std::ostream> stream = fs.CreateNewBinaryFile(path);
-  if (!stream) return false;
-  stream->write(content.data(), static_cast<std::streamsize>(content.size()));
-  stream->flush();
-  const bool written = static_cast<bool>(*stream);
-  stream.reset();
+bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content,
+                  FileError* error) {
+  if (error) *error = FileError::kRefused;
+  std::unique_ptr<OutputFile> file = fs.CreateNewBinaryFile(path, error);
+  if (!file) return false;
+  file->write(content.data(), static_cast<std::streamsize>(content.size()));
+  const bool written = file->Close();
+  file.reset();
   // Only this file was made by us; a half-written one must not look like a report.
   if (!written) fs.RemoveFile(path);
   return written;

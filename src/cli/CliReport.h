@@ -6,6 +6,7 @@
 
 namespace ordovan {
 class FileSystem;
+enum class FileError;
 class RunResults;
 }  // namespace ordovan
 
@@ -24,7 +25,9 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results);
 
 // Writes `content` into a new file at `path`: never over an existing file,
 // and a file that could not be written whole is taken away again. False when
-// it was not written.
-bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content);
+// it was not written; then `error`, when given, says kExists for something
+// there already.
+bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content,
+                  FileError* error = nullptr);
 
 }  // namespace ordovan::cli

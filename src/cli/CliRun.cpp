@@ -63,8 +63,11 @@ std::optional<std::string> ReportPath(const CliArgs& args, FileSystem& fs) {
 void WriteReport(FileSystem& fs, const std::optional<std::string>& path,
                  const ReportHeader& header, const RunResults& results) {
   if (!path) return;
-  if (!WriteNewFile(fs, *path, ResultsJson(header, results))) {
-    throw CliError{kExitDiskFailure, "--report: '" + *path + "' could not be written"};
+  FileError error = FileError::kRefused;
+  if (!WriteNewFile(fs, *path, ResultsJson(header, results), &error)) {
+    throw CliError{kExitDiskFailure, "--report: '" + *path + (error == FileError::kExists
+                                                                 ? "' was made by someone else meanwhile"
+                                                                 : "' could not be written")};
   }
 }
 
@@ -83,7 +86,7 @@ TEXT_LIST ReadIncludeList(const CliArgs& args, FileSystem& fs, Prompter& prompte
     case ListReadOutcome::kRead:
       break;
     case ListReadOutcome::kCannotOpen:
-      if (!fs.IsFile(file) && !fs.IsFolder(file)) {
+      if (import.open_error() == FileError::kNotFound) {
         throw CliError{kExitBadInput, named + " does not exist"};
       }
       throw CliError{kExitDiskFailure, named + " cannot be opened"};

@@ -27,6 +27,12 @@ int HexValue(char c) {
 
 }  // namespace
 
+bool BeginsWithJournalHeader(std::istream& in) {
+  std::string first;
+  std::getline(in, first);
+  return in.good() && first == kRunJournalHeader;
+}
+
 std::string RunJournalPath(const std::string& settings_directory) {
   std::string path = settings_directory;
   while (!path.empty() && path.back() == '\\') path.pop_back();

@@ -24,6 +24,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <istream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,9 @@ namespace ordovan {
 
 inline constexpr char kRunJournalFileName[] = "ordovan-run.journal";
 inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t1";
+
+// True when the first line `in` gives is the journal's header.
+bool BeginsWithJournalHeader(std::istream& in);
 
 // The journal's path in the settings directory.
 std::string RunJournalPath(const std::string& settings_directory);

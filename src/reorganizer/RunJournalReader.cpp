@@ -88,14 +88,6 @@ bool ApplyRecord(const std::string& record, RunJournalContents* contents) {
   return true;
 }
 
-std::optional<std::string> ReadWholeFile(FileSystem& fs, const std::string& path) {
-  std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in->rdbuf();
-  return text.str();
-}
-
 bool StartsWithHeader(const std::string& text) {
   const std::string header = std::string(kRunJournalHeader) + "\n";
   return text.compare(0, header.size(), header) == 0;
@@ -105,27 +97,33 @@ bool StartsWithHeader(const std::string& text) {
 
 JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
   JournalReadResult result;
-  if (!fs.IsFile(path)) {
-    result.status = fs.IsFolder(path) ? JournalReadStatus::NotAJournal : JournalReadStatus::NoJournal;
+  FileError error = FileError::kRefused;
+  std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path, &error);
+  if (!in) {
+    // Something that cannot be read as a file is no journal of ours.
+    result.status = error == FileError::kNotFound ? JournalReadStatus::NoJournal
+                                                  : JournalReadStatus::NotAJournal;
     return result;
   }
-  std::optional<std::string> text = ReadWholeFile(fs, path);
-  if (!text || !StartsWithHeader(*text)) {
+  std::ostringstream whole;
+  whole << in->rdbuf();
+  std::string text = whole.str();
+  if (!StartsWithHeader(text)) {
     result.status = JournalReadStatus::NotAJournal;
     return result;
   }
   // Room the writer made ahead of its lines: after a crash it is still there.
-  if (const std::size_t zero = text->find('\0'); zero != std::string::npos) text->resize(zero);
+  if (const std::size_t zero = text.find('\0'); zero != std::string::npos) text.resize(zero);
   result.status = JournalReadStatus::Read;
   RunJournalContents& contents = result.contents;
   std::size_t start = std::string(kRunJournalHeader).size() + 1;
-  while (start < text->size()) {
-    const std::size_t end = text->find('\n', start);
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
     if (end == std::string::npos) {
       contents.cut_off = true;  // the last line never got its end
       break;
     }
-    std::optional<std::string> record = CheckedJournalRecord(text->substr(start, end - start));
+    std::optional<std::string> record = CheckedJournalRecord(text.substr(start, end - start));
     if (!record || !ApplyRecord(*record, &contents)) {
       contents.cut_off = true;
       break;
@@ -165,12 +163,8 @@ RunRecords RecordsFromJournal(const RunJournalContents& contents) {
 }
 
 bool IsRunJournal(FileSystem& fs, const std::string& path) {
-  if (!fs.IsFile(path)) return false;
   std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path);
-  if (!in) return false;
-  std::string first;
-  std::getline(*in, first);
-  return in->good() && first == kRunJournalHeader;
+  return in && BeginsWithJournalHeader(*in);
 }
 
 }  // namespace ordovan

@@ -4,15 +4,24 @@
 #include <mutex>
 #include <thread>
 
-#include "reorganizer/RunJournalReader.h"
 #include "reorganizer/RunRecords.h"
 
 namespace ordovan {
 
-bool RetireRunJournal(FileSystem& fs, const std::string& path) {
-  if (!fs.IsFile(path)) return !fs.IsFolder(path);
-  if (!IsRunJournal(fs, path)) return false;
-  return fs.RemoveFile(path);
+bool RetireRunJournal(FileSystem& fs, const std::string& path, JournalStart* why) {
+  JournalStart in_the_way = JournalStart::CannotCreate;
+  FileError error = FileError::kRefused;
+  std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path, &error);
+  if (!in && error == FileError::kNotFound) return true;
+  // A file that cannot be read may be someone's: it is not ours to delete.
+  if ((!in && error == FileError::kRefused) || (in && !BeginsWithJournalHeader(*in))) {
+    in_the_way = JournalStart::NotAJournalInTheWay;
+  } else if (in) {
+    in.reset();  // Windows deletes no open file
+    if (fs.RemoveFile(path)) return true;
+  }
+  if (why) *why = in_the_way;
+  return false;
 }
 
 // Puts the journal on the disk on a thread of its own, so the run does not
@@ -105,10 +114,10 @@ bool RunJournalWriter::Close(bool sync) {
 JournalStart RunJournalWriter::Begin(const std::string& destination) {
   Close(true);
   failed_ = false;
-  if (!RetireRunJournal(fs_, path_)) {
+  JournalStart in_the_way = JournalStart::CannotCreate;
+  if (!RetireRunJournal(fs_, path_, &in_the_way)) {
     failed_ = true;
-    return fs_.IsFile(path_) && !IsRunJournal(fs_, path_) ? JournalStart::NotAJournalInTheWay
-                                                           : JournalStart::CannotCreate;
+    return in_the_way;
   }
   file_ = fs_.CreateAppendFile(path_);
   if (!file_) {

@@ -27,9 +27,6 @@ struct RunRecords;
 inline constexpr std::size_t kRunJournalBatchRecords = 256;
 inline constexpr std::chrono::milliseconds kRunJournalBatchTime{1000};
 
-// Deletes the journal at `path`. A file there that is not a journal stays.
-// True when no journal is left there.
-bool RetireRunJournal(FileSystem& fs, const std::string& path);
 
 // How the batches reach the disk: on a thread of the writer's own, so the
 // run goes on while the disk works (at most one batch is being synced while
@@ -41,6 +38,12 @@ enum class JournalStart {
   NotAJournalInTheWay,  // a file that is not a journal holds the name; left alone
   CannotCreate,
 };
+
+// Deletes the journal at `path`. A file there that is not a journal stays.
+// True when no journal is left there; otherwise `why`, when given, says
+// NotAJournalInTheWay, or CannotCreate (a folder there, or a journal that
+// could not be deleted).
+bool RetireRunJournal(FileSystem& fs, const std::string& path, JournalStart* why = nullptr);
 
 // Writes the journal of one run. Every call after a failed start or a failed
 // write does nothing; the run goes on without it.
