@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "cli/CliPaths.h"
 #include "platform/FileSystem.h"
 #include "reorganizer/RunResults.h"
 
@@ -40,7 +41,8 @@ std::string JsonEscaped(const std::string& text) {
 
 std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
   std::string json = "{\n  \"command\": \"" + JsonEscaped(header.command) + "\",\n";
-  json += "  \"destination\": \"" + JsonEscaped(header.destination) + "\",\n";
+  json += "  \"destination\": \"" +
+          JsonEscaped(ShownPath(header.destination, header.program_paths)) + "\",\n";
   json += std::string("  \"stopped\": ") + (header.stopped ? "true" : "false") + ",\n";
   json += "  \"counters\": {";
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
@@ -56,7 +58,7 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
     json += "\": [";
     for (std::size_t row = 0; row < list.size(); ++row) {
       json += row == 0 ? "\n      \"" : ",\n      \"";
-      json += JsonEscaped(list.At(row)) + "\"";
+      json += JsonEscaped(ShownPath(list.At(row), header.program_paths)) + "\"";
     }
     json += list.empty() ? "]" : "\n    ]";
   }

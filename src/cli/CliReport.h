@@ -16,6 +16,7 @@ struct ReportHeader {
   std::string command;      // "plan", "organize" or "undo"
   std::string destination;  // the run's destination
   bool stopped = false;     // Ctrl-C ended the command early
+  bool program_paths = false;  // paths as the program writes them, not natively
 };
 
 // Text inside JSON quotes: quotes, backslashes and control characters escaped.

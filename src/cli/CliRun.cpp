@@ -221,6 +221,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
                      {{"--include", true}, {"--order", true}, {"--positions", true},
                       {"--cut", true}, {"--base", true}, {"--dest", true}, {"--without-files", false},
                       {"--report", true}, {"--quiet", false}, {"--yes", false},
+                      {"--program-paths", false},
                       {"--journal", true}});
   if (!args.Positionals().empty()) {
     throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
@@ -309,14 +310,17 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
 
   // Where every path went, then the counters.
   const RUN_PLACEMENTS& placements = session.placements();
+  const bool program_paths = args.Has("--program-paths");
   for (std::size_t i = 0; i < inputs.include_entries.size(); ++i) {
     const std::string& target = placements[i];
-    io.out << inputs.include_entries[i] << " -> "
-           << (target.empty() ? std::string("(not reorganized)") : target) << '\n';
+    io.out << ShownPath(inputs.include_entries[i], program_paths) << " -> "
+           << (target.empty() ? std::string("(not reorganized)") : ShownPath(target, program_paths))
+           << '\n';
   }
   io.out << '\n';
   PrintCounters(io.out, results);
-  WriteReport(fs, report_path, {organize ? "organize" : "plan", destination, stopped}, results);
+  WriteReport(fs, report_path,
+              {organize ? "organize" : "plan", destination, stopped, program_paths}, results);
 
   if (report.journal_failed) {
     throw CliError{kExitDiskFailure,
@@ -341,7 +345,8 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
 
 int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
   const CliArgs args("undo", arguments,
-                     {{"--journal", true}, {"--yes", false}, {"--report", true}, {"--quiet", false}});
+                     {{"--journal", true}, {"--yes", false}, {"--report", true}, {"--quiet", false},
+                      {"--program-paths", false}});
   if (!args.Positionals().empty()) {
     throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
   }
@@ -394,11 +399,16 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     }
   }
 
-  for (const std::string& folder : result.not_deleted_folders) io.out << "stayed: " << folder << '\n';
-  for (const std::string& file : result.not_deleted_files) io.out << "stayed: " << file << '\n';
+  const bool program_paths = args.Has("--program-paths");
+  for (const std::string& folder : result.not_deleted_folders) {
+    io.out << "stayed: " << ShownPath(folder, program_paths) << '\n';
+  }
+  for (const std::string& file : result.not_deleted_files) {
+    io.out << "stayed: " << ShownPath(file, program_paths) << '\n';
+  }
   io.out << "Folders that stayed: " << result.not_deleted_folders.size()
          << "\nFiles that stayed: " << result.not_deleted_files.size() << '\n';
-  WriteReport(fs, report_path, {"undo", destination, false}, session.results());
+  WriteReport(fs, report_path, {"undo", destination, false, program_paths}, session.results());
   return result.not_deleted_folders.empty() && result.not_deleted_files.empty() ? kExitDone
                                                                                 : kExitSomeNotDone;
 }

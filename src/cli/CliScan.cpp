@@ -43,7 +43,8 @@ std::string LevelOption(const CliArgs& args, const std::string& name) {
 }  // namespace
 
 int ScanCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
-  const CliArgs args("scan", arguments, {{"--json", false}, {"--quiet", false}});
+  const CliArgs args("scan", arguments,
+                     {{"--json", false}, {"--quiet", false}, {"--program-paths", false}});
   const std::string folder = ExistingFolder(fs, args.Positionals(), "scan");
 
   FolderStructSize size(folder);
@@ -52,9 +53,11 @@ int ScanCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
   const ScanOutcome outcome = size.Scan(fs, progress);
   progress.Clear();
   const bool stopped = outcome == ScanOutcome::kStopped;
+  const bool program_paths = args.Has("--program-paths");
 
   if (args.Has("--json")) {
-    std::string json = "{\n  \"folder\": \"" + JsonEscaped(folder) + "\",\n";
+    std::string json =
+        "{\n  \"folder\": \"" + JsonEscaped(ShownPath(folder, program_paths)) + "\",\n";
     json += std::string("  \"stopped\": ") + (stopped ? "true" : "false") + ",\n";
     json += "  \"levels\": [";
     const LEVEL_ROWS rows = size.LevelRows();
@@ -70,7 +73,7 @@ int ScanCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     io.out << json;
   } else {
     const _tagLevelReport report = ReportIntoLevelSummary(size);
-    io.out << "Folder: " << report.folder_name << "\nLevel\tFolders\n";
+    io.out << "Folder: " << ShownPath(report.folder_name, program_paths) << "\nLevel\tFolders\n";
     for (const auto& [level, folders] : report.rows) io.out << level << '\t' << folders << '\n';
     io.out << "Folders: " << report.folder_total << "\nFiles: " << report.file_total
            << "\nSize: " << report.size_text << '\n';
@@ -86,7 +89,7 @@ int ListCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
   const CliArgs args("list", arguments,
                      {{"--from", true}, {"--to", true}, {"--above", true}, {"--below", true},
                       {"--last-only", false}, {"--filter", true}, {"--native", false},
-                      {"--quiet", false}});
+                      {"--program-paths", false}, {"--quiet", false}});
   const std::string folder = ExistingFolder(fs, args.Positionals(), "list");
   CliPrompter prompter(io.err, io.in, {});
 
@@ -133,10 +136,11 @@ int ListCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     case BuildOutcome::kStartAfterEnd:
       return kExitBadInput;
   }
-  const bool native = args.Has("--native");
-  for (const std::string& path : listed.entries()) {
-    io.out << (native ? NativeTextOf(path) : path) << '\n';
+  if (args.Has("--native") && args.Has("--program-paths")) {
+    throw CliError{kExitBadInput, "give --native or --program-paths, not both"};
   }
+  const bool program_paths = args.Has("--program-paths");
+  for (const std::string& path : listed.entries()) io.out << ShownPath(path, program_paths) << '\n';
   return kExitDone;
 }
 

@@ -79,7 +79,7 @@ TEST_F(WindowAndCliTest, BothFrontEndsRunTheSameOrganize) {
   const TEXT_LIST window_entries = main().IncludeList().entries();
   const RUN_PLACEMENTS window_placements = main().Session().placements();
   ASSERT_EQ(window_placements.size(), include.size());
-  const std::string window_report = cli::ResultsJson({"organize", N, false}, main().Results());
+  const std::string window_report = cli::ResultsJson({"organize", N, false, true}, main().Results());
   const RunRecords window_records = main().Records();
   const JournalSays window_journal = ReadJournal(main().Session().journal_path());
   EXPECT_EQ(window_records.CopiedFiles.size(), 14u);
@@ -101,7 +101,7 @@ TEST_F(WindowAndCliTest, BothFrontEndsRunTheSameOrganize) {
   const int status = cli::RunCli(
       {"organize", "--include", "f:\\cli\\list.txt", "--positions", "3,2,1", "--dest", N,
        "--journal", "f:\\cli\\run.journal", "--report", "f:\\cli\\report.json",
-       "--quiet"},
+       "--program-paths", "--quiet"},
       *FileSystem::Default(), io);
   EXPECT_EQ(status, 1) << err.str();  // the gone path is not reorganized
 
