@@ -74,10 +74,11 @@ enum class RunOutcome {
   Completed,
   FilterRefused,     // a filter field had an odd number of quotes (message shown)
   NoDestination,     // StoredDestination blank or a drive root: nothing done
-  BadCutNumber,      // the cut number is not a whole number (message shown)
+  BadCutNumber,      // the front end could read no cut number; it says so
   EmptyIncludeList,  // message R1 shown
   Stopped,           // the user stopped it; the records hold what it made
-  // Refused before anything was changed, by a rule a RunSession was given:
+  // Refused before anything was made or recorded, by a rule a RunSession
+  // was given:
   DestinationInsideSource,  // the destination is, or lies inside, an included path
   JournalNotStarted,        // the journal was required and could not be begun
 };

@@ -263,7 +263,8 @@ TEST_F(CliRoad, OutputPathsAreThisSystemsUnlessProgramPathsAreAsked) {
       more.push_back("--program-paths");
       list.push_back("--program-paths");
     }
-    const Outcome listed = RunCli(scratch_, list);
+    Outcome listed = RunCli(scratch_, list);
+    std::erase(listed.out, '\r');  // Windows ends the lines in CR LF
     EXPECT_NE(listed.out.find(shown(docs) + "\n"), std::string::npos) << listed.out;
     const Outcome plan = RunCli(scratch_, RunArgs("plan", more));
     ASSERT_EQ(plan.status, 0) << plan.err;
