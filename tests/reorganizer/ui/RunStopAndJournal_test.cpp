@@ -149,9 +149,8 @@ TEST_F(RunStopAndJournalTest, JournalRecordsOutsideTheDestinationAreReportedAtSt
     other.CreatingFolder("f:\\Business\\Client3");
     other.Finish(false);
   }
-  std::ifstream in(tree_.Native("f:\\other.journal"), std::ios::binary);
   std::stringstream other;
-  other << in.rdbuf();
+  other << std::ifstream(tree_.Native("f:\\other.journal"), std::ios::binary).rdbuf();
   const std::string record = other.str().substr(other.str().find("\nF\t") + 1);
   std::ofstream(Journal(), std::ios::binary | std::ios::app)
       << record.substr(0, record.find('\n') + 1);
