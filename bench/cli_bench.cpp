@@ -1,6 +1,6 @@
 // ordovan-cli against the desktop program's run on the same tree, measured in
 // the same run: Organize "with Files" of 2,000 paths holding 100,000 files,
-// once through the core as the main window calls it (with its journal), once by starting
+// once through the run session as the main window calls it (with its journal), once by starting
 // ordovan-cli organize (with its journal) as a process. The repetitions are
 // interleaved at random so both see the same disk; bench/cli_vs_desktop.sh
 // prints the medians and the ratio (target: within 5%).
@@ -15,9 +15,8 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "reorganizer/ReorganizeRun.h"
-#include "reorganizer/RunJournal.h"
-#include "reorganizer/RunResults.h"
+#include "reorganizer/LevelTemplate.h"
+#include "reorganizer/RunSession.h"
 
 namespace ordovan {
 namespace {
@@ -38,14 +37,13 @@ struct CliSandbox {
   bench::OrganizeTree& tree = bench::SharedOrganizeTree();
   fs::path journal = tree.root / "run.journal";
   TEXT_LIST include;
-  std::string cut;
+  std::int32_t cut = 0;
 
   CliSandbox() {
     for (const fs::path& docs : tree.docs) include.push_back(*ToProgramPath(docs));
     const std::string src = *ToProgramPath(tree.source);
-    std::size_t levels = 0;
-    for (const char ch : src) levels += ch == '\\';
-    cut = std::to_string(levels - 1);
+    for (const char ch : src) cut += ch == '\\';
+    cut -= 1;
   }
 };
 
@@ -60,7 +58,7 @@ RunInputs DesktopInputs(const CliSandbox& sandbox, const fs::path& destination) 
   const TEXT_LIST old_order = {"Src", "C000", "Y000", "docs"};
   RunInputs inputs;
   inputs.include_entries = sandbox.include;
-  inputs.cut_number_text = sandbox.cut;
+  inputs.cut = sandbox.cut;
   inputs.new_level_order = {"Y000", "C000", "Src", "docs"};
   inputs.line_number_map = LineNumbersFor(old_order);
   inputs.stored_destination = *ToProgramPath(destination);
@@ -70,18 +68,17 @@ RunInputs DesktopInputs(const CliSandbox& sandbox, const fs::path& destination) 
 
 void BM_DesktopOrganize(benchmark::State& state) {
   CliSandbox& sandbox = Sandbox();
-  // The main window journals its runs beside the settings file, as the CLI does.
-  RunJournalWriter journal(*FileSystem::Default(), *ToProgramPath(sandbox.journal));
+  OkPrompter prompter;
+  // The main window's session journals its runs beside the settings file, as the CLI does.
+  RunSessionOptions options;
+  options.journal_path = *ToProgramPath(sandbox.journal);
   for (auto _ : state) {
     state.PauseTiming();
-    RunInputs inputs = DesktopInputs(sandbox, sandbox.tree.NextDestination());
-    inputs.journal = &journal;
+    const RunInputs inputs = DesktopInputs(sandbox, sandbox.tree.NextDestination());
     state.ResumeTiming();
-    RunResults results;
-    OkPrompter prompter;
-    Reorganizer run(*FileSystem::Default(), prompter, results);
-    run.Organize(inputs);
-    if (results.counter(ResultCategory::FilesReorganized) != sandbox.tree.files()) {
+    RunSession session(*FileSystem::Default(), prompter, options);
+    session.Organize(inputs);
+    if (session.results().counter(ResultCategory::FilesReorganized) != sandbox.tree.files()) {
       state.SkipWithError("not every file was copied");
     }
   }
@@ -94,7 +91,7 @@ void BM_CliOrganize(benchmark::State& state) {
     state.PauseTiming();
     const std::string command =
         std::string("'") + ORDOVAN_CLI + "' organize --include '" + sandbox.tree.list.string() +
-        "' --cut " + sandbox.cut + " --positions 3,2,1,4 --dest '" +
+        "' --cut " + std::to_string(sandbox.cut) + " --positions 3,2,1,4 --dest '" +
         sandbox.tree.NextDestination().string() + "' --journal '" + sandbox.journal.string() +
         "' --quiet >/dev/null";
     state.ResumeTiming();

@@ -12,7 +12,7 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "reorganizer/ReorganizeRun.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunResults.h"
 
 namespace ordovan {
@@ -57,7 +57,7 @@ struct JournalSandbox {
     Reorganizer run(*FileSystem::Default(), prompter, results);
     RunInputs inputs;
     inputs.include_entries = include;
-    inputs.cut_number_text = "0";
+    inputs.cut = 0;
     inputs.new_level_order = {"Y000", "C000", "Src"};
     inputs.line_number_map = LineNumbersFor({"Src", "C000", "Y000"});
     inputs.stored_destination = destination;

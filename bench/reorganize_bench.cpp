@@ -25,6 +25,7 @@
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunResults.h"
+#include "reorganizer/RunSession.h"
 
 namespace ordovan {
 namespace {
@@ -94,7 +95,7 @@ struct Sandbox {
     *map = LineNumbersFor({"Src", "C000", "Y000"});
     RunInputs inputs;
     inputs.include_entries = include;
-    inputs.cut_number_text = "0";
+    inputs.cut = 0;
     inputs.new_level_order = {"Y000", "C000", "Src"};
     inputs.line_number_map = *map;
     inputs.stored_destination = "f:\\New";
@@ -159,14 +160,13 @@ void BM_Undo(benchmark::State& state) {
   Sandbox& sandbox = CopyTree();
   for (auto _ : state) {
     state.PauseTiming();
-    RunResults results;
     YesPrompter prompter;
-    Reorganizer run(*FileSystem::Default(), prompter, results);
+    RunSession session(*FileSystem::Default(), prompter);
     LINE_NUMBER_MAP map;
-    run.Organize(sandbox.Inputs(&map, true));
+    session.Organize(sandbox.Inputs(&map, true));
     Run("sync");
     state.ResumeTiming();
-    const UndoResult undone = UndoLastRun(run.records(), *FileSystem::Default(), prompter, results);
+    const UndoResult undone = session.Undo(nullptr).undo;
     state.PauseTiming();
     if (!undone.report.empty() || !fs::is_empty(sandbox.destination)) {
       state.SkipWithError("Undo left something behind");

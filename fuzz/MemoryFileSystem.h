@@ -23,7 +23,7 @@ class MemoryFileSystem : public FileSystem {
   bool CopyFileNoOverwrite(const std::string&, const std::string&) override { return false; }
   bool RemoveFile(const std::string&) override { return false; }
   std::optional<FileIdentity> IdentifyFile(const std::string&) override { return std::nullopt; }
-  bool RemoveEmptyFolder(const std::string&) override { return false; }
+  bool RemoveEmptyFolder(const std::string&, FileError*) override { return false; }
   bool ListFolder(const std::string&, DIR_ENTRIES* entries) override {
     entries->clear();
     return false;
@@ -32,20 +32,25 @@ class MemoryFileSystem : public FileSystem {
   bool SetReadOnly(const std::string&, bool) override { return false; }
   std::string CurrentFolder() override { return "m:\\"; }
   bool SetCurrentFolder(const std::string&) override { return false; }
-  std::unique_ptr<std::istream> OpenTextRead(const std::string&) override { return nullptr; }
-  std::unique_ptr<std::ostream> OpenTextWrite(const std::string&) override { return nullptr; }
+  std::unique_ptr<std::istream> OpenTextRead(const std::string&, FileError* error) override {
+    if (error) *error = FileError::kRefused;
+    return nullptr;
+  }
+  std::unique_ptr<OutputFile> OpenTextWrite(const std::string&) override { return nullptr; }
   // The stream reads `bytes` in place: do not change them while it is open.
-  std::unique_ptr<std::istream> OpenBinaryRead(const std::string&) override {
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string&, FileError*) override {
     return std::make_unique<ViewStream>(bytes);
   }
   // Empties the file; the stream appends to `bytes` (their capacity is kept,
   // so a long fuzzing run does not allocate a new file each time).
-  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string&) override {
+  std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string&) override {
     bytes.clear();
     return std::make_unique<AppendStream>(&bytes);
   }
-  bool IsRegularFile(const std::string&) override { return true; }
-  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string&) override { return nullptr; }
+  std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string&, FileError* error) override {
+    if (error) *error = FileError::kRefused;
+    return nullptr;
+  }
   bool ReplaceFileWith(const std::string&, const std::string&) override { return false; }
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string&) override { return nullptr; }
 
@@ -74,10 +79,8 @@ class MemoryFileSystem : public FileSystem {
     }
     std::string* target;
   };
-  struct AppendStream : std::ostream {
-    explicit AppendStream(std::string* target) : std::ostream(nullptr), buffer(target) {
-      rdbuf(&buffer);
-    }
+  struct AppendStream : OutputFile {
+    explicit AppendStream(std::string* target) : buffer(target) { rdbuf(&buffer); }
     AppendBuffer buffer;
   };
 };

@@ -4,7 +4,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliPaths.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalFormat.h"
 #include "shell/StartupLoad.h"
 
 namespace ordovan::cli {
@@ -27,15 +27,16 @@ const char kUsage[] =
     "3 the disk failed.\n";
 
 const char kScanHelp[] =
-    "Usage: ordovan-cli scan DIR [--json] [--quiet]\n"
+    "Usage: ordovan-cli scan DIR [--json] [--program-paths] [--quiet]\n"
     "The level summary of the tree below DIR: the folders on each level, and the\n"
     "folder, file and size totals.\n"
-    "  --json     the summary as JSON\n"
-    "  --quiet    no progress on standard error\n";
+    "  --json           the summary as JSON\n"
+    "  --program-paths  paths as the program writes them (c:\\srv\\files)\n"
+    "  --quiet          no progress on standard error\n";
 
 const char kListHelp[] =
     "Usage: ordovan-cli list DIR (--from N --to M | --above N | --below N)\n"
-    "                        [--last-only] [--filter TEXT] [--native] [--quiet]\n"
+    "                        [--last-only] [--filter TEXT] [--program-paths] [--quiet]\n"
     "The subfolders of DIR on the chosen levels (1 = directly inside DIR), one\n"
     "path a line: a list file for plan and organize.\n"
     "  --from N --to M  levels N to M\n"
@@ -43,19 +44,20 @@ const char kListHelp[] =
     "  --below N        the levels below N, as deep as the tree goes\n"
     "  --last-only      only the last subfolder of each path\n"
     "  --filter TEXT    only subfolders whose name holds TEXT (letter case ignored)\n"
-    "  --native         paths as this system writes them, not as program paths\n";
+    "  --program-paths  paths as the program writes them (c:\\srv\\files), not as\n"
+    "                   this system does (the default; --native says so too)\n";
 
 const char kRunHelpPlan[] =
     "Usage: ordovan-cli plan --include FILE (--order NAMES | --positions LIST)\n"
     "                        --dest DIR [--cut N | --base DIR] [--without-files]\n"
-    "                        [--report FILE]\n"
+    "                        [--report FILE] [--program-paths]\n"
     "A simulation: Find on the paths of FILE, the new order, then the new place\n"
     "of every path and the counters. Nothing is written (but the report).\n";
 
 const char kRunHelpOrganize[] =
     "Usage: ordovan-cli organize --include FILE (--order NAMES | --positions LIST)\n"
     "                            --dest DIR [--cut N | --base DIR] [--without-files]\n"
-    "                            [--report FILE] [--journal FILE]\n"
+    "                            [--report FILE] [--journal FILE] [--program-paths]\n"
     "The run: the new folders under DIR and, unless --without-files, the files\n"
     "copied into them. Its journal lets 'ordovan-cli undo' (or the window's Undo)\n"
     "take it back. Ctrl-C stops it after the file in hand.\n";
@@ -69,11 +71,14 @@ const char kRunOptions[] =
     "  --dest DIR        the destination directory; never a drive root nor inside a source path\n"
     "  --without-files   folders only, no files copied\n"
     "  --report FILE     the eight result lists and seven counters as JSON (a new file)\n"
+    "  --program-paths   paths as the program writes them (c:\\srv\\files), not as\n"
+    "                    this system does\n"
     "  --quiet           no progress on standard error\n"
     "  --yes             answer Yes to the program's questions\n";
 
 const char kUndoHelp[] =
-    "Usage: ordovan-cli undo [--journal FILE] [--yes] [--report FILE] [--quiet]\n"
+    "Usage: ordovan-cli undo [--journal FILE] [--yes] [--report FILE] [--program-paths]\n"
+    "                        [--quiet]\n"
     "Deletes the files and removes the folders the last run created, as its\n"
     "journal names them, and reports what stayed. Asks first; --yes answers Yes.\n";
 

@@ -41,8 +41,18 @@ std::optional<std::string> ProgramPathOfArgument(const std::string& argument) {
 }
 
 std::string NativeTextOf(const std::string& program_path) {
+#ifdef _WIN32
+  // The native form could differ only by the long-path prefix, which no
+  // reader wants to see.
+  return program_path;
+#else
   const std::optional<std::filesystem::path> native = ToNativePath(program_path);
   return native ? NativeToUtf8(*native) : program_path;
+#endif
+}
+
+std::string ShownPath(const std::string& program_path, bool program_paths) {
+  return program_paths ? program_path : NativeTextOf(program_path);
 }
 
 }  // namespace ordovan::cli

@@ -13,7 +13,12 @@ namespace ordovan::cli {
 // (on POSIX: a name holding a backslash).
 std::optional<std::string> ProgramPathOfArgument(const std::string& argument);
 
-// The path as this system writes it, for people reading the output.
+// The path as this system writes it, for people and scripts reading the
+// output. On Windows a program path is the system's own form already.
 std::string NativeTextOf(const std::string& program_path);
+
+// A path of the output: as this system writes it, or with --program-paths
+// as the program writes it (`c:\srv\files`).
+std::string ShownPath(const std::string& program_path, bool program_paths);
 
 }  // namespace ordovan::cli

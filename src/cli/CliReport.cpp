@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "cli/CliPaths.h"
 #include "platform/FileSystem.h"
 #include "reorganizer/RunResults.h"
 
@@ -40,7 +41,8 @@ std::string JsonEscaped(const std::string& text) {
 
 std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
   std::string json = "{\n  \"command\": \"" + JsonEscaped(header.command) + "\",\n";
-  json += "  \"destination\": \"" + JsonEscaped(header.destination) + "\",\n";
+  json += "  \"destination\": \"" +
+          JsonEscaped(ShownPath(header.destination, header.program_paths)) + "\",\n";
   json += std::string("  \"stopped\": ") + (header.stopped ? "true" : "false") + ",\n";
   json += "  \"counters\": {";
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
@@ -56,7 +58,7 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
     json += "\": [";
     for (std::size_t row = 0; row < list.size(); ++row) {
       json += row == 0 ? "\n      \"" : ",\n      \"";
-      json += JsonEscaped(list.At(row)) + "\"";
+      json += JsonEscaped(ShownPath(list.At(row), header.program_paths)) + "\"";
     }
     json += list.empty() ? "]" : "\n    ]";
   }
@@ -64,13 +66,14 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
   return json;
 }
 
-bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content) {
-  std::unique_ptr<std::ostream> stream = fs.CreateNewBinaryFile(path);
-  if (!stream) return false;
-  stream->write(content.data(), static_cast<std::streamsize>(content.size()));
-  stream->flush();
-  const bool written = static_cast<bool>(*stream);
-  stream.reset();
+bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content,
+                  FileError* error) {
+  if (error) *error = FileError::kRefused;
+  std::unique_ptr<OutputFile> file = fs.CreateNewBinaryFile(path, error);
+  if (!file) return false;
+  file->write(content.data(), static_cast<std::streamsize>(content.size()));
+  const bool written = file->Close();
+  file.reset();
   // Only this file was made by us; a half-written one must not look like a report.
   if (!written) fs.RemoveFile(path);
   return written;

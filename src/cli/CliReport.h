@@ -6,6 +6,7 @@
 
 namespace ordovan {
 class FileSystem;
+enum class FileError;
 class RunResults;
 }  // namespace ordovan
 
@@ -15,6 +16,7 @@ struct ReportHeader {
   std::string command;      // "plan", "organize" or "undo"
   std::string destination;  // the run's destination
   bool stopped = false;     // Ctrl-C ended the command early
+  bool program_paths = false;  // paths as the program writes them, not natively
 };
 
 // Text inside JSON quotes: quotes, backslashes and control characters escaped.
@@ -24,7 +26,9 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results);
 
 // Writes `content` into a new file at `path`: never over an existing file,
 // and a file that could not be written whole is taken away again. False when
-// it was not written.
-bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content);
+// it was not written; then `error`, when given, says kExists for something
+// there already.
+bool WriteNewFile(FileSystem& fs, const std::string& path, const std::string& content,
+                  FileError* error = nullptr);
 
 }  // namespace ordovan::cli

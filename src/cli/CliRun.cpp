@@ -1,6 +1,7 @@
-// plan, organize and undo: the list file through the import parser, Find,
-// the new order checked as the main window checks it, then the run or the
-// Undo of the core, with its journal.
+// plan, organize and undo: the list file through the import parser and the
+// import's take-over rule, Find, the new order checked as the main window
+// checks it, then the run session's Simulation, Organize or Undo. What the
+// session reports becomes output, messages and the exit status.
 
 #include <memory>
 #include <ostream>
@@ -14,6 +15,7 @@
 #include "cli/CliPrompter.h"
 #include "cli/CliReport.h"
 #include "importexport/ImportClass.h"
+#include "importexport/ImportSteps.h"
 #include "paths/PathPlaces.h"
 #include "paths/PathText.h"
 #include "platform/FileSystem.h"
@@ -21,10 +23,9 @@
 #include "reorganizer/Destination.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/LevelTemplate.h"
-#include "reorganizer/ReLevel.h"
-#include "reorganizer/ReorganizeRun.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalFormat.h"
 #include "reorganizer/RunResults.h"
+#include "reorganizer/RunSession.h"
 
 namespace ordovan::cli {
 
@@ -62,15 +63,20 @@ std::optional<std::string> ReportPath(const CliArgs& args, FileSystem& fs) {
 void WriteReport(FileSystem& fs, const std::optional<std::string>& path,
                  const ReportHeader& header, const RunResults& results) {
   if (!path) return;
-  if (!WriteNewFile(fs, *path, ResultsJson(header, results))) {
-    throw CliError{kExitDiskFailure, "--report: '" + *path + "' could not be written"};
+  FileError error = FileError::kRefused;
+  if (!WriteNewFile(fs, *path, ResultsJson(header, results), &error)) {
+    throw CliError{kExitDiskFailure, "--report: '" + *path + (error == FileError::kExists
+                                                                 ? "' was made by someone else meanwhile"
+                                                                 : "' could not be written")};
   }
 }
 
-// The list file's entries as the import dialog takes them over: trimmed,
-// without empty ones and repeats; native absolute paths become program paths.
-TEXT_LIST ReadIncludeList(const CliArgs& args, FileSystem& fs, Prompter& prompter) {
+// The list file's entries as an import takes them over into an empty
+// Include list; native absolute paths become program paths first.
+TEXT_LIST ReadIncludeList(const CliArgs& args, FileSystem& fs, Prompter& prompter,
+                          std::ostream& err) {
   const std::string file = PathOption(args, "--include");
+  const std::string named = "--include: '" + *args.Value("--include") + "'";
   ImportRequest request;
   request.file_name = file;
   request.mode = ImportPlainText;
@@ -80,26 +86,28 @@ TEXT_LIST ReadIncludeList(const CliArgs& args, FileSystem& fs, Prompter& prompte
     case ListReadOutcome::kRead:
       break;
     case ListReadOutcome::kCannotOpen:
-      if (!fs.IsFile(file) && !fs.IsFolder(file)) {
-        throw CliError{kExitBadInput, "--include: '" + *args.Value("--include") + "' does not exist"};
+      if (import.open_error() == FileError::kNotFound) {
+        throw CliError{kExitBadInput, named + " does not exist"};
       }
-      throw CliError{kExitDiskFailure, "--include: '" + *args.Value("--include") + "' cannot be opened"};
+      throw CliError{kExitDiskFailure, named + " cannot be opened"};
     case ListReadOutcome::kReadError:
       throw CliError{kExitDiskFailure, "--include: reading '" + *args.Value("--include") + "' failed"};
     default:
-      throw CliError{kExitBadInput, "--include: '" + *args.Value("--include") + "' is not a list file"};
+      throw CliError{kExitBadInput, named + " is not a list file"};
   }
-  TEXT_LIST entries;
-  std::set<std::string> keys;
-  for (const std::string& item : import.GetItems()) {
+  TEXT_LIST items = import.GetItems();
+  for (std::string& item : items) {
     std::string entry = Trim(item);
-    if (entry.empty()) continue;
-    if (entry.front() == '/') {
-      if (const auto program = ProgramPathOfArgument(entry)) entry = *program;
+    if (!entry.empty() && entry.front() == '/') {
+      if (const auto program = ProgramPathOfArgument(entry)) item = *program;
     }
-    if (keys.insert(EntryKey(entry)).second) entries.push_back(std::move(entry));
   }
-  return entries;
+  _tagImportTakeOver taken = TakeOverImportedItems(items);
+  if (taken.left_out > 0) {
+    err << "ordovan-cli: " << named << ": " << taken.left_out
+        << " line(s) name no folder path with a drive and two levels; left out\n";
+  }
+  return std::move(taken.entries);
 }
 
 std::vector<std::string> SplitCommas(const std::string& text) {
@@ -163,22 +171,28 @@ TEXT_LIST NewLevelOrder(const CliArgs& args, const TEXT_LIST& old_order) {
   return new_order;
 }
 
-void CheckDestination(const std::string& destination, const TEXT_LIST& include,
-                      Prompter& prompter) {
-  if (Trim(destination).empty()) {
-    prompter.Warn(kDestinationEmptyText, kDestinationTitle);
-    throw CliError{kExitBadInput, "--dest: no destination"};
-  }
-  if (!DestinationAllowsRun(destination)) {
-    prompter.Warn(kDestinationRootText, kDestinationTitle);
-    throw CliError{kExitBadInput, "--dest: '" + destination + "' is a drive root"};
-  }
-  // New folders inside a source would be walked and copied into themselves.
-  for (const std::string& source : include) {
-    if (SameEntry(destination, source) || LiesBelow(destination, source)) {
+// What a run that did not get under way means on the command line.
+[[noreturn]] void Refused(const RunReport& report, const std::string& destination,
+                          const std::string& journal_path, Prompter& prompter) {
+  switch (report.outcome) {
+    case RunOutcome::NoDestination:
+      if (Trim(destination).empty()) {
+        prompter.Warn(kDestinationEmptyText, kDestinationTitle);
+        throw CliError{kExitBadInput, "--dest: no destination"};
+      }
+      prompter.Warn(kDestinationRootText, kDestinationTitle);
+      throw CliError{kExitBadInput, "--dest: '" + destination + "' is a drive root"};
+    case RunOutcome::DestinationInsideSource:
       throw CliError{kExitBadInput, "--dest: '" + destination + "' lies inside the source path '" +
-                                        source + "'"};
-    }
+                                        report.source_holding_destination + "'"};
+    case RunOutcome::JournalNotStarted:
+      if (report.journal_start == JournalStart::NotAJournalInTheWay) {
+        prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
+        throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is some other file"};
+      }
+      throw CliError{kExitDiskFailure, "the run journal '" + journal_path + "' cannot be written"};
+    default:
+      throw CliError{kExitBadInput, "the run did not start"};
   }
 }
 
@@ -207,6 +221,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
                      {{"--include", true}, {"--order", true}, {"--positions", true},
                       {"--cut", true}, {"--base", true}, {"--dest", true}, {"--without-files", false},
                       {"--report", true}, {"--quiet", false}, {"--yes", false},
+                      {"--program-paths", false},
                       {"--journal", true}});
   if (!args.Positionals().empty()) {
     throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
@@ -219,7 +234,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
   const std::optional<std::string> report_path = ReportPath(args, fs);
 
   // Find, as the main window does it, on the list file's entries.
-  const TEXT_LIST listed = ReadIncludeList(args, fs, prompter);
+  const TEXT_LIST listed = ReadIncludeList(args, fs, prompter, io.err);
   if (listed.empty()) {
     throw CliError{kExitBadInput, "--include: '" + *args.Value("--include") + "' lists no path"};
   }
@@ -254,34 +269,25 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
     cut = *n;
   }
   const TEXT_LIST new_order = NewLevelOrder(args, old_order);
-  CheckDestination(destination, choice.entries, prompter);
 
-  // The journal can be written before anything is made: a run that could not
-  // be taken back does not start. The run starts it anew itself.
-  std::unique_ptr<RunJournalWriter> journal;
+  // Nothing is made that the journal does not name, and nothing inside a
+  // source: the new folders would land in the tree the run reads.
+  RunSessionOptions options;
+  options.refuse_destination_inside_source = true;
   if (organize) {
-    const std::string journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
-    journal = std::make_unique<RunJournalWriter>(fs, journal_path);
-    switch (journal->Begin(destination)) {
-      case JournalStart::Started:
-        break;
-      case JournalStart::NotAJournalInTheWay:
-        prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
-        throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is some other file"};
-      case JournalStart::CannotCreate:
-        throw CliError{kExitDiskFailure, "the run journal '" + journal_path + "' cannot be written"};
-    }
+    options.journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
+    options.require_journal = true;
   }
+  RunSession session(fs, prompter, options);
+  const RunResults& results = session.results();
 
   RunInputs inputs;
   inputs.include_entries = choice.entries;
-  inputs.cut_number_text = std::to_string(cut);
+  inputs.cut = static_cast<std::int32_t>(cut);
   inputs.new_level_order = new_order;
   inputs.line_number_map = LineNumbersFor(old_order);
   inputs.stored_destination = destination;
   inputs.with_files = !args.Has("--without-files");
-  inputs.journal = journal.get();
-  RunResults results;
   CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"),
                        inputs.include_entries.size(), "paths");
   // Every path handled lands in one of these two; the run pumps between files.
@@ -295,31 +301,28 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
   inputs.pump = &progress;
   prompter.SetBeforeMessage([&progress] { progress.Clear(); });
 
-  Reorganizer reorganizer(fs, prompter, results);
-  const RunReport report =
-      organize ? reorganizer.Organize(inputs) : reorganizer.SimulationView(inputs);
+  const RunReport report = organize ? session.Organize(inputs) : session.Simulation(inputs);
   progress.Clear();
   const bool stopped = report.outcome == RunOutcome::Stopped;
-
-  const bool journal_failed = journal && journal->failed();
   if (report.outcome != RunOutcome::Completed && !stopped) {
-    throw CliError{kExitBadInput, "the run did not start"};
+    Refused(report, destination, options.journal_path, prompter);
   }
 
-  // Where every path goes, then the counters.
-  LINE_NUMBER_MAP line_numbers = inputs.line_number_map;
-  RecordNewOrder(&line_numbers, new_order);
-  const ReLevelSetup setup = MakeReLevelSetup(cut, line_numbers, destination);
-  for (const std::string& path : inputs.include_entries) {
-    const ReLeveledPath place = ReLevelPath(setup, path);
-    const std::string& target = place.NewFullFolder.empty() ? place.NewMainFolder : place.NewFullFolder;
-    io.out << path << " -> " << (target.empty() ? std::string("(not reorganized)") : target) << '\n';
+  // Where every path went, then the counters.
+  const RUN_PLACEMENTS& placements = session.placements();
+  const bool program_paths = args.Has("--program-paths");
+  for (std::size_t i = 0; i < inputs.include_entries.size(); ++i) {
+    const std::string& target = placements[i];
+    io.out << ShownPath(inputs.include_entries[i], program_paths) << " -> "
+           << (target.empty() ? std::string("(not reorganized)") : ShownPath(target, program_paths))
+           << '\n';
   }
   io.out << '\n';
   PrintCounters(io.out, results);
-  WriteReport(fs, report_path, {organize ? "organize" : "plan", destination, stopped}, results);
+  WriteReport(fs, report_path,
+              {organize ? "organize" : "plan", destination, stopped, program_paths}, results);
 
-  if (journal_failed) {
+  if (report.journal_failed) {
     throw CliError{kExitDiskFailure,
                    "the run journal could not be written whole; undo may not take this run back"};
   }
@@ -342,7 +345,8 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
 
 int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
   const CliArgs args("undo", arguments,
-                     {{"--journal", true}, {"--yes", false}, {"--report", true}, {"--quiet", false}});
+                     {{"--journal", true}, {"--yes", false}, {"--report", true}, {"--quiet", false},
+                      {"--program-paths", false}});
   if (!args.Positionals().empty()) {
     throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
   }
@@ -350,23 +354,25 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
   const std::optional<std::string> report_path = ReportPath(args, fs);
   const std::string journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
 
-  JournalReadResult read = ReadRunJournal(fs, journal_path);
-  if (read.status == JournalReadStatus::NotAJournal) {
+  RunSessionOptions options;
+  options.journal_path = journal_path;
+  RunSession session(fs, prompter, options);
+  const RestoreReport restored = session.RestoreFromJournal();
+  if (restored.outcome == RestoreOutcome::NotAJournal) {
     prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
     throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is not a run journal"};
   }
-  SettlePendingCopy(fs, &read.contents);
-  for (const std::string& path : read.contents.outside_destination) {
+  for (const std::string& path : restored.set_aside) {
     io.err << "ordovan-cli: the journal names '" << path
            << "' outside its destination; it is left alone\n";
   }
-  RunRecords records = RecordsFromJournal(read.contents);
+  const std::string destination = session.records().RunDestination;
 
-  RunResults results;
   CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"),
-                       records.CopiedFiles.size(), "files");
+                       session.records().CopiedFiles.size(), "files");
   prompter.SetBeforeMessage([&progress] { progress.Clear(); });
-  const UndoResult result = UndoLastRun(records, fs, prompter, results, &progress);
+  const UndoReport undone = session.Undo(&progress);
+  const UndoResult& result = undone.undo;
   progress.Clear();
   switch (result.outcome) {
     case UndoOutcome::NothingToUndo:
@@ -379,16 +385,12 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     case UndoOutcome::Done:
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
       prompter.Inform(kUndoEndText, kUndoEndTitle);
-      // The run is taken back: its records are gone, here as in the window.
-      RetireRunJournal(fs, journal_path);
       break;
     case UndoOutcome::Stopped: {
-      // The journal names what is left, so the next undo deletes the rest.
-      RunJournalWriter rest(fs, journal_path);
-      const bool kept = rest.Rewrite(records);
+      // The session's journal names what is left, so the next undo deletes the rest.
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
       prompter.Inform(kUndoStoppedText, kUndoEndTitle);
-      if (!kept) {
+      if (undone.journal_failed) {
         throw CliError{kExitDiskFailure, "the run journal '" + journal_path +
                                              "' could not be written anew; what is left stays"};
       }
@@ -397,11 +399,16 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     }
   }
 
-  for (const std::string& folder : result.not_deleted_folders) io.out << "stayed: " << folder << '\n';
-  for (const std::string& file : result.not_deleted_files) io.out << "stayed: " << file << '\n';
+  const bool program_paths = args.Has("--program-paths");
+  for (const std::string& folder : result.not_deleted_folders) {
+    io.out << "stayed: " << ShownPath(folder, program_paths) << '\n';
+  }
+  for (const std::string& file : result.not_deleted_files) {
+    io.out << "stayed: " << ShownPath(file, program_paths) << '\n';
+  }
   io.out << "Folders that stayed: " << result.not_deleted_folders.size()
          << "\nFiles that stayed: " << result.not_deleted_files.size() << '\n';
-  WriteReport(fs, report_path, {"undo", read.contents.destination, false}, results);
+  WriteReport(fs, report_path, {"undo", destination, false, program_paths}, session.results());
   return result.not_deleted_folders.empty() && result.not_deleted_files.empty() ? kExitDone
                                                                                 : kExitSomeNotDone;
 }

@@ -8,11 +8,11 @@
 #include "cli/CliProgress.h"
 #include "cli/CliPrompter.h"
 #include "cli/CliReport.h"
+#include "paths/EntryList.h"
 #include "platform/FileSystem.h"
 #include "scanning/FolderStructSize.h"
 #include "scanning/LevelCopy.h"
 #include "scanning/ListBuilder.h"
-#include "scanning/ListBuilderMessages.h"
 
 namespace ordovan::cli {
 
@@ -32,17 +32,19 @@ std::string ExistingFolder(FileSystem& fs, const std::vector<std::string>& posit
   return *folder;
 }
 
-std::uint32_t LevelOption(const CliArgs& args, const std::string& name) {
+// The option's text when the builder takes it as a level number; the
+// builder's own message would not name the option.
+std::string LevelOption(const CliArgs& args, const std::string& name) {
   const std::string text = *args.Value(name);
-  const std::optional<std::uint32_t> level = ParseLevelNumber(text);
-  if (!level) throw CliError{kExitBadInput, name + ": '" + text + "' is not a level number"};
-  return *level;
+  if (!ParseLevelNumber(text)) throw CliError{kExitBadInput, name + ": '" + text + "' is not a level number"};
+  return text;
 }
 
 }  // namespace
 
 int ScanCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
-  const CliArgs args("scan", arguments, {{"--json", false}, {"--quiet", false}});
+  const CliArgs args("scan", arguments,
+                     {{"--json", false}, {"--quiet", false}, {"--program-paths", false}});
   const std::string folder = ExistingFolder(fs, args.Positionals(), "scan");
 
   FolderStructSize size(folder);
@@ -51,9 +53,11 @@ int ScanCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
   const ScanOutcome outcome = size.Scan(fs, progress);
   progress.Clear();
   const bool stopped = outcome == ScanOutcome::kStopped;
+  const bool program_paths = args.Has("--program-paths");
 
   if (args.Has("--json")) {
-    std::string json = "{\n  \"folder\": \"" + JsonEscaped(folder) + "\",\n";
+    std::string json =
+        "{\n  \"folder\": \"" + JsonEscaped(ShownPath(folder, program_paths)) + "\",\n";
     json += std::string("  \"stopped\": ") + (stopped ? "true" : "false") + ",\n";
     json += "  \"levels\": [";
     const LEVEL_ROWS rows = size.LevelRows();
@@ -69,7 +73,7 @@ int ScanCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     io.out << json;
   } else {
     const _tagLevelReport report = ReportIntoLevelSummary(size);
-    io.out << "Folder: " << report.folder_name << "\nLevel\tFolders\n";
+    io.out << "Folder: " << ShownPath(report.folder_name, program_paths) << "\nLevel\tFolders\n";
     for (const auto& [level, folders] : report.rows) io.out << level << '\t' << folders << '\n';
     io.out << "Folders: " << report.folder_total << "\nFiles: " << report.file_total
            << "\nSize: " << report.size_text << '\n';
@@ -85,11 +89,13 @@ int ListCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
   const CliArgs args("list", arguments,
                      {{"--from", true}, {"--to", true}, {"--above", true}, {"--below", true},
                       {"--last-only", false}, {"--filter", true}, {"--native", false},
-                      {"--quiet", false}});
+                      {"--program-paths", false}, {"--quiet", false}});
   const std::string folder = ExistingFolder(fs, args.Positionals(), "list");
   CliPrompter prompter(io.err, io.in, {});
 
-  LevelCopy copy({folder}, fs);
+  // The builder's own request, as its window would hold it.
+  _tagBuildRequest request;
+  request.source_text = folder;
   const int modes = (args.Has("--from") || args.Has("--to")) + args.Has("--above") +
                     args.Has("--below");
   if (modes != 1) {
@@ -99,36 +105,42 @@ int ListCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     if (!args.Has("--from") || !args.Has("--to")) {
       throw CliError{kExitBadInput, "--from and --to go together"};
     }
-    const std::uint32_t from = LevelOption(args, "--from");
-    const std::uint32_t to = LevelOption(args, "--to");
-    if (from > to) {
-      prompter.Warn(builder_messages::kStartAfterEnd, builder_messages::Title("0581"));
-      return kExitBadInput;
-    }
-    copy.SetFromTo(from, to);
+    request.mode = LevelCopy::kFromTo;
+    request.from_text = LevelOption(args, "--from");
+    request.to_text = LevelOption(args, "--to");
   } else if (args.Has("--above")) {
-    copy.SetAbove(LevelOption(args, "--above"));
+    request.mode = LevelCopy::kAbove;
+    request.above_text = LevelOption(args, "--above");
   } else {
-    copy.SetBelow(LevelOption(args, "--below"));
+    request.mode = LevelCopy::kBelow;
+    request.below_text = LevelOption(args, "--below");
   }
-  copy.SetListingOption(args.Has("--last-only") ? LevelCopy::kOnlyLastSubfolder
-                                                : LevelCopy::kAllSubfolders);
-  if (const auto filter = args.Value("--filter")) copy.SetFilter(*filter);
+  request.listing_option =
+      args.Has("--last-only") ? LevelCopy::kOnlyLastSubfolder : LevelCopy::kAllSubfolders;
+  request.filter_text = args.Value("--filter").value_or("");
 
   CliProgress progress(io.err, io.err_is_terminal && !args.Has("--quiet"), 0, "folders");
-  const ScanOutcome outcome = copy.Run(progress);
+  prompter.SetBeforeMessage([&progress] { progress.Clear(); });
+  EntryList listed;
+  const BuildOutcome outcome = BuildSubfolderListInto(request, listed, fs, prompter, progress);
   progress.Clear();
-  const bool native = args.Has("--native");
-  for (const std::string& path : copy.Results()) {
-    io.out << (native ? NativeTextOf(path) : path) << '\n';
+  switch (outcome) {
+    case BuildOutcome::kBuilt:
+    case BuildOutcome::kNoMatches:
+      break;
+    case BuildOutcome::kStopped:
+      io.err << "ordovan-cli: stopped; nothing is listed\n";
+      return kExitSomeNotDone;
+    case BuildOutcome::kNoSource:
+    case BuildOutcome::kBadNumber:
+    case BuildOutcome::kStartAfterEnd:
+      return kExitBadInput;
   }
-  if (outcome == ScanOutcome::kStopped) {
-    io.err << "ordovan-cli: stopped; the list is partial\n";
-    return kExitSomeNotDone;
+  if (args.Has("--native") && args.Has("--program-paths")) {
+    throw CliError{kExitBadInput, "give --native or --program-paths, not both"};
   }
-  if (copy.Results().empty()) {
-    prompter.Warn(builder_messages::kNoMatches, builder_messages::Title("0582"));
-  }
+  const bool program_paths = args.Has("--program-paths");
+  for (const std::string& path : listed.entries()) io.out << ShownPath(path, program_paths) << '\n';
   return kExitDone;
 }
 

@@ -1,6 +1,5 @@
 #include "importexport/ExportFormat.h"
 
-#include <fstream>
 #include <memory>
 #include <ostream>
 
@@ -131,7 +130,7 @@ ExportResult WriteExportFile(FileSystem& file_system, const ExportRequest& reque
     return result;
   }
   std::string temporary;
-  std::unique_ptr<std::ostream> out;
+  std::unique_ptr<OutputFile> out;
   for (int attempt = 1; attempt <= kTemporaryNameAttempts && !out; ++attempt) {
     temporary = TemporaryNameBeside(request.file_name, attempt);
     out = file_system.CreateNewBinaryFile(temporary);
@@ -157,12 +156,8 @@ ExportResult WriteExportFile(FileSystem& file_system, const ExportRequest& reque
     if (on_count) on_count(count);
     pump.Pump();
   }
-  ok = ok && out->flush().good();
   // Closing reports the last buffered write; only a closed file is put in place.
-  if (auto* file = dynamic_cast<std::ofstream*>(out.get())) {
-    file->close();
-    ok = ok && !file->fail();
-  }
+  ok = out->Close() && ok;
   out.reset();
   if (ok && file_system.ReplaceFileWith(temporary, request.file_name)) {
     result.exported = count;

@@ -118,7 +118,7 @@ void ImportClass::Parse() {
     requote_double_ = false;
     requote_apostrophe_ = false;
   };
-  outcome_ = ReadListFile(file_system_, file_name_, on_line, on_restart);
+  outcome_ = ReadListFile(file_system_, file_name_, on_line, on_restart, nullptr, &open_error_);
   if (outcome_ == ListReadOutcome::kRead) return;
   // Part of a file is not the list the user chose: nothing is taken.
   items_.clear();

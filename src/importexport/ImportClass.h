@@ -8,6 +8,7 @@
 #include <string>
 
 #include "importexport/ListFileReader.h"
+#include "platform/FileSystem.h"
 #include "paths/PathText.h"
 
 namespace ordovan {
@@ -55,6 +56,8 @@ class ImportClass {
 
   // What the last Parse met; kRead after a clean parse.
   ListReadOutcome outcome() const { return outcome_; }
+  // On kCannotOpen: whether the file is missing (kNotFound) or was refused.
+  FileError open_error() const { return open_error_; }
   const std::string& delimiter() const { return delimiter_; }
   const std::string& quotation_mark() const { return quotation_mark_; }
 
@@ -74,6 +77,7 @@ class ImportClass {
   bool requote_double_ = false;
   bool requote_apostrophe_ = false;
   ListReadOutcome outcome_ = ListReadOutcome::kRead;
+  FileError open_error_ = FileError::kRefused;
   TEXT_LIST items_;
 };
 

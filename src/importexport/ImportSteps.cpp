@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "paths/IncludeExclude.h"
 #include "platform/EventPump.h"
 #include "platform/PathServices.h"
 
@@ -59,6 +60,18 @@ std::size_t FillCreatedList(const TEXT_LIST& items, EntryList& created,
     pump.Pump();
   }
   return created.size();
+}
+
+_tagImportTakeOver TakeOverImportedItems(const TEXT_LIST& items) {
+  EntryList created;
+  FillCreatedList(items, created, {}, EventPump::None());
+  EntryList include;
+  const EntryList exclude;
+  _tagImportTakeOver taken;
+  taken.left_out = created.size() - TakeOverResults(created.entries(), include, exclude,
+                                                    EventPump::None());
+  taken.entries = include.entries();
+  return taken;
 }
 
 }  // namespace ordovan

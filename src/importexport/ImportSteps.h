@@ -32,4 +32,13 @@ std::string PreviewLine(const std::string& line);
 std::size_t FillCreatedList(const TEXT_LIST& items, EntryList& created,
                             const std::function<void(std::size_t)>& on_count, EventPump& pump);
 
+// What an import gives an empty Include list: the created list of `items`
+// (FillCreatedList), then IMPORT's take-over into the Include list, which
+// keeps only paths with a drive and at least two level names.
+struct _tagImportTakeOver {
+  TEXT_LIST entries;          // in item order
+  std::size_t left_out = 0;   // created entries the take-over refused
+};
+_tagImportTakeOver TakeOverImportedItems(const TEXT_LIST& items);
+
 }  // namespace ordovan

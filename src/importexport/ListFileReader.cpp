@@ -241,21 +241,22 @@ ListReadOutcome OutcomeOf(PassEnd end) {
 
 ListReadOutcome ReadListFile(FileSystem& file_system, const std::string& path,
                              const std::function<void(const std::string&)>& on_line,
-                             const std::function<void()>& on_restart, ListEncoding* encoding) {
+                             const std::function<void()>& on_restart, ListEncoding* encoding,
+                             FileError* open_error) {
   ListEncoding found = ListEncoding::kUtf8;
   if (encoding == nullptr) encoding = &found;
-  if (!file_system.IsRegularFile(path)) {
-    return file_system.IsFile(path) || file_system.IsFolder(path)
-               ? ListReadOutcome::kNotRegularFile
-               : ListReadOutcome::kCannotOpen;
+  FileError error = FileError::kRefused;
+  std::unique_ptr<std::istream> in = file_system.OpenBinaryRead(path, &error);
+  if (!in) {
+    if (error == FileError::kWrongKind) return ListReadOutcome::kNotRegularFile;
+    if (open_error) *open_error = error;
+    return ListReadOutcome::kCannotOpen;
   }
-  std::unique_ptr<std::istream> in = file_system.OpenBinaryRead(path);
-  if (!in) return ListReadOutcome::kCannotOpen;
   PassEnd end = ReadPass(*in, false, encoding, on_line);
   if (end != PassEnd::kNotUtf8) return OutcomeOf(end);
 
   on_restart();
-  in = file_system.OpenBinaryRead(path);
+  in = file_system.OpenBinaryRead(path, open_error);
   if (!in) return ListReadOutcome::kCannotOpen;
   return OutcomeOf(ReadPass(*in, true, encoding, on_line));
 }

@@ -12,6 +12,7 @@
 namespace ordovan {
 
 class FileSystem;
+enum class FileError;
 
 // The longest line a list file may hold, in characters.
 inline constexpr std::size_t kMaxListLineCharacters = 32767;
@@ -31,10 +32,12 @@ enum class ListEncoding { kUtf8, kUtf16LE, kUtf16BE, kAnsi };
 // file without a byte-order mark that turns out not to be UTF-8 is read
 // again from its start in the ANSI code page: `on_restart` is called first,
 // and the caller forgets the lines it was given. On any outcome but kRead the
-// lines handed over do not make up the whole file.
+// lines handed over do not make up the whole file. On kCannotOpen,
+// `open_error` (when given) says whether the file is missing (kNotFound) or
+// the system refused it.
 ListReadOutcome ReadListFile(FileSystem& file_system, const std::string& path,
                              const std::function<void(const std::string&)>& on_line,
                              const std::function<void()>& on_restart,
-                             ListEncoding* encoding = nullptr);
+                             ListEncoding* encoding = nullptr, FileError* open_error = nullptr);
 
 }  // namespace ordovan

@@ -36,6 +36,30 @@ struct DirEntry {
 };
 using DIR_ENTRIES = std::vector<DirEntry>;
 
+// Why a call on one path failed, where its caller must tell the user which
+// (or decide by it) without asking the disk again.
+enum class FileError {
+  kNotFound,   // nothing is there, or a folder on the way is missing
+  kWrongKind,  // something of another kind is there: a folder where a file
+               // was meant, a file where a folder was, a device, pipe or socket
+  kExists,     // a new file was to be made, and something is there already
+  kRefused,    // the system refused: no access, in use, read-only, not empty,
+               // or a path it cannot name
+};
+
+// A file opened for writing: write through the stream, then Close. One that
+// is destroyed unclosed is closed too, without a word about it.
+class OutputFile : public std::ostream {
+ public:
+  OutputFile() : std::ostream(nullptr) {}
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+  // Ends the writing. True when every byte written reached the system and
+  // the file closed cleanly; false after a failed write, flush or close.
+  // Call it once.
+  virtual bool Close() { return static_cast<bool>(flush()); }
+};
+
 // What tells one file from another at the same path without reading it. Two
 // identities are equal only for the same file, unchanged: a file deleted and
 // made anew, replaced or written to differs in its id, times or size. The
@@ -92,8 +116,10 @@ class FileSystem {
   // folder, or cannot be examined.
   virtual std::optional<FileIdentity> IdentifyFile(const std::string& path) = 0;
   // Removes an empty folder. False when it is not empty, does not exist or
-  // cannot be removed.
-  virtual bool RemoveEmptyFolder(const std::string& path) = 0;
+  // cannot be removed; then `error`, when given, says which: kNotFound
+  // (nothing there), kWrongKind (a file there), kRefused (not empty, or the
+  // system refused).
+  virtual bool RemoveEmptyFolder(const std::string& path, FileError* error = nullptr) = 0;
   // Fills `entries` with the folder's entries (without "." and "..") in the
   // order the system gives them, each with attributes and size from the
   // listing itself. Names that have no program path are passed over. False,
@@ -110,13 +136,19 @@ class FileSystem {
   // Changes the process's current directory. False on failure.
   virtual bool SetCurrentFolder(const std::string& path) = 0;
 
-  // Streams; null when the file cannot be opened. Text streams read and write
-  // line ends as CR LF on Windows and as LF elsewhere; binary streams never
-  // translate. The write forms create the file or truncate it.
-  virtual std::unique_ptr<std::istream> OpenTextRead(const std::string& path) = 0;
-  virtual std::unique_ptr<std::ostream> OpenTextWrite(const std::string& path) = 0;
-  virtual std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) = 0;
-  virtual std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) = 0;
+  // Streams. Text streams read and write line ends as CR LF on Windows and
+  // as LF elsewhere; binary streams never translate.
+  // The read forms open a regular file (a link counts as what it points to).
+  // Null when it cannot be opened; then `error`, when given, says why:
+  // kNotFound, kWrongKind (a folder, device, pipe or socket) or kRefused.
+  virtual std::unique_ptr<std::istream> OpenTextRead(const std::string& path,
+                                                     FileError* error = nullptr) = 0;
+  virtual std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path,
+                                                       FileError* error = nullptr) = 0;
+  // The write forms create the file or truncate it. Null when it cannot be
+  // opened (a folder or a read-only file there, a missing folder).
+  virtual std::unique_ptr<OutputFile> OpenTextWrite(const std::string& path) = 0;
+  virtual std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string& path) = 0;
 
   // Folder identity, for tree walks that follow links: the volume and index
   // of the folder at path, links followed (the other fields stay 0), so two
@@ -129,13 +161,13 @@ class FileSystem {
   // file. False, with `entries` empty, when the folder cannot be read.
   virtual bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries);
 
-  // --- List files: the export's safe replace and the import's checks ---
-  // True when path names an existing regular file: not a folder, device,
-  // pipe or socket (a link counts as what it points to).
-  virtual bool IsRegularFile(const std::string& path) = 0;
+  // --- List files and reports: a file that is only ever made new ---
   // Creates a new, empty file and opens it for binary writing. Null when
-  // anything exists at path already (it is never opened) or it cannot be made.
-  virtual std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) = 0;
+  // anything exists at path already (it is never opened) or it cannot be
+  // made; then `error`, when given, says kExists, kNotFound (its folder is
+  // missing) or kRefused.
+  virtual std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string& path,
+                                                          FileError* error = nullptr) = 0;
   // Puts the closed file `temp` in place of `target` in one step: `target`
   // then holds temp's content (an existing file of that name is replaced)
   // and `temp` is gone. False, with both left as they were, on failure.
@@ -163,8 +195,8 @@ class FileSystemWrapper : public FileSystem {
   std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
     return target_->IdentifyFile(path);
   }
-  bool RemoveEmptyFolder(const std::string& path) override {
-    return target_->RemoveEmptyFolder(path);
+  bool RemoveEmptyFolder(const std::string& path, FileError* error = nullptr) override {
+    return target_->RemoveEmptyFolder(path, error);
   }
   bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
     return target_->ListFolder(path, entries);
@@ -177,16 +209,18 @@ class FileSystemWrapper : public FileSystem {
   bool SetCurrentFolder(const std::string& path) override {
     return target_->SetCurrentFolder(path);
   }
-  std::unique_ptr<std::istream> OpenTextRead(const std::string& path) override {
-    return target_->OpenTextRead(path);
+  std::unique_ptr<std::istream> OpenTextRead(const std::string& path,
+                                             FileError* error = nullptr) override {
+    return target_->OpenTextRead(path, error);
   }
-  std::unique_ptr<std::ostream> OpenTextWrite(const std::string& path) override {
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path,
+                                               FileError* error = nullptr) override {
+    return target_->OpenBinaryRead(path, error);
+  }
+  std::unique_ptr<OutputFile> OpenTextWrite(const std::string& path) override {
     return target_->OpenTextWrite(path);
   }
-  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) override {
-    return target_->OpenBinaryRead(path);
-  }
-  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override {
+  std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string& path) override {
     return target_->OpenBinaryWrite(path);
   }
 
@@ -197,10 +231,10 @@ class FileSystemWrapper : public FileSystem {
     return target_->ListSubfolders(path, entries);
   }
 
-  // --- List files ---
-  bool IsRegularFile(const std::string& path) override { return target_->IsRegularFile(path); }
-  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
-    return target_->CreateNewBinaryFile(path);
+  // --- List files and reports ---
+  std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string& path,
+                                                  FileError* error = nullptr) override {
+    return target_->CreateNewBinaryFile(path, error);
   }
   bool ReplaceFileWith(const std::string& temp, const std::string& target) override {
     return target_->ReplaceFileWith(temp, target);

@@ -69,7 +69,11 @@ void FolderFileUndo::RemoveFolders() {
     // A folder that was there before the run is not the run's to remove.
     if (created_folders_.count(it->second) == 0) continue;
     const std::string& path = it->second;
-    if (!fs_.RemoveEmptyFolder(path) && fs_.IsFolder(path)) not_deleted_folders_.push_back(path);
+    // One that is gone already, or is no folder now, is not reported.
+    FileError error = FileError::kRefused;
+    if (!fs_.RemoveEmptyFolder(path, &error) && error == FileError::kRefused) {
+      not_deleted_folders_.push_back(path);
+    }
   }
 }
 

@@ -3,7 +3,7 @@
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "platform/Utf8.h"
 
 namespace ordovan {

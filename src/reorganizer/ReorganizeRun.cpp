@@ -11,7 +11,7 @@
 #include "paths/QuotedStrings.h"
 #include "reorganizer/Destination.h"
 #include "reorganizer/ReLevel.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 
 namespace ordovan {
 
@@ -61,15 +61,26 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   if (!DestinationAllowsRun(destination)) return ended(RunOutcome::NoDestination);
   records_.RunKindMarker.assign(1, 'R');
 
-  const std::optional<std::int32_t> cut = ParseCutNumber(inputs.cut_number_text);
-  if (!cut) {
-    prompter_.Warn(CutNumberNotANumberText(inputs.cut_number_text), kCutNumberNotANumberTitle);
-    return ended(RunOutcome::BadCutNumber);
-  }
+  if (!inputs.cut) return ended(RunOutcome::BadCutNumber);
 
   LINE_NUMBER_MAP& line_numbers = report.line_number_map.emplace(inputs.line_number_map);
   RecordNewOrder(&line_numbers, inputs.new_level_order);
-  setup.relevel = MakeReLevelSetup(*cut, line_numbers, destination);
+  setup.relevel = MakeReLevelSetup(*inputs.cut, line_numbers, destination);
+
+  // The journal of the last run goes with its records; a Normal run with
+  // work to do starts its own, before it changes anything else.
+  if (inputs.journal) {
+    if (mode == RunMode::Normal && !inputs.include_entries.empty()) {
+      report.journal_start = inputs.journal->Begin(destination);
+      report.journal_failed = report.journal_start != JournalStart::Started;
+      if (report.journal_failed && inputs.journal_required) {
+        return ended(RunOutcome::JournalNotStarted);
+      }
+    } else {
+      inputs.journal->Retire();
+    }
+  }
+  journal_ = inputs.journal && inputs.journal->active() ? inputs.journal : nullptr;
 
   sets_.CountedAsCreated.clear();
   sets_.ReportedExisting.clear();
@@ -77,16 +88,7 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   records_.ForgetCreated();
   records_.RunDestination = setup.relevel.destination;
   records_.Simulated = mode == RunMode::Simulate;
-  // The journal of the last run goes with its records; a Normal run with
-  // work to do starts its own.
-  if (inputs.journal) {
-    if (mode == RunMode::Normal && !inputs.include_entries.empty()) {
-      inputs.journal->Begin(destination);
-    } else {
-      inputs.journal->Retire();
-    }
-  }
-  journal_ = inputs.journal && inputs.journal->active() ? inputs.journal : nullptr;
+  placements_.assign(inputs.include_entries.size(), std::string());
   files_.journal = journal_;
   known_folders_.clear();
   results_.ClearResultLists();
@@ -105,19 +107,19 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
 
   files_.pump = inputs.pump;
   bool stopped = false;
-  for (const std::string& path : inputs.include_entries) {
+  for (std::size_t i = 0; i < inputs.include_entries.size(); ++i) {
     // A safe point: every file begun so far is complete.
     if (RunStopRequested(files_)) {
       stopped = true;
       break;
     }
-    ProcessPath(mode, inputs, setup, path);
+    ProcessPath(mode, inputs, setup, inputs.include_entries[i], &placements_[i]);
     if (journal_) journal_->Tick();
   }
   // A stop inside the last path's files cut it short as well.
   stopped = stopped || (inputs.pump && inputs.pump->StopRequested());
   files_.pump = nullptr;
-  if (journal_) journal_->Finish(stopped);
+  if (journal_ && !journal_->Finish(stopped)) report.journal_failed = true;
   journal_ = nullptr;
   files_.journal = nullptr;
   known_folders_.clear();
@@ -187,7 +189,7 @@ bool Reorganizer::CreateTracked(const std::string& folder) {
 }
 
 void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const RunSetup& setup,
-                              const std::string& path) {
+                              const std::string& path, std::string* placed) {
   if (!fs_.IsFolder(path)) {
     results_.RecordResult(ResultCategory::SourceNotExists, path);
     return;
@@ -215,6 +217,7 @@ void Reorganizer::ProcessPath(RunMode mode, const RunInputs& inputs, const RunSe
     results_.RecordResult(ResultCategory::OtherReasons, path);
     return;
   }
+  *placed = place.NewFullFolder.empty() ? place.NewMainFolder : place.NewFullFolder;
 
   const std::string& main_folder = place.NewMainFolder;
   if (mode == RunMode::Normal) {

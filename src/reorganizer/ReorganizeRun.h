@@ -5,9 +5,8 @@
 // sorts every path into a result category. It leaves the run records from
 // which Undo deletes what the run created.
 //
-// The main window owns one Reorganizer for the program's lifetime; its
-// "Organize" and "Simulation/View" handlers read the controls into RunInputs,
-// call Organize or SimulationView, and enable their buttons again.
+// A RunSession (RunSession.h) owns the Reorganizer the front ends use; they
+// parse their own text into RunInputs and never call it directly.
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +17,7 @@
 #include "paths/PathPlaces.h"
 #include "reorganizer/LevelFiles.h"
 #include "reorganizer/LevelTemplate.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunRecords.h"
 #include "reorganizer/RunResults.h"
 
@@ -26,13 +26,16 @@ namespace ordovan {
 class EventPump;
 class FileSystem;
 class Prompter;
-class RunJournalWriter;
 
-// What the run reads from the main window when it starts.
+// What a run is given when it starts, as typed values: each front end reads
+// its own text (fields, arguments) into them.
 struct RunInputs {
   TEXT_LIST include_entries;      // the Include list, in list order
-  std::string cut_number_text;    // the cut number field, read as a decimal integer
-  TEXT_LIST new_level_order;      // the New Level Order, in list order
+  // The number of lead levels to cut; nullopt when the front end's text is no
+  // whole number. The run then ends where it reads the cut (BadCutNumber),
+  // after the checks that come before it, and the front end says why.
+  std::optional<std::int32_t> cut = 0;
+  TEXT_LIST new_level_order;      // the New Level Order's names, in list order
   // The template's LineNumberMap as it stands; the run reports it back with
   // the new order recorded.
   LINE_NUMBER_MAP line_number_map;
@@ -54,6 +57,9 @@ struct RunInputs {
   // take it back after a restart; none when null. Any run that replaces the
   // records retires the journal of the last one with them.
   RunJournalWriter* journal = nullptr;
+  // A Normal run whose journal cannot be begun ends before it changes
+  // anything (JournalNotStarted); otherwise it goes on without one.
+  bool journal_required = false;
 };
 
 // The sets of path texts a run works with.
@@ -68,9 +74,13 @@ enum class RunOutcome {
   Completed,
   FilterRefused,     // a filter field had an odd number of quotes (message shown)
   NoDestination,     // StoredDestination blank or a drive root: nothing done
-  BadCutNumber,      // the cut number is not a whole number (message shown)
+  BadCutNumber,      // the front end could read no cut number; it says so
   EmptyIncludeList,  // message R1 shown
   Stopped,           // the user stopped it; the records hold what it made
+  // Refused before anything was made or recorded, by a rule a RunSession
+  // was given:
+  DestinationInsideSource,  // the destination is, or lies inside, an included path
+  JournalNotStarted,        // the journal was required and could not be begun
 };
 
 // What a run reports back besides what it records into the results.
@@ -79,7 +89,20 @@ struct RunReport {
   // The inputs' line numbers with the new order recorded, once the run got
   // that far; empty when it ended before.
   std::optional<LINE_NUMBER_MAP> line_number_map;
+  // A Normal run that was to journal: the journal was not begun or not
+  // written whole, so Undo can take the run back only while this program runs.
+  bool journal_failed = false;
+  // JournalNotStarted: why the journal could not be begun.
+  JournalStart journal_start = JournalStart::Started;
+  // DestinationInsideSource: the included path that holds the destination.
+  std::string source_holding_destination;
 };
+
+// Where the run put each included path, by its position in the Include list:
+// its new full folder, or its new main folder when it has no deeper levels.
+// Empty for a path the run gave no place (missing, unusable, left out by a
+// filter, outside the destination, or not reached before a stop).
+using RUN_PLACEMENTS = TEXT_LIST;
 
 // Message R1.
 inline constexpr const char* kIncludeListEmptyText = "The Include List is empty !\n";
@@ -105,13 +128,17 @@ class Reorganizer {
   RunRecords& records() { return records_; }
   const RunRecords& records() const { return records_; }
   const RunSets& sets() const { return sets_; }
+  // The last run's placements; each run replaces them once it has passed
+  // its checks (with the records).
+  const RUN_PLACEMENTS& placements() const { return placements_; }
 
  private:
   // The set-up of one run: the re-leveling and the parsed filters.
   struct RunSetup;
 
+  // Handles one included path; `placed` receives the place it gives it.
   void ProcessPath(RunMode mode, const RunInputs& inputs, const RunSetup& setup,
-                   const std::string& path);
+                   const std::string& path, std::string* placed);
   static bool PassesFilters(const RunInputs& inputs, const RunSetup& setup,
                             const TEXT_LIST& remaining_names, std::size_t template_size);
   void RecordExisting(const std::string& folder);
@@ -124,6 +151,7 @@ class Reorganizer {
   Prompter& prompter_;
   RunResults& results_;
   RunRecords records_;
+  RUN_PLACEMENTS placements_;
   RunSets sets_;
   LEVEL_FOLDER_FILES level_folder_files_;
   LevelFilesContext files_;

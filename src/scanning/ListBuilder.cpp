@@ -55,14 +55,19 @@ std::optional<std::uint32_t> ReadNumber(const std::string& text, Prompter& promp
 
 }  // namespace
 
-BuildOutcome BuildSubfolderList(const _tagBuildRequest& request, EntryList& include,
-                                const EntryList& exclude, FileSystem& file_system,
-                                Prompter& prompter, EventPump& pump,
-                                const _tagBuildHooks& hooks) {
+namespace {
+
+// What the builder's window adds around the build.
+enum class BuildDialogue { kWindow, kNone };
+
+BuildOutcome Build(const _tagBuildRequest& request, EntryList& include, const EntryList& exclude,
+                   FileSystem& file_system, Prompter& prompter, EventPump& pump,
+                   const _tagBuildHooks& hooks, BuildDialogue dialogue) {
+  const bool window = dialogue == BuildDialogue::kWindow;
   const std::string source = Trim(request.source_text);
   if (source.empty()) {
     Warn(prompter, msg::kSelectionEmpty, "0579");
-    Warn(prompter, msg::kBuildEnd, "0587");
+    if (window) Warn(prompter, msg::kBuildEnd, "0587");
     return BuildOutcome::kNoSource;
   }
 
@@ -96,8 +101,7 @@ BuildOutcome BuildSubfolderList(const _tagBuildRequest& request, EntryList& incl
     }
   }
 
-  const bool clear_first =
-      prompter.Ask(msg::kClearIncludeQuestion, msg::Title("0580"));
+  const bool clear_first = window && prompter.Ask(msg::kClearIncludeQuestion, msg::Title("0580"));
 
   copy.SetListingOption(request.listing_option);
   copy.SetFilter(PlatformLower(Trim(request.filter_text)));
@@ -126,8 +130,26 @@ BuildOutcome BuildSubfolderList(const _tagBuildRequest& request, EntryList& incl
       pump.Pump();
     }
   }
-  Warn(prompter, msg::kBuildEnd, "0587");
+  if (window) Warn(prompter, msg::kBuildEnd, "0587");
   return outcome;
+}
+
+}  // namespace
+
+BuildOutcome BuildSubfolderList(const _tagBuildRequest& request, EntryList& include,
+                                const EntryList& exclude, FileSystem& file_system,
+                                Prompter& prompter, EventPump& pump,
+                                const _tagBuildHooks& hooks) {
+  return Build(request, include, exclude, file_system, prompter, pump, hooks,
+               BuildDialogue::kWindow);
+}
+
+BuildOutcome BuildSubfolderListInto(const _tagBuildRequest& request, EntryList& include,
+                                    FileSystem& file_system, Prompter& prompter,
+                                    EventPump& pump) {
+  include.Clear();
+  const EntryList exclude;
+  return Build(request, include, exclude, file_system, prompter, pump, {}, BuildDialogue::kNone);
 }
 
 std::size_t BuilderMoveSelected(EntryList& source, const std::vector<std::size_t>& rows,

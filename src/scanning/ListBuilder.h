@@ -72,6 +72,14 @@ BuildOutcome BuildSubfolderList(const _tagBuildRequest& request, EntryList& incl
                                 Prompter& prompter, EventPump& pump,
                                 const _tagBuildHooks& hooks = {});
 
+// The same build into a fresh Include list, for a front end without the
+// builder's window (ordovan-cli's `list`): the same checks, scan, warnings
+// and entries, without question 0580 (there is nothing to clear) and without
+// the closing notice 0587.
+BuildOutcome BuildSubfolderListInto(const _tagBuildRequest& request, EntryList& include,
+                                    FileSystem& file_system, Prompter& prompter,
+                                    EventPump& pump);
+
 // ">" and "<": the selected rows of `source`, in list order, join `target`
 // unless it holds them already; every selected row leaves `source`.
 // Returns the number appended.

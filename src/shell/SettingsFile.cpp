@@ -196,7 +196,8 @@ bool SaveClass::WriteAll() {
       case RecordKind::kEnd: put(row, nullptr, 0); break;
     }
   }
-  if (written) written = static_cast<bool>(out_->flush());
+  // Closing reports the last buffered write too.
+  if (written) written = out_->Close();
   if (!written) {
     // A file that could not be opened, or a write that failed on the way (a
     // full disk), is reported: the settings were not saved.

@@ -21,6 +21,7 @@
 namespace ordovan {
 
 class FileSystem;
+class OutputFile;
 class Prompter;
 class SettingsStore;
 
@@ -53,7 +54,8 @@ class SaveClass {
   SaveClass& operator=(const SaveClass&) = delete;
 
   // Writes every record in the file's fixed order, each list one record per
-  // entry, and the end record last. True when all of it was written. When the
+  // entry, and the end record last, and closes the file. True when all of it
+  // was written. When the
   // file could not be opened (nothing is written) or a write failed, shows
   // message 0130 as an error and returns false.
   bool WriteAll();
@@ -65,7 +67,7 @@ class SaveClass {
   const SettingsStore& store_;
   Prompter& prompter_;
   std::string path_;
-  std::unique_ptr<std::ostream> out_;
+  std::unique_ptr<OutputFile> out_;
 };
 
 // Reads the settings file. The constructor opens it for binary reading and

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/NativePath.h"
 #include "support/TempTree.h"
 
 #ifndef _WIN32
@@ -136,7 +137,9 @@ TEST_F(CliRoad, ListPlanOrganizeUndoLeavesTheTreeAsItWas) {
   const std::string report = (scratch_ / "plan.json").string();
   Outcome plan = RunCli(scratch_, RunArgs("plan", {"--positions", "2,1,3", "--report", report}));
   ASSERT_EQ(plan.status, 0) << plan.err;
-  EXPECT_NE(plan.out.find("\\out\\2016\\Client1\\docs"), std::string::npos) << plan.out;
+  EXPECT_NE(plan.out.find((fs::path("out") / "2016" / "Client1" / "docs").string()),
+            std::string::npos)
+      << plan.out;
   EXPECT_NE(plan.out.find("FilesReorganized: 8"), std::string::npos) << plan.out;
   EXPECT_EQ(TreeOf(work_), before) << "a plan writes nothing";
   const std::string json = ReadAll(report);
@@ -239,6 +242,38 @@ TEST_F(CliRoad, SomePathsNotReorganizedGiveStatusOneWithTheReasonsCounted) {
   EXPECT_NE(run.err.find("source missing 1"), std::string::npos) << run.err;
   EXPECT_TRUE(fs::is_directory(fs::path(dest_) / "2016" / "Client1" / "docs"));
   EXPECT_FALSE(fs::exists(fs::path(dest_) / "2016" / "Client1" / "docs" / "a.pdf"));
+}
+
+// Scripts get paths as this system writes them (on Windows the program's form
+// is the system's own), or program paths when they ask for them.
+TEST_F(CliRoad, OutputPathsAreThisSystemsUnlessProgramPathsAreAsked) {
+  const std::string docs = (source_ / "Old Clients" / "Client1" / "2016" / "docs").string();
+  std::ofstream(list_file_) << docs << '\n';
+  const std::string report = (scratch_ / "plan.json").string();
+  const std::string program_report = (scratch_ / "program.json").string();
+  for (const bool program : {false, true}) {
+    SCOPED_TRACE(program);
+    const auto shown = [program](const std::string& native) {
+      return program ? ToProgramPath(native).value_or("?") : native;
+    };
+    std::vector<std::string> more = {"--positions", "2,1,3", "--report",
+                                     program ? program_report : report};
+    std::vector<std::string> list = {"list", source_.string(), "--from", "4", "--to", "4"};
+    if (program) {
+      more.push_back("--program-paths");
+      list.push_back("--program-paths");
+    }
+    Outcome listed = RunCli(scratch_, list);
+    std::erase(listed.out, '\r');  // Windows ends the lines in CR LF
+    EXPECT_NE(listed.out.find(shown(docs) + "\n"), std::string::npos) << listed.out;
+    const Outcome plan = RunCli(scratch_, RunArgs("plan", more));
+    ASSERT_EQ(plan.status, 0) << plan.err;
+    EXPECT_EQ(plan.out.rfind(shown(docs) + " -> " + shown(dest_), 0), 0u) << plan.out;
+    std::string destination;
+    for (const char c : shown(dest_)) destination += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    EXPECT_NE(ReadAll(program ? program_report : report).find("\"destination\": \"" + destination + "\""),
+              std::string::npos);
+  }
 }
 
 TEST_F(CliRoad, ScanSummarisesTheLevels) {

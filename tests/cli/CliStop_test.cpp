@@ -12,7 +12,7 @@
 #include "cli/CliProgress.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalReader.h"
 #include "support/TempTree.h"
 
 namespace ordovan {

@@ -169,7 +169,10 @@ TEST_F(ManagerSettingsTest, ReloadReplacesTheListsOnlyFromAFileThatWasRead) {
 class LockedSettings : public FileSystemWrapper {
  public:
   LockedSettings() : FileSystemWrapper(FileSystem::Default()) {}
-  std::unique_ptr<std::istream> OpenBinaryRead(const std::string&) override { return nullptr; }
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string&, FileError* error) override {
+    if (error) *error = FileError::kRefused;
+    return nullptr;
+  }
 };
 
 TEST_F(ManagerSettingsTest, ALockedFileLeavesTheStoreAndCloseStillWritesEverything) {

@@ -210,7 +210,7 @@ TEST(ReorganizeRunTest, WithoutFilesOnlyFoldersAreCreated) {
 TEST(ReorganizeRunTest, CutCountDropsTheLeadLevelAndItsFiles) {
   ClientsRun c;
   c.inputs.line_number_map = LineNumbersFor({"Client2", "2015"});
-  c.inputs.cut_number_text = "1";
+  c.inputs.cut = 1;
   c.inputs.new_level_order = {"2015", "Client2"};
   c.inputs.include_entries = {"f:\\Old Clients\\Client1\\2016\\docs\\pdf",
                               "f:\\Old Clients\\Client2\\2015\\", "f:\\Business\\Client3\\2016\\txt"};
@@ -264,13 +264,9 @@ TEST(ReorganizeRunTest, RunsThatEndEarlyChangeOnlyWhatTheyReached) {
   EXPECT_TRUE(c.results.zoom_list(ListOf(C::FilesReorganized)).empty());
   EXPECT_EQ(c.results.list(ListOf(C::FilesReorganized)).Entries(), files);
 
-  // A cut number that is no number: the main window's warning, counters untouched.
+  // A cut number that is no number (the front end says so), counters untouched.
   RunInputs bad_cut = c.inputs;
-  bad_cut.cut_number_text = "one";
-  c.prompter.Expect(MessageKind::kWarning,
-                    "'one' is not a valid number !\nAction : You must enter a whole number, 0 or "
-                    "greater than 0.\n",
-                    "Ordovan.            Warning no: 140044.");
+  bad_cut.cut = std::nullopt;
   EXPECT_EQ(c.run.Organize(bad_cut).outcome, RunOutcome::BadCutNumber);
   EXPECT_EQ(c.results.counter(C::FilesReorganized), 14);
 

@@ -16,7 +16,8 @@
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "reorganizer/FolderFileUndo.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalReader.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "support/ReorganizerFixtures.h"
 
 namespace ordovan {

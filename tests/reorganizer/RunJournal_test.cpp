@@ -13,7 +13,8 @@
 
 #include "platform/FileSystem.h"
 #include "reorganizer/RunRecords.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalReader.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "support/TempTree.h"
 
 namespace ordovan {

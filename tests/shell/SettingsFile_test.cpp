@@ -285,7 +285,7 @@ TEST_F(SettingsFileTest, MissingDirectoryShowsMessage0130AndWritesNothing) {
 class FullDiskFileSystem : public FileSystemWrapper {
  public:
   FullDiskFileSystem(FileSystem* target, std::size_t room) : FileSystemWrapper(target), room_(room) {}
-  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string&) override {
+  std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string&) override {
     return std::make_unique<Stream>(room_);
   }
 
@@ -304,8 +304,8 @@ class FullDiskFileSystem : public FileSystemWrapper {
     }
     std::size_t room;
   };
-  struct Stream : std::ostream {
-    explicit Stream(std::size_t room) : std::ostream(nullptr), buffer(room) { rdbuf(&buffer); }
+  struct Stream : OutputFile {
+    explicit Stream(std::size_t room) : buffer(room) { rdbuf(&buffer); }
     Buffer buffer;
   };
   std::size_t room_;

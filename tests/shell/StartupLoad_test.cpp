@@ -31,11 +31,13 @@ class StartedIn : public FileSystemWrapper {
   explicit StartedIn(std::string folder)
       : FileSystemWrapper(FileSystem::Default()), folder_(std::move(folder)) {}
   std::string CurrentFolder() override { return folder_; }
-  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) override {
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path,
+                                               FileError* error) override {
     opened.push_back(path);
-    return refuse ? nullptr : FileSystemWrapper::OpenBinaryRead(path);
+    if (refuse && error) *error = FileError::kRefused;
+    return refuse ? nullptr : FileSystemWrapper::OpenBinaryRead(path, error);
   }
-  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override {
+  std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string& path) override {
     opened.push_back(path);
     return refuse ? nullptr : FileSystemWrapper::OpenBinaryWrite(path);
   }

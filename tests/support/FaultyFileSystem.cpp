@@ -16,12 +16,11 @@ bool IsAtOrBelow(const std::string& path, const std::string& folder) {
          path[folder.size()] == '/' || folder.back() == '\\';
 }
 
-// Passes writes on to a real stream until a byte budget is spent, then
-// fails every write.
+// Passes writes on to a real file until a byte budget is spent, then fails
+// every write.
 class LimitedWriteBuffer : public std::streambuf {
  public:
-  LimitedWriteBuffer(std::unique_ptr<std::ostream> real, std::uint64_t budget)
-      : real_(std::move(real)), budget_(budget) {}
+  LimitedWriteBuffer(OutputFile& real, std::uint64_t budget) : real_(real), budget_(budget) {}
 
  protected:
   int_type overflow(int_type c) override {
@@ -31,25 +30,30 @@ class LimitedWriteBuffer : public std::streambuf {
   }
   std::streamsize xsputn(const char* data, std::streamsize n) override {
     const auto take = static_cast<std::streamsize>(std::min<std::uint64_t>(budget_, std::uint64_t(n)));
-    real_->write(data, take);
+    real_.write(data, take);
     budget_ -= static_cast<std::uint64_t>(take);
     return take;  // fewer than asked: the stream sets badbit
   }
-  int sync() override { return real_->flush() ? 0 : -1; }
+  int sync() override { return real_.flush() ? 0 : -1; }
 
  private:
-  std::unique_ptr<std::ostream> real_;
+  OutputFile& real_;
   std::uint64_t budget_;
 };
 
-class LimitedWriteStream : public std::ostream {
+class LimitedWriteStream : public OutputFile {
  public:
-  LimitedWriteStream(std::unique_ptr<std::ostream> real, std::uint64_t budget)
-      : std::ostream(nullptr), buffer_(std::move(real), budget) {
+  LimitedWriteStream(std::unique_ptr<OutputFile> real, std::uint64_t budget)
+      : real_(std::move(real)), buffer_(*real_, budget) {
     rdbuf(&buffer_);
+  }
+  bool Close() override {
+    const bool flushed = static_cast<bool>(flush());
+    return real_->Close() && flushed;
   }
 
  private:
+  std::unique_ptr<OutputFile> real_;
   LimitedWriteBuffer buffer_;
 };
 
@@ -95,23 +99,25 @@ void FaultyFileSystem::FailWriteAfter(std::uint64_t bytes) { write_limit_ = byte
 
 void FaultyFileSystem::FailReadAfter(std::uint64_t bytes) { read_limit_ = bytes; }
 
-std::unique_ptr<std::ostream> FaultyFileSystem::LimitWrite(std::unique_ptr<std::ostream> real) {
+std::unique_ptr<OutputFile> FaultyFileSystem::LimitWrite(std::unique_ptr<OutputFile> real) {
   if (!real || write_limit_ == UINT64_MAX) return real;
   std::uint64_t budget = write_limit_;
   write_limit_ = UINT64_MAX;
   return std::make_unique<LimitedWriteStream>(std::move(real), budget);
 }
 
-std::unique_ptr<std::ostream> FaultyFileSystem::CreateNewBinaryFile(const std::string& path) {
-  return LimitWrite(FileSystemWrapper::CreateNewBinaryFile(path));
+std::unique_ptr<OutputFile> FaultyFileSystem::CreateNewBinaryFile(const std::string& path,
+                                                                  FileError* error) {
+  return LimitWrite(FileSystemWrapper::CreateNewBinaryFile(path, error));
 }
 
-std::unique_ptr<std::ostream> FaultyFileSystem::OpenBinaryWrite(const std::string& path) {
+std::unique_ptr<OutputFile> FaultyFileSystem::OpenBinaryWrite(const std::string& path) {
   return LimitWrite(FileSystemWrapper::OpenBinaryWrite(path));
 }
 
-std::unique_ptr<std::istream> FaultyFileSystem::OpenBinaryRead(const std::string& path) {
-  auto real = FileSystemWrapper::OpenBinaryRead(path);
+std::unique_ptr<std::istream> FaultyFileSystem::OpenBinaryRead(const std::string& path,
+                                                               FileError* error) {
+  auto real = FileSystemWrapper::OpenBinaryRead(path, error);
   if (!real || read_limit_ == UINT64_MAX) return real;
   std::uint64_t budget = read_limit_;
   read_limit_ = UINT64_MAX;
@@ -166,10 +172,13 @@ bool FaultyFileSystem::RemoveFile(const std::string& path) {
   return FileSystemWrapper::RemoveFile(path);
 }
 
-bool FaultyFileSystem::RemoveEmptyFolder(const std::string& path) {
+bool FaultyFileSystem::RemoveEmptyFolder(const std::string& path, FileError* error) {
   ++calls_.remove_folder;
-  if (refused_removals_.count(path) != 0) return false;
-  return FileSystemWrapper::RemoveEmptyFolder(path);
+  if (refused_removals_.count(path) != 0) {
+    if (error) *error = FileError::kRefused;
+    return false;
+  }
+  return FileSystemWrapper::RemoveEmptyFolder(path, error);
 }
 
 bool FaultyFileSystem::ListFolder(const std::string& path, DIR_ENTRIES* entries) {

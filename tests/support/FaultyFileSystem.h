@@ -36,7 +36,8 @@ class FaultyFileSystem : public FileSystemWrapper {
   // The n-th copy from now on runs on the real file system but breaks off
   // after `bytes` bytes (a file no longer than that copies fine).
   void FailCopyMidway(int n, std::uint64_t bytes);
-  // RemoveFile and RemoveEmptyFolder of exactly this program path fail.
+  // RemoveFile and RemoveEmptyFolder of exactly this program path fail (the
+  // folder as refused).
   void RefuseRemoval(const std::string& path);
   // CreateFolders fails for this program path and every path below it.
   void FailCreateFolders(const std::string& path);
@@ -48,7 +49,7 @@ class FaultyFileSystem : public FileSystemWrapper {
   bool CreateFolders(const std::string& path) override;
   bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
   bool RemoveFile(const std::string& path) override;
-  bool RemoveEmptyFolder(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path, FileError* error = nullptr) override;
   bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override;
 
   // --- List files ---
@@ -60,13 +61,15 @@ class FaultyFileSystem : public FileSystemWrapper {
   void FailReadAfter(std::uint64_t bytes);
   // Every ReplaceFileWith fails.
   void FailReplace() { fail_replace_ = true; }
-  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override;
-  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override;
-  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) override;
+  std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string& path,
+                                                  FileError* error = nullptr) override;
+  std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string& path) override;
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path,
+                                               FileError* error = nullptr) override;
   bool ReplaceFileWith(const std::string& temp, const std::string& target) override;
 
  private:
-  std::unique_ptr<std::ostream> LimitWrite(std::unique_ptr<std::ostream> real);
+  std::unique_ptr<OutputFile> LimitWrite(std::unique_ptr<OutputFile> real);
   std::uint64_t write_limit_ = UINT64_MAX;
   std::uint64_t read_limit_ = UINT64_MAX;
   bool fail_replace_ = false;

@@ -42,7 +42,7 @@ RunInputs ClientsInputs() {
   RunInputs inputs;
   inputs.line_number_map = LineNumbersFor({"Old Clients", "Client2", "2015"});
   inputs.include_entries = ClientsIncludeList();
-  inputs.cut_number_text = std::string("0");
+  inputs.cut = 0;
   inputs.new_level_order = {"2015", "Client2", "Old Clients"};
   inputs.stored_destination = "f:\\New Clients";
   inputs.with_files = true;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/CopyFaults.h"
+#include "platform/FileBufOutput.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderCreation.h"
 #include "platform/NativePath.h"
@@ -375,9 +376,14 @@ class PosixFileSystem final : public FileSystem {
     return identity;
   }
 
-  bool RemoveEmptyFolder(const std::string& path) override {
+  bool RemoveEmptyFolder(const std::string& path, FileError* error) override {
     auto native = ToNativePath(path);
-    return native && ::rmdir(native->c_str()) == 0;
+    if (!native) return Failed(error, FileError::kNotFound);
+    if (::rmdir(native->c_str()) == 0) return true;
+    // ENOTDIR: a file stands there, or on the way, so no folder is there.
+    return Failed(error, errno == ENOENT ? FileError::kNotFound
+                         : errno == ENOTDIR ? FileError::kWrongKind
+                                            : FileError::kRefused);
   }
 
   bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
@@ -447,31 +453,49 @@ class PosixFileSystem final : public FileSystem {
     return native && ::chdir(native->c_str()) == 0;
   }
 
-  std::unique_ptr<std::istream> OpenTextRead(const std::string& path) override {
-    return OpenRead(path, std::ios::in);
+  std::unique_ptr<std::istream> OpenTextRead(const std::string& path, FileError* error) override {
+    return OpenRead(path, std::ios::in, error);
   }
-  std::unique_ptr<std::ostream> OpenTextWrite(const std::string& path) override {
-    return OpenWrite(path, std::ios::out | std::ios::trunc);
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path,
+                                               FileError* error) override {
+    return OpenRead(path, std::ios::in | std::ios::binary, error);
   }
-  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) override {
-    return OpenRead(path, std::ios::in | std::ios::binary);
+  std::unique_ptr<OutputFile> OpenTextWrite(const std::string& path) override {
+    return OpenWrite(path, std::ios::trunc);
   }
-  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override {
-    return OpenWrite(path, std::ios::out | std::ios::trunc | std::ios::binary);
+  std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string& path) override {
+    return OpenWrite(path, std::ios::trunc | std::ios::binary);
   }
 
  private:
-  static std::unique_ptr<std::istream> OpenRead(const std::string& path,
-                                                std::ios::openmode mode) {
+  static bool Failed(FileError* error, FileError why) {
+    if (error) *error = why;
+    return false;
+  }
+  static std::nullptr_t NoFile(FileError* error, FileError why) {
+    if (error) *error = why;
+    return nullptr;
+  }
+
+  static std::unique_ptr<std::istream> OpenRead(const std::string& path, std::ios::openmode mode,
+                                                FileError* error) {
     auto native = ToNativePath(path);
-    if (!native) return nullptr;
+    // A path on no drive of the table names nothing here.
+    if (!native) return NoFile(error, FileError::kNotFound);
+    // Only a regular file is read: a FIFO would block the open, a device
+    // never end.
+    struct stat st;
+    if (::stat(native->c_str(), &st) != 0) {
+      const bool missing = errno == ENOENT || errno == ENOTDIR;
+      return NoFile(error, missing ? FileError::kNotFound : FileError::kRefused);
+    }
+    if (!S_ISREG(st.st_mode)) return NoFile(error, FileError::kWrongKind);
     auto stream = std::make_unique<std::ifstream>(*native, mode);
-    if (!stream->is_open()) return nullptr;
+    if (!stream->is_open()) return NoFile(error, FileError::kRefused);
     return stream;
   }
 
-  static std::unique_ptr<std::ostream> OpenWrite(const std::string& path,
-                                                 std::ios::openmode mode) {
+  static std::unique_ptr<OutputFile> OpenWrite(const std::string& path, std::ios::openmode mode) {
     auto native = ToNativePath(path);
     if (!native) return nullptr;
     // As with RemoveFile: root could truncate a read-only file, Windows
@@ -480,9 +504,9 @@ class PosixFileSystem final : public FileSystem {
     if (::stat(native->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || IsReadOnlyMode(st.st_mode))) {
       return nullptr;
     }
-    auto stream = std::make_unique<std::ofstream>(*native, mode);
-    if (!stream->is_open()) return nullptr;
-    return stream;
+    auto file = std::make_unique<FileBufOutput>();
+    if (!file->Open(*native, mode)) return nullptr;
+    return file;
   }
 
  public:
@@ -559,26 +583,26 @@ class PosixFileSystem final : public FileSystem {
     return ::fstatat(dir_fd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
   }
 
-  // --- List files ---
+  // --- List files and reports ---
  public:
-  bool IsRegularFile(const std::string& path) override {
-    struct stat st;
-    return StatNative(path, &st) && S_ISREG(st.st_mode);
-  }
-
-  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
+  std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string& path,
+                                                  FileError* error) override {
     auto native = ToNativePath(path);
-    if (!native) return nullptr;
+    if (!native) return NoFile(error, FileError::kNotFound);
     // O_EXCL makes the file ours; the stream then opens what we just made.
     Fd fd(::open(native->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() < 0) return nullptr;
-    fd.Close();
-    auto stream = std::make_unique<std::ofstream>(*native, std::ios::out | std::ios::binary);
-    if (!stream->is_open()) {
-      ::unlink(native->c_str());
-      return nullptr;
+    if (fd.get() < 0) {
+      return NoFile(error, errno == EEXIST                      ? FileError::kExists
+                           : errno == ENOENT || errno == ENOTDIR ? FileError::kNotFound
+                                                                 : FileError::kRefused);
     }
-    return stream;
+    fd.Close();
+    auto file = std::make_unique<FileBufOutput>();
+    if (!file->Open(*native, std::ios::binary)) {
+      ::unlink(native->c_str());
+      return NoFile(error, FileError::kRefused);
+    }
+    return file;
   }
 
   bool ReplaceFileWith(const std::string& temp, const std::string& target) override {

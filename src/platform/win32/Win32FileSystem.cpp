@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/CopyFaults.h"
+#include "platform/FileBufOutput.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderCreation.h"
 #include "platform/NativePath.h"
@@ -88,6 +89,35 @@ HANDLE FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW* data) {
   // in fewer round trips.
   return FindFirstFileExW(pattern.c_str(), FindExInfoBasic, data, FindExSearchNameMatch, nullptr,
                           FIND_FIRST_EX_LARGE_FETCH);
+}
+
+bool Failed(FileError* error, FileError why) {
+  if (error) *error = why;
+  return false;
+}
+
+std::nullptr_t NoFile(FileError* error, FileError why) {
+  if (error) *error = why;
+  return nullptr;
+}
+
+// What the last failed call on one path means to its caller.
+FileError LastFileError() {
+  switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+      return FileError::kNotFound;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return FileError::kExists;
+    case ERROR_DIRECTORY:  // a file where a folder was meant
+      return FileError::kWrongKind;
+    default:
+      return FileError::kRefused;
+  }
 }
 
 // Removes a target that a failed copy created, read-only or not.
@@ -219,9 +249,10 @@ class Win32FileSystem final : public FileSystem {
     return identity;
   }
 
-  bool RemoveEmptyFolder(const std::string& path) override {
+  bool RemoveEmptyFolder(const std::string& path, FileError* error) override {
     auto native = ToNativePath(path);
-    return native && RemoveDirectoryW(native->c_str());
+    if (!native) return Failed(error, FileError::kNotFound);
+    return RemoveDirectoryW(native->c_str()) || Failed(error, LastFileError());
   }
 
   bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
@@ -291,35 +322,56 @@ class Win32FileSystem final : public FileSystem {
 
   // The C runtime's text mode turns "\n" into CR LF on writing and back on
   // reading.
-  std::unique_ptr<std::istream> OpenTextRead(const std::string& path) override {
-    return Open<std::ifstream>(path, std::ios::in);
+  std::unique_ptr<std::istream> OpenTextRead(const std::string& path, FileError* error) override {
+    return OpenRead(path, std::ios::in, error);
   }
-  std::unique_ptr<std::ostream> OpenTextWrite(const std::string& path) override {
-    return Open<std::ofstream>(path, std::ios::out | std::ios::trunc);
+  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path,
+                                               FileError* error) override {
+    return OpenRead(path, std::ios::in | std::ios::binary, error);
   }
-  std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path) override {
-    return Open<std::ifstream>(path, std::ios::in | std::ios::binary);
+  std::unique_ptr<OutputFile> OpenTextWrite(const std::string& path) override {
+    return OpenWrite(path, std::ios::trunc);
   }
-  std::unique_ptr<std::ostream> OpenBinaryWrite(const std::string& path) override {
-    return Open<std::ofstream>(path, std::ios::out | std::ios::trunc | std::ios::binary);
+  std::unique_ptr<OutputFile> OpenBinaryWrite(const std::string& path) override {
+    return OpenWrite(path, std::ios::trunc | std::ios::binary);
   }
 
  private:
-  template <class Stream>
-  static std::unique_ptr<Stream> Open(const std::string& path, std::ios::openmode mode) {
+  static std::unique_ptr<std::istream> OpenRead(const std::string& path, std::ios::openmode mode,
+                                                FileError* error) {
+    auto native = ToNativePath(path);
+    if (!native) return NoFile(error, FileError::kNotFound);
+    {
+      // Only a file on disk is read: device names (CON, NUL, COM1) open as
+      // character devices, and a folder opens with backup semantics.
+      Handle handle(CreateFileW(native->c_str(), 0,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+      if (!handle.valid()) return NoFile(error, LastFileError());
+      BY_HANDLE_FILE_INFORMATION info;
+      if (GetFileType(handle.get()) != FILE_TYPE_DISK ||
+          !GetFileInformationByHandle(handle.get(), &info) ||
+          (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return NoFile(error, FileError::kWrongKind);
+      }
+    }
+    auto stream = std::make_unique<std::ifstream>(*native, mode);
+    if (!stream->is_open()) return NoFile(error, FileError::kRefused);
+    return stream;
+  }
+
+  static std::unique_ptr<OutputFile> OpenWrite(const std::string& path, std::ios::openmode mode) {
     auto native = ToNativePath(path);
     if (!native) return nullptr;
     // Windows refuses to write a read-only file; wine running as root (the
     // tests, CI) would not, so the refusal is made here as well.
-    if ((mode & std::ios::out) != 0) {
-      DWORD attributes = GetFileAttributesW(native->c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return nullptr;
-      }
+    DWORD attributes = GetFileAttributesW(native->c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+      return nullptr;
     }
-    auto stream = std::make_unique<Stream>(*native, mode);
-    if (!stream->is_open()) return nullptr;
-    return stream;
+    auto file = std::make_unique<FileBufOutput>();
+    if (!file->Open(*native, mode)) return nullptr;
+    return file;
   }
 
  public:
@@ -343,35 +395,30 @@ class Win32FileSystem final : public FileSystem {
     return identity;
   }
 
-  // --- List files ---
+  // --- List files and reports ---
  public:
-  bool IsRegularFile(const std::string& path) override {
+  std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string& path,
+                                                  FileError* error) override {
     auto native = ToNativePath(path);
-    if (!native) return false;
-    // Device names (CON, NUL, COM1) open as character devices: only a file
-    // on disk counts.
-    Handle handle(CreateFileW(native->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle.valid() || GetFileType(handle.get()) != FILE_TYPE_DISK) return false;
-    BY_HANDLE_FILE_INFORMATION info;
-    return GetFileInformationByHandle(handle.get(), &info) != 0 &&
-           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-  }
-
-  std::unique_ptr<std::ostream> CreateNewBinaryFile(const std::string& path) override {
-    auto native = ToNativePath(path);
-    if (!native) return nullptr;
+    if (!native) return NoFile(error, FileError::kNotFound);
     // CREATE_NEW makes the file ours; the stream then opens what we just made.
     Handle handle(CreateFileW(native->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!handle.valid()) return nullptr;
-    handle.Close();
-    auto stream = std::make_unique<std::ofstream>(*native, std::ios::out | std::ios::binary);
-    if (!stream->is_open()) {
-      DeleteFileW(native->c_str());
-      return nullptr;
+    if (!handle.valid()) {
+      // A folder of that name answers "access denied".
+      const FileError why = LastFileError();
+      const DWORD there = GetFileAttributesW(native->c_str());
+      return NoFile(error, why == FileError::kRefused && there != INVALID_FILE_ATTRIBUTES
+                               ? FileError::kExists
+                               : why);
     }
-    return stream;
+    handle.Close();
+    auto file = std::make_unique<FileBufOutput>();
+    if (!file->Open(*native, std::ios::binary)) {
+      DeleteFileW(native->c_str());
+      return NoFile(error, FileError::kRefused);
+    }
+    return file;
   }
 
   bool ReplaceFileWith(const std::string& temp, const std::string& target) override {

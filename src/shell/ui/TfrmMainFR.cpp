@@ -50,6 +50,7 @@ TfrmMainFR::TfrmMainFR(const AppServices& services, QWidget* parent)
   setWindowTitle(kProductTitle);
   CreateMenus();
   CreateControls();
+  CreateRunSession();
   FormCreate();
   ConnectPageCommands();
   ConnectListCommands();
@@ -148,7 +149,7 @@ void TfrmMainFR::UpdateRunButtons() {
   btnVol14Restructure->setEnabled(on);
 }
 
-void TfrmMainFR::ResetRunCounters() { run_results_.ResetRunCounters(); }
+void TfrmMainFR::ResetRunCounters() { Results().ResetRunCounters(); }
 
 void TfrmMainFR::RefreshResultsModeCaption() {
   if (!results_) return;

@@ -44,6 +44,7 @@ class ResultsWindowLink;
 struct RunInputs;
 struct RunReport;
 struct RunRecords;
+class RunSession;
 class TfrmAboutBox;
 class TfrmHelp;
 class TfrmOverview;
@@ -146,10 +147,12 @@ class TfrmMainFR : public QMainWindow {
   void btnVol14UndoClick();         // "Undo"
   // What the last Normal run left for Undo.
   RunRecords& Records();
+  // The run session behind Organize, Simulation/View and Undo.
+  RunSession& Session() { return *session_; }
 
   // ---- Run state -----------------------------------------------------------
   // The results of the last run and Undo, which the results windows show.
-  RunResults& Results() { return run_results_; }
+  RunResults& Results();
   LevelTemplate& Template() { return level_template_; }
   std::string StoredDestination;  // only Browse sets it
 
@@ -270,12 +273,14 @@ class TfrmMainFR : public QMainWindow {
   void ConnectPageCommands();
   void ConnectListCommands();  // TfrmMainFR_Lists.cpp
   void ConnectTemplateCommands();  // TfrmMainFR_Template.cpp
+  void CreateRunSession();         // TfrmMainFR_Run.cpp, before the creation step
   void ConnectRunCommands();       // TfrmMainFR_Run.cpp
   RunInputs ReadRunInputs();
-  void KeepRunReport(RunReport report);       // TfrmMainFR_Run.cpp
+  // The messages and buttons after a run, and the new order it recorded.
+  void KeepRunReport(RunReport report, const char* stopped_caption);  // TfrmMainFR_Run.cpp
   // At start-up: the records of a run an earlier start journaled, for Undo.
   void RestoreRunJournal();                   // TfrmMainFR_Run.cpp
-  void WarnWhenJournalFailed();               // TfrmMainFR_Run.cpp
+  void WarnJournalFailed();                   // TfrmMainFR_Run.cpp
   void MoveNewLevelOrderEntry(bool up);
   void ShowFilesOptionInResults();
   void AcceptDestinationText(const std::string& path);
@@ -293,19 +298,17 @@ class TfrmMainFR : public QMainWindow {
   void mnuHelpAboutUsClick();
 
   AppServices services_;
-  RunResults run_results_;
   LevelTemplate level_template_;
   ResultsWindowLink* results_ = nullptr;
   QPointer<TfrmZoomIncludeWindow> zoom_include_;
   QPointer<TfrmHelp> help_;
   QPointer<TfrmOverview> overview_;
   QPointer<TfrmAboutBox> about_;
-  // The reorganizer with its run records and where it reports (TfrmMainFR_Run.cpp).
-  struct RunState;
-  struct RunStateDeleter {
-    void operator()(RunState* state) const;
+  // The results, the run records, the reorganizer and the journal (TfrmMainFR_Run.cpp).
+  struct RunSessionDeleter {
+    void operator()(RunSession* session) const;
   };
-  std::unique_ptr<RunState, RunStateDeleter> run_;
+  std::unique_ptr<RunSession, RunSessionDeleter> session_;
 };
 
 }  // namespace ordovan

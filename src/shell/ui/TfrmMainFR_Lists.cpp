@@ -101,7 +101,7 @@ void TfrmMainFR::RefreshAfterListChange() {
   SetTemplateStage(IncludeList().empty() ? 0 : 1);
   SetRunOptionsEnabled(false);
   level_template_.LineNumberMap.clear();
-  run_results_.RefreshResultCounters();
+  Results().RefreshResultCounters();
   ShowLineCounters();
   UpdateRunButtons();
 }

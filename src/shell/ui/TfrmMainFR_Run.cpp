@@ -1,10 +1,10 @@
 // The run commands of the main window: "Organize", "Simulation/View" and
-// "Undo". The handlers read the page into the run's inputs and let the
-// reorganizer or the undo log do the work; every message they show comes from
-// there. The run records live here from one run to the next, and in the run
-// journal beside the settings file from one start of the program to the next.
-// While a command runs, a Stop control (and Escape) can end it at its next
-// safe point.
+// "Undo", over the run session. The handlers read the page into the run's
+// inputs, let the session do the work, and turn its outcomes into messages
+// and buttons. The session keeps the run records from one run to the next,
+// and its journal beside the settings file from one start of the program to
+// the next. While a command runs, a Stop control (and Escape) can end it at
+// its next safe point.
 
 #include <QCheckBox>
 #include <optional>
@@ -16,9 +16,11 @@
 #include "uikit/EntryListView.h"
 #include "platform/Prompter.h"
 #include "reorganizer/FolderFileUndo.h"
+#include "reorganizer/LevelTemplate.h"
 #include "reorganizer/ReorganizeRun.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalFormat.h"
 #include "reorganizer/RunResults.h"
+#include "reorganizer/RunSession.h"
 #include "shell/SettingsStore.h"
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/ResultsWindowLink.h"
@@ -28,15 +30,7 @@
 
 namespace ordovan {
 
-struct TfrmMainFR::RunState {
-  RunState(FileSystem& fs, Prompter& prompter, RunResults& results, std::string journal_path)
-      : reorganizer(fs, prompter, results), journal(fs, std::move(journal_path)) {}
-
-  Reorganizer reorganizer;
-  RunJournalWriter journal;
-};
-
-void TfrmMainFR::RunStateDeleter::operator()(RunState* state) const { delete state; }
+void TfrmMainFR::RunSessionDeleter::operator()(RunSession* session) const { delete session; }
 
 namespace {
 // Keeps both run buttons off while a simulation runs, and turns them on again
@@ -93,24 +87,46 @@ std::string JournalFailedText(const std::string& path) {
          " could not be written.\nUndo can take this run back only until the program ends.";
 }
 const char kJournalFailedTitle[] = "Ordovan.            Warning no: 140061.";
+
+// The journal's records that Undo sets aside, at most this many by name.
+constexpr std::size_t kSetAsideShown = 10;
+std::string SetAsideText(const std::string& path, const TEXT_LIST& set_aside) {
+  std::string text = "The run journal " + path +
+                     " names places outside the run's destination.\nUndo leaves them alone:\n";
+  for (std::size_t i = 0; i < set_aside.size() && i < kSetAsideShown; ++i) {
+    text += set_aside[i] + "\n";
+  }
+  if (set_aside.size() > kSetAsideShown) {
+    text += "... and " + std::to_string(set_aside.size() - kSetAsideShown) + " more.\n";
+  }
+  return text;
+}
+const char kSetAsideTitle[] = "Ordovan.            Warning no: 140062.";
 }  // namespace
+
+void TfrmMainFR::CreateRunSession() {
+  session_.reset(new RunSession(*services_.file_system, *services_.prompter));
+}
 
 void TfrmMainFR::ConnectRunCommands() {
   // The journal lives beside the settings file of this start.
-  run_.reset(new RunState(*services_.file_system, *services_.prompter, run_results_,
-                          RunJournalPath(services_.settings->SettingsDirectory())));
+  session_->SetJournalPath(RunJournalPath(services_.settings->SettingsDirectory()));
   RestoreRunJournal();
   connect(btnVol14Restructure, &QPushButton::clicked, this, &TfrmMainFR::btnVol14RestructureClick);
   connect(btnVol14Simulation, &QPushButton::clicked, this, &TfrmMainFR::btnVol14SimulationClick);
   connect(btnVol14Undo, &QPushButton::clicked, this, &TfrmMainFR::btnVol14UndoClick);
+  connect(btnVol14Stop, &QPushButton::clicked, this, [this] { session_->Stop(); });
 }
 
-RunRecords& TfrmMainFR::Records() { return run_->reorganizer.records(); }
+RunRecords& TfrmMainFR::Records() { return session_->records(); }
+
+RunResults& TfrmMainFR::Results() { return session_->results(); }
 
 RunInputs TfrmMainFR::ReadRunInputs() {
   RunInputs inputs;
   inputs.include_entries = IncludeList().entries();
-  inputs.cut_number_text = FromQt(edtVol14CutLeadFoldersNumber->text());
+  // A text that is no whole number ends the run where it reads the cut.
+  inputs.cut = ParseCutNumber(FromQt(edtVol14CutLeadFoldersNumber->text()));
   inputs.new_level_order = lstVol14SubFoldersDestination->list().entries();
   inputs.line_number_map = level_template_.LineNumberMap;
   inputs.stored_destination = StoredDestination;
@@ -128,74 +144,64 @@ RunInputs TfrmMainFR::ReadRunInputs() {
   return inputs;
 }
 
-void TfrmMainFR::KeepRunReport(RunReport report) {
+void TfrmMainFR::KeepRunReport(RunReport report, const char* stopped_caption) {
+  if (report.outcome == RunOutcome::BadCutNumber) {
+    const std::string text = FromQt(edtVol14CutLeadFoldersNumber->text());
+    services_.prompter->Warn(CutNumberNotANumberText(text), kCutNumberNotANumberTitle);
+  }
+  if (report.outcome == RunOutcome::Stopped && results_) results_->SetModeCaption(stopped_caption);
+  if (report.journal_failed) WarnJournalFailed();
   // The run recorded the new level order into the template's line numbers.
   if (report.line_number_map) level_template_.LineNumberMap = std::move(*report.line_number_map);
 }
 
 void TfrmMainFR::RestoreRunJournal() {
-  FileSystem& fs = *services_.file_system;
-  JournalReadResult read = ReadRunJournal(fs, run_->journal.path());
-  if (read.status == JournalReadStatus::NotAJournal) {
-    services_.prompter->Warn(NotAJournalText(run_->journal.path()), kNotAJournalTitle);
+  const RestoreReport restored = session_->RestoreFromJournal();
+  if (restored.outcome == RestoreOutcome::NotAJournal) {
+    services_.prompter->Warn(NotAJournalText(session_->journal_path()), kNotAJournalTitle);
     return;
   }
-  if (read.status != JournalReadStatus::Read) return;
-  SettlePendingCopy(fs, &read.contents);
-  RunRecords restored = RecordsFromJournal(read.contents);
-  if (restored.CreatedFolders.empty() && restored.CreatedMainFolders.empty() &&
-      restored.CreatedSubFolders.empty() && restored.CopiedFiles.empty()) {
-    return;  // nothing was made: nothing for Undo
+  if (!restored.set_aside.empty()) {
+    services_.prompter->Warn(SetAsideText(session_->journal_path(), restored.set_aside),
+                             kSetAsideTitle);
   }
   // Undo is there for it as right after that run.
-  Records() = std::move(restored);
-  btnVol14Undo->setEnabled(true);
+  if (restored.outcome == RestoreOutcome::Restored) btnVol14Undo->setEnabled(true);
 }
 
-void TfrmMainFR::WarnWhenJournalFailed() {
-  if (run_->journal.failed()) {
-    services_.prompter->Warn(JournalFailedText(run_->journal.path()), kJournalFailedTitle);
-  }
+void TfrmMainFR::WarnJournalFailed() {
+  services_.prompter->Warn(JournalFailedText(session_->journal_path()), kJournalFailedTitle);
 }
 
 void TfrmMainFR::btnVol14RestructureClick() {
-  RunInputs inputs = ReadRunInputs();
-  inputs.journal = &run_->journal;
+  const RunInputs inputs = ReadRunInputs();
   RunReport report;
   {
     StopControlShown stop(services_.pump, btnVol14Stop);
-    report = run_->reorganizer.Organize(inputs);
+    report = session_->Organize(inputs);
   }
-  if (report.outcome == RunOutcome::Stopped && results_) {
-    results_->SetModeCaption(kNormalStoppedCaption);
-  }
-  WarnWhenJournalFailed();
-  KeepRunReport(std::move(report));
+  KeepRunReport(std::move(report), kNormalStoppedCaption);
 }
 
 void TfrmMainFR::btnVol14SimulationClick() {
   RunButtonsOff off(btnVol14Simulation, btnVol14Restructure);
-  RunInputs inputs = ReadRunInputs();
-  inputs.journal = &run_->journal;  // the records it replaces take their journal along
+  const RunInputs inputs = ReadRunInputs();
   RunReport report;
   {
     StopControlShown stop(services_.pump, btnVol14Stop);
-    report = run_->reorganizer.SimulationView(inputs);
+    report = session_->Simulation(inputs);
   }
-  if (report.outcome == RunOutcome::Stopped && results_) {
-    results_->SetModeCaption(kSimulateStoppedCaption);
-  }
-  KeepRunReport(std::move(report));
+  KeepRunReport(std::move(report), kSimulateStoppedCaption);
 }
 
 void TfrmMainFR::btnVol14UndoClick() {
   Prompter& prompter = *services_.prompter;
-  UndoResult result;
+  UndoReport undone;
   {
     StopControlShown stop(services_.pump, btnVol14Stop);
-    result = UndoLastRun(run_->reorganizer.records(), *services_.file_system, prompter,
-                         run_results_, services_.pump);
+    undone = session_->Undo(services_.pump);
   }
+  const UndoResult& result = undone.undo;
   switch (result.outcome) {
     case UndoOutcome::NothingToUndo:
       prompter.Warn(kNothingToUndoText, kNothingToUndoTitle);
@@ -203,17 +209,13 @@ void TfrmMainFR::btnVol14UndoClick() {
     case UndoOutcome::Declined:
       break;
     case UndoOutcome::Done:
-      // Nothing is left for an Undo after a restart either.
-      run_->journal.Retire();
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
       prompter.Inform(kUndoEndText, kUndoEndTitle);
       break;
     case UndoOutcome::Stopped:
-      // The journal names what is left, as the records do.
-      run_->journal.Rewrite(run_->reorganizer.records());
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
       prompter.Inform(kUndoStoppedText, kUndoEndTitle);
-      WarnWhenJournalFailed();
+      if (undone.journal_failed) WarnJournalFailed();
       break;
   }
 }

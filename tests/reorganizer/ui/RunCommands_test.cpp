@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <filesystem>
@@ -304,6 +305,21 @@ TEST_F(RunCommandsTest, AnEmptyIncludeListWarnsWithTheTitleOfEachMode) {
                    "Ordovan.              Warning no: 140035.");
   main().btnVol14SimulationClick();
   prompter_.VerifyDone();
+}
+
+TEST_F(RunCommandsTest, ACutNumberThatIsNoNumberEndsTheRunWithTheWindowsWarning) {
+  PrepareClientsRun();
+  Click("btnVol14Restructure");
+  const QStringList counters = Counters();
+  Child<QLineEdit>("edtVol14CutLeadFoldersNumber")->setText("one");
+  prompter_.Expect(MessageKind::kWarning,
+                   "'one' is not a valid number !\nAction : You must enter a whole number, 0 or "
+                   "greater than 0.\n",
+                   "Ordovan.            Warning no: 140044.");
+  Click("btnVol14Restructure");
+  prompter_.VerifyDone();
+  EXPECT_EQ(Counters(), counters);
+  EXPECT_EQ(main().Records().CopiedFiles.size(), 14u);  // Undo can still take the run back
 }
 
 TEST_F(RunCommandsTest, ClearFieldsZeroesTheCountersTheResultsWindowShows) {

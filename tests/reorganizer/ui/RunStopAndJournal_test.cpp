@@ -11,9 +11,10 @@
 #include <sstream>
 
 #include "paths/EntryList.h"
+#include "platform/FileSystem.h"
 #include "uikit/EntryListView.h"
 #include "reorganizer/FolderFileUndo.h"
-#include "reorganizer/RunJournal.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
 
@@ -134,6 +135,40 @@ TEST_F(RunStopAndJournalTest, AfterARestartUndoTakesBackTheJournaledRun) {
   prompter_.VerifyDone();
   EXPECT_EQ(Snapshot(drive_), before_);
   EXPECT_FALSE(fs::exists(Journal()));
+}
+
+TEST_F(RunStopAndJournalTest, JournalRecordsOutsideTheDestinationAreReportedAtStartUp) {
+  Start();
+  PrepareClientsRun();
+  Click("btnVol14Restructure");
+  windows_.reset();
+  // An edited journal names a source folder as one the run made.
+  {
+    RunJournalWriter other(*FileSystem::Default(), "f:\\other.journal");
+    ASSERT_EQ(other.Begin(N), JournalStart::Started);
+    other.CreatingFolder("f:\\Business\\Client3");
+    other.Finish(false);
+  }
+  std::stringstream other;
+  other << std::ifstream(tree_.Native("f:\\other.journal"), std::ios::binary).rdbuf();
+  const std::string record = other.str().substr(other.str().find("\nF\t") + 1);
+  std::ofstream(Journal(), std::ios::binary | std::ios::app)
+      << record.substr(0, record.find('\n') + 1);
+  std::filesystem::remove(tree_.Native("f:\\other.journal"));
+
+  const std::string path = SandboxFolder() + "\\" + kRunJournalFileName;
+  prompter_.Expect(MessageKind::kWarning,
+                   "The run journal " + path +
+                       " names places outside the run's destination.\nUndo leaves them "
+                       "alone:\nf:\\Business\\Client3\n",
+                   "Ordovan.            Warning no: 140062.");
+  Start();
+  prompter_.VerifyDone();
+  EXPECT_TRUE(main().btnVol14Undo->isEnabled());
+  ExpectUndo();
+  Click("btnVol14Undo");
+  prompter_.VerifyDone();
+  EXPECT_EQ(Snapshot(drive_), before_);
 }
 
 TEST_F(RunStopAndJournalTest, AFileThatIsNotAJournalIsReportedAndLeftAlone) {

@@ -1,24 +1,6 @@
 #pragma once
-// The run journal: while an Organize runs, every folder it creates and every
-// file it copies goes into a file in the settings directory, so that Undo can
-// take the run back after the program was closed, crashed or lost power.
-//
-// The file is text, one record per line: a first line that names the format,
-// then the destination, then the work in the order it was done. Every record
-// ends in a checksum, so a line cut off by a crash is known and the journal
-// is read up to its last whole record. Fields are separated by tabs; `%`,
-// tab, CR and LF inside a path are written as `%25`, `%09`, `%0D`, `%0A`.
-//
-//   D <destination>                   the run's destination, always first
-//   F <folder>                        a folder the run creates (parents first),
-//                                     written before it is made
-//   X <folder>                        ... that could not be made after all
-//   M <folder>                        ... that is a new main folder
-//   S <folder>                        ... that is a new full subfolder
-//   P <target> <size> <last_write>    a copy begins; the source's size and time
-//   C <target> <identity...>          the copy is complete: what the copy is
-//   C <target>                        ... complete, but its identity unreadable
-//   E finished|stopped                the run ended
+// Writing the run journal (format in RunJournalFormat.h) while an Organize
+// runs.
 //
 // A copied file is recorded (C) only after its copy completed and its
 // identity was read. Each line reaches the system as soon as it is written
@@ -29,93 +11,22 @@
 // that announces a copy is not counted) and every second, and at the end.
 
 #include <chrono>
-#include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "paths/PathText.h"
 #include "platform/FileSystem.h"
+#include "reorganizer/RunJournalFormat.h"
 
 namespace ordovan {
 
 struct RunRecords;
 
-inline constexpr char kRunJournalFileName[] = "ordovan-run.journal";
-inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t1";
 inline constexpr std::size_t kRunJournalBatchRecords = 256;
 inline constexpr std::chrono::milliseconds kRunJournalBatchTime{1000};
 
-// The warning for a file in the journal's place that is no journal.
-std::string NotAJournalText(const std::string& path);
-inline constexpr const char* kNotAJournalTitle = "Ordovan.            Warning no: 140060.";
-
-// The journal's path in the settings directory.
-std::string RunJournalPath(const std::string& settings_directory);
-
-struct JournalCopiedFile {
-  std::string path;
-  std::optional<FileIdentity> identity;  // nullopt: could not be read after the copy
-};
-
-// What a copy that had begun when the journal ends knew of its source.
-struct JournalPendingCopy {
-  std::string target;
-  std::uint64_t source_size = 0;
-  std::int64_t source_last_write = 0;
-};
-
-// What a journal says about its run.
-struct RunJournalContents {
-  std::string destination;
-  TEXT_LIST created_folders;  // in creation order, parents first
-  TEXT_LIST main_folders;
-  TEXT_LIST sub_folders;
-  std::vector<JournalCopiedFile> copied_files;
-  // The journal ends between the start of a copy and its record: the run
-  // ended there (a crash), and the target may hold that copy.
-  std::optional<JournalPendingCopy> pending_copy;
-  // Records that name a path outside the destination; never acted on.
-  TEXT_LIST outside_destination;
-  bool cut_off = false;  // the last line was incomplete or damaged
-  bool ended = false;    // the run wrote its end record
-  bool stopped = false;  // ... and was stopped by the user
-};
-
-enum class JournalReadStatus {
-  NoJournal,   // nothing at the path
-  NotAJournal, // something else is there, or a journal of another version
-  Read,
-};
-
-struct JournalReadResult {
-  JournalReadStatus status = JournalReadStatus::NoJournal;
-  RunJournalContents contents;
-};
-
-// Reads the journal at `path`, up to its last whole record.
-JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path);
-
-// Settles the copy the journal ends in the middle of. The target is taken
-// into copied_files with its present identity when it is a complete copy of
-// the source (its size and last write time, which only a completed copy
-// gets); anything else there is taken in without an identity, so that Undo
-// leaves it and reports it. Nothing there: nothing to settle.
-void SettlePendingCopy(FileSystem& fs, RunJournalContents* contents);
-
-// The run records a journal restores: those the run had when the journal
-// ended, for Undo, as right after that run. A journal without a destination
-// restores none (the records stay empty).
-RunRecords RecordsFromJournal(const RunJournalContents& contents);
-
-// True when `path` holds a journal (its first line is the header).
-bool IsRunJournal(FileSystem& fs, const std::string& path);
-
-// Deletes the journal at `path`. A file there that is not a journal stays.
-// True when no journal is left there.
-bool RetireRunJournal(FileSystem& fs, const std::string& path);
 
 // How the batches reach the disk: on a thread of the writer's own, so the
 // run goes on while the disk works (at most one batch is being synced while
@@ -127,6 +38,12 @@ enum class JournalStart {
   NotAJournalInTheWay,  // a file that is not a journal holds the name; left alone
   CannotCreate,
 };
+
+// Deletes the journal at `path`. A file there that is not a journal stays.
+// True when no journal is left there; otherwise `why`, when given, says
+// NotAJournalInTheWay, or CannotCreate (a folder there, or a journal that
+// could not be deleted).
+bool RetireRunJournal(FileSystem& fs, const std::string& path, JournalStart* why = nullptr);
 
 // Writes the journal of one run. Every call after a failed start or a failed
 // write does nothing; the run goes on without it.
@@ -202,9 +119,5 @@ class RunJournalWriter {
   std::chrono::steady_clock::time_point last_sync_{};
   bool failed_ = false;
 };
-
-// The pieces, for the tests.
-std::string EscapeJournalField(const std::string& text);
-std::optional<std::string> UnescapeJournalField(const std::string& text);
 
 }  // namespace ordovan

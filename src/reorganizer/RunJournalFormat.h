@@ -1,0 +1,87 @@
+#pragma once
+// The run journal's record format. While an Organize runs, every folder it
+// creates and every file it copies goes into a file in the settings
+// directory, so that Undo can take the run back after the program was
+// closed, crashed or lost power (RunJournalWriter.h writes it,
+// RunJournalReader.h reads it).
+//
+// The file is text, one record per line: a first line that names the format,
+// then the destination, then the work in the order it was done. Every record
+// ends in a checksum, so a line cut off by a crash is known and the journal
+// is read up to its last whole record. Fields are separated by tabs; `%`,
+// tab, CR and LF inside a path are written as `%25`, `%09`, `%0D`, `%0A`.
+//
+//   D <destination>                   the run's destination, always first
+//   F <folder>                        a folder the run creates (parents first),
+//                                     written before it is made
+//   X <folder>                        ... that could not be made after all
+//   M <folder>                        ... that is a new main folder
+//   S <folder>                        ... that is a new full subfolder
+//   P <target> <size> <last_write>    a copy begins; the source's size and time
+//   C <target> <identity...>          the copy is complete: what the copy is
+//   C <target>                        ... complete, but its identity unreadable
+//   E finished|stopped                the run ended
+
+#include <charconv>
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace ordovan {
+
+inline constexpr char kRunJournalFileName[] = "ordovan-run.journal";
+inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t1";
+
+// True when the first line `in` gives is the journal's header.
+bool BeginsWithJournalHeader(std::istream& in);
+
+// The journal's path in the settings directory.
+std::string RunJournalPath(const std::string& settings_directory);
+
+// The warning for a file in the journal's place that is no journal.
+std::string NotAJournalText(const std::string& path);
+inline constexpr const char* kNotAJournalTitle = "Ordovan.            Warning no: 140060.";
+
+// A path field: `%`, tab, CR and LF escaped. Unescaping gives nullopt for a
+// `%` not followed by two hex digits.
+std::string EscapeJournalField(const std::string& text);
+void AppendEscapedJournalField(std::string* line, const std::string& text);
+std::optional<std::string> UnescapeJournalField(const std::string& text);
+
+// Ends the line that starts at `line_start` of `text` with its checksum and
+// the line feed.
+void AppendJournalChecksum(std::string* text, std::size_t line_start);
+// The record of a line (without its line feed) with the checksum taken off;
+// nullopt when the checksum is missing or wrong.
+std::optional<std::string> CheckedJournalRecord(const std::string& line);
+
+// A record's fields, split at its tabs.
+std::vector<std::string> SplitJournalFields(const std::string& record);
+
+// A number field: a tab, then the number in decimal.
+template <typename Number>
+void AppendJournalNumber(std::string* line, Number value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  line->push_back('\t');
+  line->append(digits, end);
+}
+template <typename Number>
+bool ParseJournalNumber(const std::string& text, Number* value) {
+  const char* end = text.data() + text.size();
+  auto [ptr, error] = std::from_chars(text.data(), end, *value);
+  return !text.empty() && error == std::errc() && ptr == end;
+}
+
+// What a copy is, as the five number fields of its C record.
+inline constexpr std::size_t kJournalIdentityFields = 5;
+void AppendJournalIdentity(std::string* line, const FileIdentity& identity);
+// The identity in `fields` from `first` on; nullopt when a field is no number.
+std::optional<FileIdentity> ParseJournalIdentity(const std::vector<std::string>& fields,
+                                                 std::size_t first);
+
+}  // namespace ordovan

@@ -1,0 +1,130 @@
+#include "reorganizer/RunSession.h"
+
+#include "paths/PathPlaces.h"
+#include "paths/PathText.h"
+#include "platform/EventPump.h"
+#include "platform/PathServices.h"
+#include "reorganizer/Destination.h"
+#include "reorganizer/RunJournalReader.h"
+
+namespace ordovan {
+
+// The front end's pump for one command, with the session's own Stop.
+class RunSession::CommandPump : public EventPump {
+ public:
+  CommandPump(RunSession& session, EventPump* front_end) : session_(session), front_end_(front_end) {
+    session_.stop_requested_ = false;
+    session_.running_ = true;
+  }
+  ~CommandPump() override {
+    session_.running_ = false;
+    session_.stop_requested_ = false;
+  }
+  CommandPump(const CommandPump&) = delete;
+  CommandPump& operator=(const CommandPump&) = delete;
+
+  void Pump() override {
+    if (front_end_) front_end_->Pump();
+  }
+  bool StopRequested() const override {
+    return session_.stop_requested_ || (front_end_ && front_end_->StopRequested());
+  }
+
+ private:
+  RunSession& session_;
+  EventPump* front_end_;
+};
+
+RunSession::RunSession(FileSystem& fs, Prompter& prompter, RunSessionOptions options)
+    : fs_(fs), prompter_(prompter), options_(std::move(options)), reorganizer_(fs, prompter, results_) {
+  SetJournalPath(options_.journal_path);
+}
+
+void RunSession::SetJournalPath(const std::string& path) {
+  options_.journal_path = path;
+  journal_ = path.empty() ? nullptr : std::make_unique<RunJournalWriter>(fs_, path);
+}
+
+RestoreReport RunSession::RestoreFromJournal() {
+  RestoreReport report;
+  if (!journal_) return report;
+  JournalReadResult read = ReadRunJournal(fs_, journal_->path());
+  switch (read.status) {
+    case JournalReadStatus::NoJournal:
+      return report;
+    case JournalReadStatus::NotAJournal:
+      report.outcome = RestoreOutcome::NotAJournal;
+      return report;
+    case JournalReadStatus::Read:
+      break;
+  }
+  SettlePendingCopy(fs_, &read.contents);
+  report.set_aside = std::move(read.contents.outside_destination);
+  RunRecords restored = RecordsFromJournal(read.contents);
+  if (restored.CreatedFolders.empty() && restored.CreatedMainFolders.empty() &&
+      restored.CreatedSubFolders.empty() && restored.CopiedFiles.empty()) {
+    report.outcome = RestoreOutcome::NothingMade;
+    return report;
+  }
+  records() = std::move(restored);
+  report.outcome = RestoreOutcome::Restored;
+  return report;
+}
+
+RunReport RunSession::Organize(RunInputs inputs) { return Run(RunMode::Normal, std::move(inputs)); }
+
+RunReport RunSession::Simulation(RunInputs inputs) {
+  return Run(RunMode::Simulate, std::move(inputs));
+}
+
+RunReport RunSession::Run(RunMode mode, RunInputs inputs) {
+  if (options_.refuse_destination_inside_source && DestinationAllowsRun(inputs.stored_destination)) {
+    // The new folders would land in a tree the run reads.
+    for (const std::string& source : inputs.include_entries) {
+      if (SameEntry(inputs.stored_destination, source) ||
+          LiesBelow(inputs.stored_destination, source)) {
+        RunReport refused;
+        refused.outcome = RunOutcome::DestinationInsideSource;
+        refused.source_holding_destination = source;
+        return refused;
+      }
+    }
+  }
+  inputs.journal = journal_.get();
+  inputs.journal_required = options_.require_journal;
+  CommandPump pump(*this, inputs.pump);
+  inputs.pump = &pump;
+  return mode == RunMode::Normal ? reorganizer_.Organize(inputs)
+                                 : reorganizer_.SimulationView(inputs);
+}
+
+UndoReport RunSession::Undo(EventPump* front_end_pump) {
+  UndoReport report;
+  {
+    CommandPump pump(*this, front_end_pump);
+    report.undo = UndoLastRun(records(), fs_, prompter_, results_, &pump);
+  }
+  if (!journal_) return report;
+  switch (report.undo.outcome) {
+    case UndoOutcome::Done:
+      // Nothing is left for an Undo after a restart either.
+      journal_->Retire();
+      break;
+    case UndoOutcome::Stopped:
+      // The journal names what is left, as the records do.
+      report.journal_failed = !journal_->Rewrite(records());
+      break;
+    case UndoOutcome::NothingToUndo:
+    case UndoOutcome::Declined:
+      break;
+  }
+  return report;
+}
+
+StopOutcome RunSession::Stop() {
+  if (!running_) return StopOutcome::NothingRunning;
+  stop_requested_ = true;
+  return StopOutcome::Stopping;
+}
+
+}  // namespace ordovan
