@@ -20,6 +20,7 @@
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
+#include "uikit/CounterLabel.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
@@ -59,10 +60,7 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption,
 }
 
 QLabel* MakeCounter(QWidget* parent, const char* name, const char* caption) {
-  auto* counter = new QLabel("0", parent);
-  counter->setObjectName(name);
-  counter->setAccessibleName(caption);
-  return counter;
+  return new CounterLabel(name, caption, "0", parent);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {

@@ -23,6 +23,7 @@
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
+#include "uikit/CounterLabel.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
@@ -128,8 +129,7 @@ void TfrmFileImport::BuildControls() {
   lstFileImportSource->SetHorizontalExtent(kListScrollExtent);
   source_label->setBuddy(lstFileImportSource);
   auto* source_lines_caption = new QLabel("Lines:", this);
-  lblFileImportSourceLines = MakeLabel("0", "lblFileImportSourceLines", this);
-  lblFileImportSourceLines->setAccessibleName("Lines:");
+  lblFileImportSourceLines = new CounterLabel("lblFileImportSourceLines", "Lines:", "0", this);
   btnSmartImportZoomOriginalFile = MakeButton("Zoom", "btnSmartImportZoomOriginalFile", this);
   btnSmartImportZoomOriginalFile->setAccessibleName("Zoom the content of the original file");
 
@@ -215,8 +215,7 @@ void TfrmFileImport::BuildControls() {
   lstFileImportResults->SetHorizontalExtent(kListScrollExtent);
   lblFileImportResults->setBuddy(lstFileImportResults);
   lblFileImportPreviewLinesCaption = MakeLabel("Lines:", "lblFileImportPreviewLinesCaption", this);
-  lblFileImportPreviewLines = MakeLabel("0", "lblFileImportPreviewLines", this);
-  lblFileImportPreviewLines->setAccessibleName("Lines:");
+  lblFileImportPreviewLines = new CounterLabel("lblFileImportPreviewLines", "Lines:", "0", this);
   btnSmartImportZoomPreview = MakeButton("Zoom", "btnSmartImportZoomPreview", this);
   btnSmartImportZoomPreview->setAccessibleName("Zoom the created list");
   btnSmartImportPreviewEdit = MakeButton("Edit", "btnSmartImportPreviewEdit", this);

@@ -14,6 +14,7 @@
 #include "importexport/ListEditing.h"
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"
+#include "uikit/CounterLabel.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -62,9 +63,7 @@ TfrmListEditor::TfrmListEditor(const AppServices& services, const ListEditorName
   mmoEdit->installEventFilter(this);
 
   auto* lines_label = new QLabel("Lines:", this);
-  lblLinesSum = new QLabel("0", this);
-  lblLinesSum->setObjectName(names.counter);
-  lblLinesSum->setAccessibleName("Lines:");
+  lblLinesSum = new CounterLabel(names.counter, "Lines:", "0", this);
   btnOk = MakeButton("OK", "btn" + p + "Ok", this);
   btnCancel = MakeButton("Cancel", "btn" + p + "Cancel", this);
   btnHelp = MakeButton("Help", "btn" + p + "Help", this);

@@ -12,6 +12,7 @@
 #include "platform/Prompter.h"
 #include "reorganizer/ui/ResultListView.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "uikit/CounterLabel.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -190,13 +191,11 @@ void TfrmStatistic14::BuildControls() {
     const CounterInfo& info = kCounters[CategoryIndex(category)];
     auto* caption = new QLabel(info.caption, statistics);
     caption->setObjectName(QString("lblStat14Caption") + (info.label_name + 9));
-    auto* value = new QLabel(info.label_name, statistics);
-    value->setObjectName(info.label_name);
+    // Until the first refresh the counter shows its own name.
+    auto* value = new CounterLabel(info.label_name, info.caption, info.label_name, statistics);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(info.label_name) + 4);
     caption->setBuddy(value);
-    // Read out by its caption, not by the number it shows.
-    value->setAccessibleName(info.caption);
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row++, 1);
     counter_labels_[CategoryIndex(category)] = value;

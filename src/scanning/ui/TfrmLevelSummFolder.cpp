@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "uikit/CounterLabel.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -21,11 +22,10 @@ QLabel* Caption(const QString& text, QWidget* parent) {
   return label;
 }
 
-// A text the report fills; its accessible name is its caption.
-QLabel* Value(const char* name, const QString& caption, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setAccessibleName(caption);
+// A text the report fills, read out with its caption.
+QLabel* Value(const char* name, const QString& caption, QWidget* parent,
+              const QString& unit = QString()) {
+  auto* label = new CounterLabel(name, caption, QString(), parent, unit);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
@@ -42,8 +42,8 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent) : QDialog(parent) {
 
   lblLevelSummFolderName = Value("lblLevelSummFolderName", "Folder Structure:", this);
   lblLevelSummFolderName->setWordWrap(true);
-  lblLevelSummFolderSum = Value("lblLevelSummFolderSum", "Subfolders", this);
-  lblLevelSummFileSum = Value("lblLevelSummFileSum", "Files.", this);
+  lblLevelSummFolderSum = Value("lblLevelSummFolderSum", "Contains:", this, "Subfolders");
+  lblLevelSummFileSum = Value("lblLevelSummFileSum", "Contains:", this, "Files.");
   lblLevelSummFileSize = Value("lblLevelSummFileSize", "Sum file size:", this);
   lblLevelSummFileSizeMB = Value("lblLevelSummFileSizeMB", "MB", this);
   lblLevelSummFileSizeType = Value("lblLevelSummFileSizeType", "Size type", this);

@@ -26,6 +26,7 @@
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/UpDown.h"
+#include "uikit/CounterLabel.h"
 #include "uikit/Dialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
@@ -60,12 +61,6 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QString& cap
   return field;
 }
 
-QLabel* MakeCounter(QWidget* parent, const char* name, const QString& caption, const char* text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setAccessibleName(caption);
-  return label;
-}
 
 }  // namespace
 
@@ -107,9 +102,11 @@ void TfrmSubFolderListBuilder::CreateControls() {
   lstViewLevelSumFolder->horizontalHeader()->setAccessibleName("Level Number, Number of SubFolders");
   lstViewLevelSumFolder->setColumnWidth(0, 100);
   lstViewLevelSumFolder->setColumnWidth(1, 140);
-  lblMainLevelSumSubFolder = MakeCounter(this, "lblMainLevelSumSubFolder", "Folders.", "0");
-  lblMainLevelSumFiles = MakeCounter(this, "lblMainLevelSumFiles", "Files.", "0");
-  lblMainLevelSumFileSize = MakeCounter(this, "lblMainLevelSumFileSize", "File Size:", "0 bytes.");
+  lblMainLevelSumSubFolder =
+      new CounterLabel("lblMainLevelSumSubFolder", "Contains:", "0", this, "Folders.");
+  lblMainLevelSumFiles = new CounterLabel("lblMainLevelSumFiles", "Contains:", "0", this, "Files.");
+  lblMainLevelSumFileSize =
+      new CounterLabel("lblMainLevelSumFileSize", "File Size:", "0 bytes.", this);
 
   grpSubfolderLevelNumber = new QGroupBox("Subfolder Level Number", this);
   grpSubfolderLevelNumber->setObjectName("grpSubfolderLevelNumber");
@@ -170,18 +167,18 @@ void TfrmSubFolderListBuilder::CreateControls() {
   btnBuildList = MakeButton(this, "btnBuildList", "Build a List", "Build a List of Subfolders.");
   btnBuilderStop = MakeButton(this, "btnBuilderStop", "Stop", "Stop the running scan.");
   btnBuilderStop->setEnabled(false);
-  lblBuilderScanProgress = MakeCounter(this, "lblBuilderScanProgress", "Scan progress", "");
+  lblBuilderScanProgress = new CounterLabel("lblBuilderScanProgress", "Scan progress", "", this);
 
   lstIncludeFolderList = new EntryListView("lstIncludeFolderList", "Include Folder List",
                                            EntryListView::Selection::kMultiple, this);
   lstIncludeFolderList->setToolTip("A List of Builded (Generated)  Subfolders.");
   lstIncludeFolderList->SetHorizontalExtent(kListScrollExtent);
-  lblIncludeSum = MakeCounter(this, "lblIncludeSum", "Include Folder List count", "0");
+  lblIncludeSum = new CounterLabel("lblIncludeSum", "Include Folder List", "0", this);
   lstExcludeFolderList = new EntryListView("lstExcludeFolderList", "Exclude Folder List",
                                            EntryListView::Selection::kMultiple, this);
   lstExcludeFolderList->setToolTip("A List of Exculded Subfolders.");
   lstExcludeFolderList->SetHorizontalExtent(kListScrollExtent);
-  lblExcludeSum = MakeCounter(this, "lblExcludeSum", "Exclude Folder List count", "0");
+  lblExcludeSum = new CounterLabel("lblExcludeSum", "Exclude Folder List", "0", this);
 
   btnMoveToExclude = MakeButton(this, "btnMoveToExclude", ">");
   btnMoveToInclude = MakeButton(this, "btnMoveToInclude", "<");
