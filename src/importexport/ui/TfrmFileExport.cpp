@@ -20,6 +20,7 @@
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
+#include "uikit/Choices.h"
 #include "uikit/CounterLabel.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
@@ -160,18 +161,17 @@ TfrmFileExport::TfrmFileExport(const AppServices& services, QWidget* parent)
   layout->addLayout(bottom);
   resize(820, 480);
 
-  connect(rdoFileExportPlainTextFile, &QRadioButton::clicked, this,
-          &TfrmFileExport::rdoFileExportPlainTextFileClick);
-  connect(rdoFileExportCSVSeparatedFile, &QRadioButton::clicked, this,
-          &TfrmFileExport::rdoFileExportCSVSeparatedFileClick);
+  FormCreate();
+  // After the creation step, which makes the first choices itself.
+  OnChosen(rdoFileExportPlainTextFile, this, [this] { rdoFileExportPlainTextFileClick(); });
+  OnChosen(rdoFileExportCSVSeparatedFile, this, [this] { rdoFileExportCSVSeparatedFileClick(); });
   for (QRadioButton* choice : {rdoFileExportUnModified, rdoFileExportWithoutDriveLetter,
                                rdoExportWithBackSlashes, rdoExportWithForwardSlashes}) {
-    connect(choice, &QRadioButton::clicked, this, &TfrmFileExport::RebuildShownList);
+    OnChosen(choice, this, [this] { RebuildShownList(); });
   }
   connect(btnFileExportTo, &QPushButton::clicked, this, &TfrmFileExport::btnFileExportToClick);
   connect(btnFileExportClose, &QPushButton::clicked, this,
           &TfrmFileExport::btnFileExportCloseClick);
-  FormCreate();
 }
 
 TfrmFileExport::~TfrmFileExport() = default;

@@ -23,6 +23,7 @@
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
+#include "uikit/Choices.h"
 #include "uikit/CounterLabel.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
@@ -66,8 +67,6 @@ QRadioButton* MakeRadio(const QString& caption, const QString& name, QWidget* pa
   auto* radio = new QRadioButton(caption, parent);
   radio->setObjectName(name);
   radio->setAccessibleName(caption);
-  // The modes follow their own rules (a pair can be all unchecked).
-  radio->setAutoExclusive(false);
   return radio;
 }
 
@@ -157,6 +156,10 @@ void TfrmFileImport::BuildControls() {
       MakeRadio("From a CSV/ Separated file.", "rdoFileImportSeparatedFile", this);
   rdoFileImportAllColumns = MakeRadio("All columns", "rdoFileImportAllColumns", this);
   rdoFileImportOneColumn = MakeRadio("Select a Column :", "rdoFileImportOneColumn", this);
+  // Two choices of their own among the dialog's controls; the columns have
+  // none chosen while the file is plain text.
+  mode_choice_ = MakeExclusiveGroup(this, {rdoFileImportPlainText, rdoFileImportSeparatedFile});
+  column_choice_ = MakeExclusiveGroup(this, {rdoFileImportAllColumns, rdoFileImportOneColumn});
   edtFileImportColumnNumber = new QLineEdit("1", this);
   edtFileImportColumnNumber->setObjectName("edtFileImportColumnNumber");
   edtFileImportColumnNumber->setAccessibleName("Select a Column :");
@@ -298,7 +301,7 @@ void TfrmFileImport::ConnectCommands() {
     if (!btnFileImportOk->isEnabled()) btnFileImportBrowseClick();
   });
   auto radio = [this](QRadioButton* button, void (TfrmFileImport::*handler)()) {
-    connect(button, &QRadioButton::clicked, this, handler);
+    OnChosen(button, this, [this, handler] { (this->*handler)(); });
   };
   radio(rdoFileImportPlainText, &TfrmFileImport::rdoFileImportPlainTextClick);
   radio(rdoFileImportSeparatedFile, &TfrmFileImport::rdoFileImportSeparatedFileClick);
@@ -321,11 +324,9 @@ void TfrmFileImport::FillCombo(QComboBox* combo, const TEXT_LIST& stored) {
 
 void TfrmFileImport::SelectPlainTextMode() {
   rdoFileImportPlainText->setChecked(true);
-  rdoFileImportSeparatedFile->setChecked(false);
-  for (QRadioButton* column : {rdoFileImportAllColumns, rdoFileImportOneColumn}) {
-    column->setChecked(false);
-    column->setEnabled(false);
-  }
+  ClearChoice(column_choice_);
+  rdoFileImportAllColumns->setEnabled(false);
+  rdoFileImportOneColumn->setEnabled(false);
   for (QWidget* w : {static_cast<QWidget*>(edtFileImportColumnNumber), UDFileImportColumnNumber,
                      static_cast<QWidget*>(lblFileImportDelimiter),
                      static_cast<QWidget*>(cboFileImportDelimiter)}) {
@@ -365,7 +366,6 @@ void TfrmFileImport::rdoFileImportPlainTextClick() { SelectPlainTextMode(); }
 
 void TfrmFileImport::rdoFileImportSeparatedFileClick() {
   rdoFileImportSeparatedFile->setChecked(true);
-  rdoFileImportPlainText->setChecked(false);
   rdoFileImportAllColumns->setEnabled(true);
   rdoFileImportOneColumn->setEnabled(true);
   rdoFileImportAllColumnsClick();
@@ -375,14 +375,12 @@ void TfrmFileImport::rdoFileImportSeparatedFileClick() {
 
 void TfrmFileImport::rdoFileImportAllColumnsClick() {
   rdoFileImportAllColumns->setChecked(true);
-  rdoFileImportOneColumn->setChecked(false);
   edtFileImportColumnNumber->setEnabled(false);
   UDFileImportColumnNumber->setEnabled(false);
 }
 
 void TfrmFileImport::rdoFileImportOneColumnClick() {
   rdoFileImportOneColumn->setChecked(true);
-  rdoFileImportAllColumns->setChecked(false);
   edtFileImportColumnNumber->setEnabled(true);
   UDFileImportColumnNumber->setEnabled(true);
 }

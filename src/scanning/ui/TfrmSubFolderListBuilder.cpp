@@ -26,6 +26,7 @@
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/UpDown.h"
+#include "uikit/Choices.h"
 #include "uikit/CounterLabel.h"
 #include "uikit/Dialogs.h"
 #include "uikit/QtEventPump.h"
@@ -121,7 +122,6 @@ void TfrmSubFolderListBuilder::CreateControls() {
   rdoBelowLevelNumber->setToolTip("Every Subfolder Below given will be Listed.");
   for (QRadioButton* mode : {rdoFromToLevelNumber, rdoAboveLevelNumber, rdoBelowLevelNumber}) {
     mode->setAccessibleName(mode->text());
-    mode->setAutoExclusive(false);  // the mode handlers set all three
   }
   rdoFromToLevelNumber->setChecked(true);
 
@@ -313,12 +313,9 @@ void TfrmSubFolderListBuilder::Connect() {
   on(btnMainSourceFolderView, &TfrmSubFolderListBuilder::btnMainSourceFolderViewClick);
   connect(cboMainSourceFolder, &QComboBox::activated, this,
           &TfrmSubFolderListBuilder::cboMainSourceFolderSelect);
-  connect(rdoFromToLevelNumber, &QRadioButton::clicked, this,
-          &TfrmSubFolderListBuilder::rdoFromToLevelNumberClick);
-  connect(rdoAboveLevelNumber, &QRadioButton::clicked, this,
-          &TfrmSubFolderListBuilder::rdoAboveLevelNumberClick);
-  connect(rdoBelowLevelNumber, &QRadioButton::clicked, this,
-          &TfrmSubFolderListBuilder::rdoBelowLevelNumberClick);
+  OnChosen(rdoFromToLevelNumber, this, [this] { rdoFromToLevelNumberClick(); });
+  OnChosen(rdoAboveLevelNumber, this, [this] { rdoAboveLevelNumberClick(); });
+  OnChosen(rdoBelowLevelNumber, this, [this] { rdoBelowLevelNumberClick(); });
   on(btnBuildList, &TfrmSubFolderListBuilder::btnBuildListClick);
   on(btnMoveToExclude, &TfrmSubFolderListBuilder::btnMoveToExcludeClick);
   on(btnMoveToInclude, &TfrmSubFolderListBuilder::btnMoveToIncludeClick);
@@ -448,9 +445,7 @@ void TfrmSubFolderListBuilder::btnMainSourceFolderViewClick() {
 // --- Level numbers --------------------------------------------------------
 
 void TfrmSubFolderListBuilder::ChooseMode(QRadioButton* mode) {
-  for (QRadioButton* button : {rdoFromToLevelNumber, rdoAboveLevelNumber, rdoBelowLevelNumber}) {
-    button->setChecked(button == mode);
-  }
+  mode->setChecked(true);  // the other two let go: they share their group box
   for (QLineEdit* field :
        {edtFromLevelNumber, edtToLevelNumber, edtAboveLevelNumber, edtBelowLevelNumber}) {
     field->setText("1");
