@@ -4,16 +4,20 @@
 // 30,000. User input waits until the command has finished, so no second
 // command can start in the middle of a list change.
 //
-// A long command that can be stopped names its Stop control for its
-// duration (StoppableSection). Pump() then also lets through a click on that
-// control and the Escape key, and both set StopRequested(); every other
-// input is held and delivered when the section ends.
+// A long command that can be stopped names its Stop controls for its
+// duration (StoppableSection): one on each window the command shows. Pump()
+// then also lets through the clicks on those controls and the Escape key;
+// Escape and a Stop's `clicked` (a mouse click, or an assistive tool's
+// "Press") set StopRequested(). Every other input is held and delivered when
+// the section ends.
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/EventPump.h"
@@ -32,17 +36,19 @@ class QtEventPump : public QObject, public EventPump {
   void Pump() override;
   bool StopRequested() const override { return stop_requested_; }
 
-  // Starts a section whose Stop input is `stop_control` (and Escape); clears
-  // an earlier stop. Sections do not nest.
-  void BeginStoppable(QWidget* stop_control);
+  // Starts a section whose Stop input is each of `stop_controls` (null ones
+  // are passed over) and Escape; clears an earlier stop. Sections do not nest.
+  void BeginStoppable(std::vector<QWidget*> stop_controls);
   // Ends the section: StopRequested() is false again, held input is posted.
   void EndStoppable();
+  // What a Stop control's click does; nothing outside a section.
+  void RequestStop();
 
   // Begins a stoppable section for the lifetime of the guard.
   class StoppableSection {
    public:
-    StoppableSection(QtEventPump& pump, QWidget* stop_control) : pump_(pump) {
-      pump_.BeginStoppable(stop_control);
+    StoppableSection(QtEventPump& pump, std::vector<QWidget*> stop_controls) : pump_(pump) {
+      pump_.BeginStoppable(std::move(stop_controls));
     }
     ~StoppableSection() { pump_.EndStoppable(); }
     StoppableSection(const StoppableSection&) = delete;
@@ -68,7 +74,8 @@ class QtEventPump : public QObject, public EventPump {
   int runs_ = 0;
   bool stoppable_ = false;
   bool stop_requested_ = false;
-  QPointer<QWidget> stop_control_;
+  std::vector<QPointer<QWidget>> stop_controls_;
+  std::vector<QMetaObject::Connection> stop_clicks_;
   std::vector<HeldEvent> held_;
 };
 

@@ -246,6 +246,13 @@ void TfrmStatistic14::BuildControls() {
   root->addWidget(not_reorganized, 1);
 
   auto* foot = new QHBoxLayout;
+  stop_ = new QPushButton("Stop", this);
+  stop_->setObjectName("btnStat14Stop");
+  stop_->setToolTip("Stop the running process after the file in hand (or press Escape).");
+  stop_->setFixedWidth(kButtonWidth);
+  stop_->setAutoDefault(false);
+  stop_->hide();
+  foot->addWidget(stop_);
   foot->addStretch(1);
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("btnStat14OK");

@@ -332,8 +332,8 @@ void TfrmSubFolderListBuilder::Connect() {
   on(btnHelp, &TfrmSubFolderListBuilder::btnHelpClick);
   connect(btnImport, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  // The Stop control needs no handler: the event pump turns its click into
-  // the stop request while a scan runs.
+  // The Stop control needs no handler: while a scan runs, the event pump
+  // takes its click as the stop request.
 }
 
 void TfrmSubFolderListBuilder::ShowCounters() {
@@ -347,7 +347,7 @@ bool TfrmSubFolderListBuilder::RunStoppable(const std::function<bool()>& scan) {
   // While the scan runs, the window's pump lets through only the Stop
   // control and Escape; other input waits until the command has ended.
   if (auto* qt_pump = dynamic_cast<QtEventPump*>(services_.pump)) {
-    QtEventPump::StoppableSection section(*qt_pump, btnBuilderStop);
+    QtEventPump::StoppableSection section(*qt_pump, {btnBuilderStop});
     finished = scan();
   } else {
     finished = scan();

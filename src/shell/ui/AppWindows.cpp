@@ -29,6 +29,7 @@ class Statistic14Link : public ResultsWindowLink {
   void ShowResultsWindow() override { window_.ShowResultsWindow(); }
   bool NormalRunMarked() const override { return window_.NormalRunMarked(); }
   void SetModeCaption(const std::string& text) override { window_.SetModeCaption(text); }
+  QWidget* StopControl() const override { return window_.StopControl(); }
 
  private:
   TfrmStatistic14& window_;

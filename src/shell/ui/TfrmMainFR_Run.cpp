@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <vector>
 
 #include "paths/EntryList.h"
 #include "uikit/EntryListView.h"
@@ -64,24 +65,29 @@ bool EnabledAndChecked(const QRadioButton* option) {
   return option->isEnabled() && option->isChecked();
 }
 
-// Shows the Stop control while a long command runs; the windows' pump then
-// lets its click and Escape through, and no other input.
+// Shows the Stop controls while a long command runs, the main window's and
+// the results window's (which the run may show over the main window); the
+// windows' pump then lets their clicks and Escape through, and no other input.
 class StopControlShown {
  public:
-  StopControlShown(EventPump* pump, QPushButton* stop) : stop_(stop) {
-    stop_->setVisible(true);
-    stop_->setEnabled(true);
-    if (auto* qt_pump = dynamic_cast<QtEventPump*>(pump)) section_.emplace(*qt_pump, stop_);
+  StopControlShown(EventPump* pump, QWidget* stop, ResultsWindowLink* results) {
+    stops_ = {stop, results ? results->StopControl() : nullptr};
+    std::erase(stops_, nullptr);
+    for (QWidget* control : stops_) {
+      control->setVisible(true);
+      control->setEnabled(true);
+    }
+    if (auto* qt_pump = dynamic_cast<QtEventPump*>(pump)) section_.emplace(*qt_pump, stops_);
   }
   ~StopControlShown() {
     section_.reset();
-    stop_->setVisible(false);
+    for (QWidget* control : stops_) control->setVisible(false);
   }
   StopControlShown(const StopControlShown&) = delete;
   StopControlShown& operator=(const StopControlShown&) = delete;
 
  private:
-  QPushButton* stop_;
+  std::vector<QWidget*> stops_;
   std::optional<QtEventPump::StoppableSection> section_;
 };
 
@@ -163,7 +169,7 @@ void TfrmMainFR::btnVol14RestructureClick() {
   inputs.journal = &run_->journal;
   RunReport report;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop);
+    StopControlShown stop(services_.pump, btnVol14Stop, results_);
     report = run_->reorganizer.Organize(inputs);
   }
   if (report.outcome == RunOutcome::Stopped && results_) {
@@ -179,7 +185,7 @@ void TfrmMainFR::btnVol14SimulationClick() {
   inputs.journal = &run_->journal;  // the records it replaces take their journal along
   RunReport report;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop);
+    StopControlShown stop(services_.pump, btnVol14Stop, results_);
     report = run_->reorganizer.SimulationView(inputs);
   }
   if (report.outcome == RunOutcome::Stopped && results_) {
@@ -192,7 +198,7 @@ void TfrmMainFR::btnVol14UndoClick() {
   Prompter& prompter = *services_.prompter;
   UndoResult result;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop);
+    StopControlShown stop(services_.pump, btnVol14Stop, results_);
     result = UndoLastRun(run_->reorganizer.records(), *services_.file_system, prompter,
                          run_results_, services_.pump);
   }

@@ -445,7 +445,8 @@ TEST_F(EveryWindowTest, EveryButtonIsWiredAndEveryControlNamed) {
     // push buttons act by taking the focus (Cut) or through the event pump (the Stops).
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
       if (button->objectName() == "btnVol14CutLeadSubFolders" ||
-          button->objectName() == "btnBuilderStop" || button->objectName() == "btnVol14Stop") {
+          button->objectName() == "btnBuilderStop" || button->objectName() == "btnVol14Stop" ||
+          button->objectName() == "btnStat14Stop") {
         continue;
       }
       const QString where = window->objectName() + "/" + button->objectName();

@@ -5,17 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QLabel>
 #include <QPushButton>
+#include <QThread>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "paths/EntryList.h"
 #include "uikit/EntryListView.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/RunJournal.h"
+#include "reorganizer/ui/TfrmStatistic14.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
+#include "uikit/QtEventPump.h"
 
 namespace ordovan::testing {
 namespace {
@@ -157,6 +163,65 @@ TEST_F(RunStopAndJournalTest, AFileThatIsNotAJournalIsReportedAndLeftAlone) {
   Click("btnVol14Restructure");
   prompter_.VerifyDone();
   EXPECT_EQ(JournalText(), "my own notes\n");
+}
+
+// Copies take a few milliseconds each, as on a network drive, so that the
+// windows' pump runs between them; `on_copy` hears each copy before it is made.
+class SlowCopies : public FileSystemWrapper {
+ public:
+  using FileSystemWrapper::FileSystemWrapper;
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+    if (on_copy) on_copy();
+    QThread::msleep(20);
+    return FileSystemWrapper::CopyFileNoOverwrite(from, to);
+  }
+  std::function<void()> on_copy;
+};
+
+// The real windows and the real pump: the results window that Organize shows
+// over the main window has a Stop of its own, and either Stop stops the run
+// when an assistive tool presses it, which makes no mouse event at all.
+class StopWithinReachTest : public RunStopAndJournalTest {
+ protected:
+  StopWithinReachTest() : slow_(&file_system_) {
+    services_.pump = &qt_pump_;
+    services_.file_system = &slow_;
+  }
+  QtEventPump qt_pump_;
+  SlowCopies slow_;
+};
+
+TEST_F(StopWithinReachTest, EitherStopPressedByAnAssistiveToolStopsOrganize) {
+  StartWindowsWithResultsWindow();
+  main().show();
+  PrepareClientsRun();
+  auto* results = windows().Find<TfrmStatistic14>();
+  for (QPushButton* stop : {results->StopControl(), main().btnVol14Stop}) {
+    ASSERT_NE(stop, nullptr);
+    EXPECT_FALSE(stop->isVisible());
+    bool pressed = false;
+    slow_.on_copy = [&] {
+      if (pressed) return;
+      pressed = true;
+      EXPECT_TRUE(results->isVisible());
+      EXPECT_TRUE(stop->isVisible());
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(stop);
+      ASSERT_NE(face, nullptr);
+      face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    Click("btnVol14Restructure");
+    prompter_.VerifyDone();
+    EXPECT_EQ(results->findChild<QLabel*>("lblVol14NormalSimulate")->text(),
+              "Folder/File Copy Process. Stopped by the user.")
+        << stop->objectName().toStdString();
+    EXPECT_LT(main().Records().CopiedFiles.size(), 14u);
+    EXPECT_FALSE(stop->isVisible());
+    slow_.on_copy = nullptr;
+    ExpectUndo();
+    Click("btnVol14Undo");
+    prompter_.VerifyDone();
+    EXPECT_EQ(Snapshot(drive_), before_);
+  }
 }
 
 }  // namespace
