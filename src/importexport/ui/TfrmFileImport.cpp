@@ -409,10 +409,9 @@ void TfrmFileImport::btnFileImportBrowseClick() {
   if (PlatformLower(extension) != "txt" && !services_.prompter->Ask(kNotTxtQuestion, kNotTxtTitle)) {
     return;
   }
-  edtFileImportFileName->setText(ToQt(file));
-
   // Read whole before anything is shown: a file that cannot be read leaves
-  // the preview and the created list as they were.
+  // the file name, the preview and the created list as they were, so the
+  // dialog never names a file whose list it does not hold.
   TEXT_LIST lines;
   const ListReadOutcome outcome = ReadListFile(
       *services_.file_system, file,
@@ -429,6 +428,7 @@ void TfrmFileImport::btnFileImportBrowseClick() {
     services_.prompter->Warn(warning.text, warning.title);
     return;
   }
+  edtFileImportFileName->setText(ToQt(file));
   CreatedList().Clear();
   SourcePreview().Clear();
   // In slices, so the counter grows visibly on a long file.
@@ -473,9 +473,12 @@ void TfrmFileImport::btnFileImportFromClick() {
   ImportClass import(*services_.file_system, *services_.prompter, request);
   import.SetColumn(column);
   import.Parse();
-  // A refused or unreadable file has been reported by the parser and leaves
-  // the created list as it was.
-  if (import.outcome() == ListReadOutcome::kRead) {
+  // A refused or unreadable file has been reported by the parser; the list
+  // of the file read before goes too, so IMPORT cannot hand it over under
+  // this file's name.
+  if (import.outcome() != ListReadOutcome::kRead) {
+    CreatedList().Clear();
+  } else {
     QElapsedTimer since_shown;
     since_shown.start();
     std::size_t last_position = 0;
