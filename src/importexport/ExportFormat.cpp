@@ -130,10 +130,18 @@ ExportResult WriteExportFile(FileSystem& file_system, const ExportRequest& reque
     result.outcome = ExportOutcome::kCannotCreate;
     return result;
   }
+  // An existing file reached through a link is replaced where it lies, the
+  // link kept; the new content is written beside it, so that it takes the
+  // file's place in one step on the file's own drive.
+  std::string target = request.file_name;
+  if (std::optional<std::string> real = file_system.ResolveLinks(target);
+      real && file_system.IsRegularFile(*real)) {
+    target = std::move(*real);
+  }
   std::string temporary;
   std::unique_ptr<std::ostream> out;
   for (int attempt = 1; attempt <= kTemporaryNameAttempts && !out; ++attempt) {
-    temporary = TemporaryNameBeside(request.file_name, attempt);
+    temporary = TemporaryNameBeside(target, attempt);
     out = file_system.CreateNewBinaryFile(temporary);
   }
   if (!out) {
@@ -164,7 +172,7 @@ ExportResult WriteExportFile(FileSystem& file_system, const ExportRequest& reque
     ok = ok && !file->fail();
   }
   out.reset();
-  if (ok && file_system.ReplaceFileWith(temporary, request.file_name)) {
+  if (ok && file_system.ReplaceFileWith(temporary, target)) {
     result.exported = count;
     return result;
   }
