@@ -229,10 +229,11 @@ void TfrmFileExport::ExportEntries(const TEXT_LIST& entries, bool in_view) {
 }
 
 void TfrmFileExport::ShowModally() {
-  if (!ShownList().empty()) lstFileExportSource->SelectRow(0);
   hide();
   setModal(true);
   FormActivate();
+  // After the activation, whose rebuild of the shown list ends any selection.
+  if (!ShownList().empty()) lstFileExportSource->SelectRow(0);
   exec();
 }
 
@@ -329,7 +330,7 @@ void TfrmFileExport::btnFileExportToClick() {
     return;
   }
   lblSmartExportExported->setText(QString::number(result.exported));
-  prompter.Inform(kEndText, kProductTitle);
+  prompter.Notify(kEndText, kProductTitle);
 }
 
 void TfrmFileExport::btnFileExportCloseClick() { accept(); }

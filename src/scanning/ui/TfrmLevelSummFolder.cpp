@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "uikit/CounterLabel.h"
+#include "uikit/FrameSize.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -98,8 +99,8 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent) : QDialog(parent) {
   layout->addWidget(lstViewLevelSummFolder, 1);
   layout->addLayout(buttons);
 
-  setFixedSize(412, 497);
-  move(50, 50);
+  KeepFrameSize(this, QSize(412, 497));
+  move(50, 50);  // the frame's corner
 }
 
 void TfrmLevelSummFolder::ShowReport(const _tagLevelReport& report) {

@@ -71,7 +71,7 @@ class FileExportTest : public ::testing::Test {
     dialog_->btnFileExportTo->click();
   }
   void ExpectEnd() {
-    prompter_.Expect(MessageKind::kInformation, "End of the exporting process.", kEndTitle);
+    prompter_.Expect(MessageKind::kPlain, "End of the exporting process.", kEndTitle);
   }
   TEXT_LIST Shown() { return dialog_->ShownList().entries(); }
   QString Exported() { return dialog_->lblSmartExportExported->text(); }

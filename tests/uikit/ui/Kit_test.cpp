@@ -71,7 +71,8 @@ TEST(QtPrompter, WarningsAndErrorsCarryTheirIconAndOneOkButton) {
   QtPrompter prompter;
   for (auto [kind, icon] : {std::pair{MessageKind::kWarning, QMessageBox::Warning},
                             std::pair{MessageKind::kError, QMessageBox::Critical},
-                            std::pair{MessageKind::kInformation, QMessageBox::Information}}) {
+                            std::pair{MessageKind::kInformation, QMessageBox::Information},
+                            std::pair{MessageKind::kPlain, QMessageBox::NoIcon}}) {
     QMessageBox::Icon seen = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     WhenModalOpens([&](QWidget* modal) {
