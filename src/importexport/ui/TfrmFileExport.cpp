@@ -21,7 +21,7 @@
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
 #include "uikit/Choices.h"
-#include "uikit/CounterLabel.h"
+#include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
@@ -50,27 +50,6 @@ constexpr const char* kReplaceTitle = "Export Content to a File.            Ques
 constexpr const char* kSaveTitle = "Export Folder Names (strings) to a file.";
 constexpr const char* kSaveFilter =
     "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
-
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption,
-                        const char* hint = nullptr) {
-  auto* radio = new QRadioButton(caption, parent);
-  radio->setObjectName(name);
-  radio->setAccessibleName(caption);
-  if (hint) radio->setToolTip(hint);
-  return radio;
-}
-
-QLabel* MakeCounter(QWidget* parent, const char* name, const char* caption) {
-  return new CounterLabel(name, caption, "0", parent);
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 

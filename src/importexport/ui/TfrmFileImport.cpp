@@ -24,7 +24,7 @@
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
 #include "uikit/Choices.h"
-#include "uikit/CounterLabel.h"
+#include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
@@ -48,27 +48,6 @@ const char kPreviewDoneTitle[] = "Import File content.            Information no
 const char kCreateDone[] = "End of the making FOLDER LIST process! (Preview)";
 const char kCreateDoneTitle[] = "Import File content.            Information no: 0451.";
 const char kNotANumberTitle[] = "Import File content.";
-
-QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption.trimmed());
-  button->setAutoDefault(false);
-  return button;
-}
-
-QLabel* MakeLabel(const QString& caption, const QString& name, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QRadioButton* MakeRadio(const QString& caption, const QString& name, QWidget* parent) {
-  auto* radio = new QRadioButton(caption, parent);
-  radio->setObjectName(name);
-  radio->setAccessibleName(caption);
-  return radio;
-}
 
 }  // namespace
 
@@ -104,9 +83,9 @@ void TfrmFileImport::SetSmartImportEditor(TfrmEditSmartImport* editor) {
 }
 
 void TfrmFileImport::BuildControls() {
-  lblFileImportStep1 = MakeLabel("1.", "lblFileImportStep1", this);
-  lblFileImportStep2 = MakeLabel("2.", "lblFileImportStep2", this);
-  lblFileImportStep3 = MakeLabel("3.", "lblFileImportStep3", this);
+  lblFileImportStep1 = MakeLabel(this, "lblFileImportStep1", "1.");
+  lblFileImportStep2 = MakeLabel(this, "lblFileImportStep2", "2.");
+  lblFileImportStep3 = MakeLabel(this, "lblFileImportStep3", "3.");
   for (QLabel* step : {lblFileImportStep1, lblFileImportStep2, lblFileImportStep3}) {
     QFont font = step->font();
     font.setBold(true);
@@ -120,7 +99,7 @@ void TfrmFileImport::BuildControls() {
   edtFileImportFileName->setObjectName("edtFileImportFileName");
   edtFileImportFileName->setAccessibleName("A source file name.");
   file_label->setBuddy(edtFileImportFileName);
-  btnFileImportBrowse = MakeButton("Browse", "btnFileImportBrowse", this);
+  btnFileImportBrowse = MakeButton(this, "btnFileImportBrowse", "Browse");
   auto* source_label = new QLabel("Content of the original file", this);
   lstFileImportSource =
       new EntryListView("lstFileImportSource", "Content of the original file",
@@ -128,8 +107,8 @@ void TfrmFileImport::BuildControls() {
   lstFileImportSource->SetHorizontalExtent(kListScrollExtent);
   source_label->setBuddy(lstFileImportSource);
   auto* source_lines_caption = new QLabel("Lines:", this);
-  lblFileImportSourceLines = new CounterLabel("lblFileImportSourceLines", "Lines:", "0", this);
-  btnSmartImportZoomOriginalFile = MakeButton("Zoom", "btnSmartImportZoomOriginalFile", this);
+  lblFileImportSourceLines = MakeCounter(this, "lblFileImportSourceLines", "Lines:");
+  btnSmartImportZoomOriginalFile = MakeButton(this, "btnSmartImportZoomOriginalFile", "Zoom");
   btnSmartImportZoomOriginalFile->setAccessibleName("Zoom the content of the original file");
 
   auto* step1 = new QGroupBox("Source File (Preview)", this);
@@ -150,12 +129,12 @@ void TfrmFileImport::BuildControls() {
   step1_layout->addLayout(source_bottom, 4, 1);
 
   // Step 2: the settings and the created list.
-  rdoFileImportPlainText = MakeRadio("From  a Plain Text File (One line - One String).",
-                                     "rdoFileImportPlainText", this);
+  rdoFileImportPlainText = MakeRadio(this, "rdoFileImportPlainText",
+                                     "From  a Plain Text File (One line - One String).");
   rdoFileImportSeparatedFile =
-      MakeRadio("From a CSV/ Separated file.", "rdoFileImportSeparatedFile", this);
-  rdoFileImportAllColumns = MakeRadio("All columns", "rdoFileImportAllColumns", this);
-  rdoFileImportOneColumn = MakeRadio("Select a Column :", "rdoFileImportOneColumn", this);
+      MakeRadio(this, "rdoFileImportSeparatedFile", "From a CSV/ Separated file.");
+  rdoFileImportAllColumns = MakeRadio(this, "rdoFileImportAllColumns", "All columns");
+  rdoFileImportOneColumn = MakeRadio(this, "rdoFileImportOneColumn", "Select a Column :");
   // Two choices of their own among the dialog's controls; the columns have
   // none chosen while the file is plain text.
   mode_choice_ = MakeExclusiveGroup(this, {rdoFileImportPlainText, rdoFileImportSeparatedFile});
@@ -185,7 +164,7 @@ void TfrmFileImport::BuildControls() {
   connect(up, &QToolButton::clicked, this, [this] { StepColumnNumber(1); });
   connect(down, &QToolButton::clicked, this, [this] { StepColumnNumber(-1); });
 
-  lblFileImportDelimiter = MakeLabel("Delimiter :", "lblFileImportDelimiter", this);
+  lblFileImportDelimiter = MakeLabel(this, "lblFileImportDelimiter", "Delimiter :");
   cboFileImportDelimiter = new QComboBox(this);
   cboFileImportDelimiter->setObjectName("cboFileImportDelimiter");
   cboFileImportDelimiter->setEditable(true);
@@ -198,30 +177,30 @@ void TfrmFileImport::BuildControls() {
   cboFileImportQuotationMark->setAccessibleName("Quotation mark");
   cboFileImportQuotationMark->hide();
   btnFileImportManageSeparators =
-      MakeButton("Manage Delimiters...", "btnFileImportManageSeparators", this);
+      MakeButton(this, "btnFileImportManageSeparators", "Manage Delimiters...");
   btnFileImportManageQuotationMarks =
-      MakeButton("Manage Quotation Marks...", "btnFileImportManageQuotationMarks", this);
+      MakeButton(this, "btnFileImportManageQuotationMarks", "Manage Quotation Marks...");
   chkFileImportAbandonQMarks =
       new QCheckBox("Abandon Quotation Marks around strings (if any).", this);
   chkFileImportAbandonQMarks->setObjectName("chkFileImportAbandonQMarks");
   chkFileImportAbandonQMarks->setAccessibleName(chkFileImportAbandonQMarks->text());
   chkFileImportAbandonQMarks->setChecked(true);
   btnFileImportFrom =
-      MakeButton("Create a      Folder/String  List", "btnFileImportFrom", this);
+      MakeButton(this, "btnFileImportFrom", "Create a      Folder/String  List");
   btnFileImportFrom->setAccessibleName("Create a Folder/String List");
 
-  lblFileImportResults = MakeLabel("Created List (Folder/String) based on the current settings.",
-                                   "lblFileImportResults", this);
+  lblFileImportResults = MakeLabel(this, "lblFileImportResults",
+                                   "Created List (Folder/String) based on the current settings.");
   lstFileImportResults = new EntryListView(
       "lstFileImportResults", "Created List (Folder/String) based on the current settings.",
       EntryListView::Selection::kSingle, this);
   lstFileImportResults->SetHorizontalExtent(kListScrollExtent);
   lblFileImportResults->setBuddy(lstFileImportResults);
-  lblFileImportPreviewLinesCaption = MakeLabel("Lines:", "lblFileImportPreviewLinesCaption", this);
-  lblFileImportPreviewLines = new CounterLabel("lblFileImportPreviewLines", "Lines:", "0", this);
-  btnSmartImportZoomPreview = MakeButton("Zoom", "btnSmartImportZoomPreview", this);
+  lblFileImportPreviewLinesCaption = MakeLabel(this, "lblFileImportPreviewLinesCaption", "Lines:");
+  lblFileImportPreviewLines = MakeCounter(this, "lblFileImportPreviewLines", "Lines:");
+  btnSmartImportZoomPreview = MakeButton(this, "btnSmartImportZoomPreview", "Zoom");
   btnSmartImportZoomPreview->setAccessibleName("Zoom the created list");
-  btnSmartImportPreviewEdit = MakeButton("Edit", "btnSmartImportPreviewEdit", this);
+  btnSmartImportPreviewEdit = MakeButton(this, "btnSmartImportPreviewEdit", "Edit");
   btnSmartImportPreviewEdit->setAccessibleName("Edit the created list");
 
   auto* step2 = new QGroupBox("Created List from the Source", this);
@@ -259,11 +238,11 @@ void TfrmFileImport::BuildControls() {
   step2_layout->addLayout(results_bottom, 3, 1);
 
   // Step 3 and the dialog's own buttons.
-  btnFileImportOk = MakeButton("IMPORT", "btnFileImportOk", this);
+  btnFileImportOk = MakeButton(this, "btnFileImportOk", "IMPORT");
   btnFileImportOk->setDefault(true);
-  btnFileImportCancel = MakeButton("Cancel", "btnFileImportCancel", this);
-  btnFileImportClear = MakeButton("Clear All  ", "btnFileImportClear", this);
-  btnFileImportHelp = MakeButton("Help", "btnFileImportHelp", this);
+  btnFileImportCancel = MakeButton(this, "btnFileImportCancel", "Cancel");
+  btnFileImportClear = MakeButton(this, "btnFileImportClear", "Clear All  ");
+  btnFileImportHelp = MakeButton(this, "btnFileImportHelp", "Help");
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lblFileImportStep3);
   bottom->addWidget(btnFileImportOk);

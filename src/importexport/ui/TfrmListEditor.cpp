@@ -14,7 +14,7 @@
 #include "importexport/ListEditing.h"
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"
-#include "uikit/CounterLabel.h"
+#include "uikit/Controls.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -26,13 +26,6 @@ const char kBuilderCheckTitle[] = "Folder Level List Builder.            Warning
 const char kSmartImportLimitText[] =
     "In this Version you can enter or load\nmaximum 30,000 Folders/Subfolders!\n\n";
 const char kSmartImportLimitTitle[] = "Edit Import Folders/Subfolders.            Warning no: 0297.";
-
-QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(QString(caption).remove('&'));
-  return button;
-}
 
 // A counter that follows a long write-back without redrawing on every line.
 std::function<void(std::size_t)> Throttled(const std::function<void(std::size_t)>& show) {
@@ -63,13 +56,10 @@ TfrmListEditor::TfrmListEditor(const AppServices& services, const ListEditorName
   mmoEdit->installEventFilter(this);
 
   auto* lines_label = new QLabel("Lines:", this);
-  lblLinesSum = new CounterLabel(names.counter, "Lines:", "0", this);
-  btnOk = MakeButton("OK", "btn" + p + "Ok", this);
-  btnCancel = MakeButton("Cancel", "btn" + p + "Cancel", this);
-  btnHelp = MakeButton("Help", "btn" + p + "Help", this);
-  btnOk->setAutoDefault(false);
-  btnCancel->setAutoDefault(false);
-  btnHelp->setAutoDefault(false);
+  lblLinesSum = MakeCounter(this, names.counter, "Lines:");
+  btnOk = MakeButton(this, "btn" + p + "Ok", "OK");
+  btnCancel = MakeButton(this, "btn" + p + "Cancel", "Cancel");
+  btnHelp = MakeButton(this, "btn" + p + "Help", "Help");
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lines_label);

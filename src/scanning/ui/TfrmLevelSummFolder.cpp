@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "uikit/CounterLabel.h"
+#include "uikit/Controls.h"
 #include "uikit/FrameSize.h"
 #include "uikit/QtText.h"
 
@@ -26,7 +26,7 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 // A text the report fills, read out with its caption.
 QLabel* Value(const char* name, const QString& caption, QWidget* parent,
               const QString& unit = QString()) {
-  auto* label = new CounterLabel(name, caption, QString(), parent, unit);
+  QLabel* label = MakeCounter(parent, name, caption, QString(), unit);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }

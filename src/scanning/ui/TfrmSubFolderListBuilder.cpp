@@ -27,7 +27,7 @@
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/UpDown.h"
 #include "uikit/Choices.h"
-#include "uikit/CounterLabel.h"
+#include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
@@ -41,16 +41,6 @@ namespace {
 
 constexpr char kBrowseTitle[] = "Select the Destination Folder.";
 constexpr int kProgressMs = 100;  // how often a running scan redraws its counts
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const char* hint = nullptr) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  if (hint) button->setToolTip(hint);
-  button->setAutoDefault(false);
-  return button;
-}
 
 QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QString& caption,
                            const char* hint, const char* text) {
@@ -104,25 +94,18 @@ void TfrmSubFolderListBuilder::CreateControls() {
   lstViewLevelSumFolder->setColumnWidth(0, 100);
   lstViewLevelSumFolder->setColumnWidth(1, 140);
   lblMainLevelSumSubFolder =
-      new CounterLabel("lblMainLevelSumSubFolder", "Contains:", "0", this, "Folders.");
-  lblMainLevelSumFiles = new CounterLabel("lblMainLevelSumFiles", "Contains:", "0", this, "Files.");
-  lblMainLevelSumFileSize =
-      new CounterLabel("lblMainLevelSumFileSize", "File Size:", "0 bytes.", this);
+      MakeCounter(this, "lblMainLevelSumSubFolder", "Contains:", "0", "Folders.");
+  lblMainLevelSumFiles = MakeCounter(this, "lblMainLevelSumFiles", "Contains:", "0", "Files.");
+  lblMainLevelSumFileSize = MakeCounter(this, "lblMainLevelSumFileSize", "File Size:", "0 bytes.");
 
   grpSubfolderLevelNumber = new QGroupBox("Subfolder Level Number", this);
   grpSubfolderLevelNumber->setObjectName("grpSubfolderLevelNumber");
-  rdoFromToLevelNumber = new QRadioButton("From:", grpSubfolderLevelNumber);
-  rdoFromToLevelNumber->setObjectName("rdoFromToLevelNumber");
-  rdoFromToLevelNumber->setToolTip("Every Subfolder between From - To will be Listed. ");
-  rdoAboveLevelNumber = new QRadioButton("Above:", grpSubfolderLevelNumber);
-  rdoAboveLevelNumber->setObjectName("rdoAboveLevelNumber");
-  rdoAboveLevelNumber->setToolTip("Every Subfolder Above given will be Listed.");
-  rdoBelowLevelNumber = new QRadioButton("Below:", grpSubfolderLevelNumber);
-  rdoBelowLevelNumber->setObjectName("rdoBelowLevelNumber");
-  rdoBelowLevelNumber->setToolTip("Every Subfolder Below given will be Listed.");
-  for (QRadioButton* mode : {rdoFromToLevelNumber, rdoAboveLevelNumber, rdoBelowLevelNumber}) {
-    mode->setAccessibleName(mode->text());
-  }
+  rdoFromToLevelNumber = MakeRadio(grpSubfolderLevelNumber, "rdoFromToLevelNumber", "From:",
+                                   "Every Subfolder between From - To will be Listed. ");
+  rdoAboveLevelNumber = MakeRadio(grpSubfolderLevelNumber, "rdoAboveLevelNumber", "Above:",
+                                  "Every Subfolder Above given will be Listed.");
+  rdoBelowLevelNumber = MakeRadio(grpSubfolderLevelNumber, "rdoBelowLevelNumber", "Below:",
+                                  "Every Subfolder Below given will be Listed.");
   rdoFromToLevelNumber->setChecked(true);
 
   edtFromLevelNumber = MakeNumberField(grpSubfolderLevelNumber, "edtFromLevelNumber", "From:",
@@ -151,12 +134,8 @@ void TfrmSubFolderListBuilder::CreateControls() {
   edtFromLevelNumber->installEventFilter(this);
   edtToLevelNumber->installEventFilter(this);
 
-  rdoBuildAllSubFolders = new QRadioButton("All Subfolders in Path", this);
-  rdoBuildAllSubFolders->setObjectName("rdoBuildAllSubFolders");
-  rdoBuildLastSubFolder = new QRadioButton("Only the Last Subfolder", this);
-  rdoBuildLastSubFolder->setObjectName("rdoBuildLastSubFolder");
-  rdoBuildAllSubFolders->setAccessibleName(rdoBuildAllSubFolders->text());
-  rdoBuildLastSubFolder->setAccessibleName(rdoBuildLastSubFolder->text());
+  rdoBuildAllSubFolders = MakeRadio(this, "rdoBuildAllSubFolders", "All Subfolders in Path");
+  rdoBuildLastSubFolder = MakeRadio(this, "rdoBuildLastSubFolder", "Only the Last Subfolder");
   rdoBuildAllSubFolders->setChecked(true);
 
   edtSubFolderFilter = new QLineEdit(this);
@@ -167,18 +146,18 @@ void TfrmSubFolderListBuilder::CreateControls() {
   btnBuildList = MakeButton(this, "btnBuildList", "Build a List", "Build a List of Subfolders.");
   btnBuilderStop = MakeButton(this, "btnBuilderStop", "Stop", "Stop the running scan.");
   btnBuilderStop->setEnabled(false);
-  lblBuilderScanProgress = new CounterLabel("lblBuilderScanProgress", "Scan progress", "", this);
+  lblBuilderScanProgress = MakeCounter(this, "lblBuilderScanProgress", "Scan progress", "");
 
   lstIncludeFolderList = new EntryListView("lstIncludeFolderList", "Include Folder List",
                                            EntryListView::Selection::kMultiple, this);
   lstIncludeFolderList->setToolTip("A List of Builded (Generated)  Subfolders.");
   lstIncludeFolderList->SetHorizontalExtent(kListScrollExtent);
-  lblIncludeSum = new CounterLabel("lblIncludeSum", "Include Folder List", "0", this);
+  lblIncludeSum = MakeCounter(this, "lblIncludeSum", "Include Folder List");
   lstExcludeFolderList = new EntryListView("lstExcludeFolderList", "Exclude Folder List",
                                            EntryListView::Selection::kMultiple, this);
   lstExcludeFolderList->setToolTip("A List of Exculded Subfolders.");
   lstExcludeFolderList->SetHorizontalExtent(kListScrollExtent);
-  lblExcludeSum = new CounterLabel("lblExcludeSum", "Exclude Folder List", "0", this);
+  lblExcludeSum = MakeCounter(this, "lblExcludeSum", "Exclude Folder List");
 
   btnMoveToExclude = MakeButton(this, "btnMoveToExclude", ">");
   btnMoveToInclude = MakeButton(this, "btnMoveToInclude", "<");
