@@ -4,8 +4,9 @@
 // 30,000. User input waits until the command has finished, so no second
 // command can start in the middle of a list change.
 //
-// A long command that can be stopped names its Stop controls for its
-// duration (StoppableSection): one on each window the command shows. Pump()
+// It is also the windows' Stop input (StopInput.h): a long command that can
+// be stopped names its Stop controls for its duration, one on each window
+// the command shows. Pump()
 // then also lets through the clicks on those controls and the Escape key;
 // Escape and a Stop's `clicked` (a mouse click, or an assistive tool's
 // "Press") set StopRequested(). Every other input is held and delivered when
@@ -17,14 +18,14 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "platform/EventPump.h"
+#include "uikit/StopInput.h"
 
 namespace ordovan {
 
-class QtEventPump : public QObject, public EventPump {
+class QtEventPump : public QObject, public EventPump, public StopInput {
  public:
   static constexpr int kSliceMs = 15;
 
@@ -36,27 +37,11 @@ class QtEventPump : public QObject, public EventPump {
   void Pump() override;
   bool StopRequested() const override { return stop_requested_; }
 
-  // Starts a section whose Stop input is each of `stop_controls` (null ones
-  // are passed over) and Escape; clears an earlier stop. Sections do not nest.
-  void BeginStoppable(std::vector<QWidget*> stop_controls);
-  // Ends the section: StopRequested() is false again, held input is posted.
-  void EndStoppable();
+  void BeginStoppable(std::vector<QWidget*> stop_controls) override;
+  // StopRequested() is false again, held input is posted.
+  void EndStoppable() override;
   // What a Stop control's click does; nothing outside a section.
   void RequestStop();
-
-  // Begins a stoppable section for the lifetime of the guard.
-  class StoppableSection {
-   public:
-    StoppableSection(QtEventPump& pump, std::vector<QWidget*> stop_controls) : pump_(pump) {
-      pump_.BeginStoppable(std::move(stop_controls));
-    }
-    ~StoppableSection() { pump_.EndStoppable(); }
-    StoppableSection(const StoppableSection&) = delete;
-    StoppableSection& operator=(const StoppableSection&) = delete;
-
-   private:
-    QtEventPump& pump_;
-  };
 
   int runs() const { return runs_; }  // how often the events actually ran
 

@@ -29,7 +29,7 @@
 #include "uikit/Choices.h"
 #include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
-#include "uikit/QtEventPump.h"
+#include "uikit/StopInput.h"
 #include "uikit/QtText.h"
 #include "uikit/Shell.h"
 
@@ -323,12 +323,10 @@ void TfrmSubFolderListBuilder::ShowCounters() {
 bool TfrmSubFolderListBuilder::RunStoppable(const std::function<bool()>& scan) {
   btnBuilderStop->setEnabled(true);
   bool finished = true;
-  // While the scan runs, the window's pump lets through only the Stop
-  // control and Escape; other input waits until the command has ended.
-  if (auto* qt_pump = dynamic_cast<QtEventPump*>(services_.pump)) {
-    QtEventPump::StoppableSection section(*qt_pump, {btnBuilderStop});
-    finished = scan();
-  } else {
+  {
+    // While the scan runs, the window's pump lets through only the Stop
+    // control and Escape; other input waits until the command has ended.
+    StoppableSection section(services_.stop_input, {btnBuilderStop});
     finished = scan();
   }
   btnBuilderStop->setEnabled(false);

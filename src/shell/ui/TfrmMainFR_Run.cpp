@@ -24,7 +24,7 @@
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
-#include "uikit/QtEventPump.h"
+#include "uikit/StopInput.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -70,14 +70,14 @@ bool EnabledAndChecked(const QRadioButton* option) {
 // windows' pump then lets their clicks and Escape through, and no other input.
 class StopControlShown {
  public:
-  StopControlShown(EventPump* pump, QWidget* stop, ResultsWindowLink* results) {
+  StopControlShown(StopInput* input, QWidget* stop, ResultsWindowLink* results) {
     stops_ = {stop, results ? results->StopControl() : nullptr};
     std::erase(stops_, nullptr);
     for (QWidget* control : stops_) {
       control->setVisible(true);
       control->setEnabled(true);
     }
-    if (auto* qt_pump = dynamic_cast<QtEventPump*>(pump)) section_.emplace(*qt_pump, stops_);
+    section_.emplace(input, stops_);
   }
   ~StopControlShown() {
     section_.reset();
@@ -88,7 +88,7 @@ class StopControlShown {
 
  private:
   std::vector<QWidget*> stops_;
-  std::optional<QtEventPump::StoppableSection> section_;
+  std::optional<StoppableSection> section_;
 };
 
 const char kNormalStoppedCaption[] = "Folder/File Copy Process. Stopped by the user.";
@@ -169,7 +169,7 @@ void TfrmMainFR::btnVol14RestructureClick() {
   inputs.journal = &run_->journal;
   RunReport report;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop, results_);
+    StopControlShown stop(services_.stop_input, btnVol14Stop, results_);
     report = run_->reorganizer.Organize(inputs);
   }
   if (report.outcome == RunOutcome::Stopped && results_) {
@@ -185,7 +185,7 @@ void TfrmMainFR::btnVol14SimulationClick() {
   inputs.journal = &run_->journal;  // the records it replaces take their journal along
   RunReport report;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop, results_);
+    StopControlShown stop(services_.stop_input, btnVol14Stop, results_);
     report = run_->reorganizer.SimulationView(inputs);
   }
   if (report.outcome == RunOutcome::Stopped && results_) {
@@ -198,7 +198,7 @@ void TfrmMainFR::btnVol14UndoClick() {
   Prompter& prompter = *services_.prompter;
   UndoResult result;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop, results_);
+    StopControlShown stop(services_.stop_input, btnVol14Stop, results_);
     result = UndoLastRun(run_->reorganizer.records(), *services_.file_system, prompter,
                          run_results_, services_.pump);
   }

@@ -185,6 +185,7 @@ class StopWithinReachTest : public RunStopAndJournalTest {
  protected:
   StopWithinReachTest() : slow_(&file_system_) {
     services_.pump = &qt_pump_;
+    services_.stop_input = &qt_pump_;
     services_.file_system = &slow_;
   }
   QtEventPump qt_pump_;

@@ -136,7 +136,7 @@ class StoppablePumpTest : public ::testing::Test {
 TEST_F(StoppablePumpTest, OnlyTheStopClickAndEscapeGetThroughAndOtherInputWaitsForTheEnd) {
   bool timer_ran = false;
   {
-    QtEventPump::StoppableSection section(pump, {stop});
+    StoppableSection section(&pump, {stop});
     EXPECT_FALSE(pump.StopRequested());
     // Window messages other than input still run: a timer, a repaint.
     QTimer::singleShot(0, [&] { timer_ran = true; });
@@ -159,7 +159,7 @@ TEST_F(StoppablePumpTest, OnlyTheStopClickAndEscapeGetThroughAndOtherInputWaitsF
   EXPECT_EQ(other_clicks, 2);
 
   {
-    QtEventPump::StoppableSection section(pump, {stop});
+    StoppableSection section(&pump, {stop});
     EXPECT_FALSE(pump.StopRequested());  // a new section starts unstopped
     PostKey(other, Qt::Key_Escape);
     PumpOnce(pump);
