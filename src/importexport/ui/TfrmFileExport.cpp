@@ -25,6 +25,7 @@
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
+#include "uikit/Throttle.h"
 
 namespace ordovan {
 
@@ -196,11 +197,12 @@ void TfrmFileExport::ExportEntries(const TEXT_LIST& entries, bool in_view) {
   Reset();
   if (in_view) ShowWhileFilling();
   EntryList& shown = ShownList();
+  Throttle counted;
   for (const std::string& entry : entries) {
     std::string key = EntryKey(entry);
     if (shown.ContainsKey(key)) continue;
     shown.AppendKeyed(entry, key);
-    ShowSourceCount(shown.size());
+    if (counted.Due()) ShowSourceCount(shown.size());
     services_.pump->Pump();
   }
   kind_ = kExportKindFolders;
@@ -247,7 +249,8 @@ void TfrmFileExport::RebuildShownList() {
   lblSmartExportSource->setText("0");
   lblSmartExportExported->setText("0");
   ordovan::RebuildShownList(callers_items_, CurrentLines(), CurrentSlashes(), ShownList(),
-                            [this](std::size_t n) { ShowSourceCount(n); }, *services_.pump);
+                            Throttled([this](std::size_t n) { ShowSourceCount(n); }),
+                            *services_.pump);
   ShowSourceCount(ShownList().size());
 }
 
@@ -300,7 +303,7 @@ void TfrmFileExport::btnFileExportToClick() {
   lblSmartExportExported->setText("0");
   const ExportResult result = WriteExportFile(
       files, request, ShownList().entries(),
-      [this](std::size_t n) { lblSmartExportExported->setText(QString::number(n)); },
+      Throttled([this](std::size_t n) { lblSmartExportExported->setText(QString::number(n)); }),
       *services_.pump);
   if (result.outcome != ExportOutcome::kWritten) {
     // Nothing of this export reached the file: the counter says so.

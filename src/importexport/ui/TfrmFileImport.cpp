@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +27,7 @@
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
+#include "uikit/Throttle.h"
 
 namespace ordovan {
 
@@ -458,15 +458,13 @@ void TfrmFileImport::btnFileImportFromClick() {
   if (import.outcome() != ListReadOutcome::kRead) {
     CreatedList().Clear();
   } else {
-    QElapsedTimer since_shown;
-    since_shown.start();
+    Throttle throttle;
     std::size_t last_position = 0;
     FillCreatedList(
         import.GetItems(), CreatedList(),
         [&](std::size_t position) {
           last_position = position;
-          if (since_shown.elapsed() < 15) return;
-          since_shown.restart();
+          if (!throttle.Due()) return;
           lblFileImportPreviewLines->setText(QString::number(position));
         },
         *services_.pump);

@@ -1,7 +1,5 @@
 #include "importexport/ui/TfrmListEditor.h"
 
-#include <QElapsedTimer>
-#include <memory>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +13,7 @@
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"
 #include "uikit/Controls.h"
+#include "uikit/Throttle.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -26,17 +25,6 @@ const char kBuilderCheckTitle[] = "Folder Level List Builder.            Warning
 const char kSmartImportLimitText[] =
     "In this Version you can enter or load\nmaximum 30,000 Folders/Subfolders!\n\n";
 const char kSmartImportLimitTitle[] = "Edit Import Folders/Subfolders.            Warning no: 0297.";
-
-// A counter that follows a long write-back without redrawing on every line.
-std::function<void(std::size_t)> Throttled(const std::function<void(std::size_t)>& show) {
-  auto timer = std::make_shared<QElapsedTimer>();
-  timer->start();
-  return [show, timer](std::size_t count) {
-    if (!show || timer->elapsed() < 15) return;
-    timer->restart();
-    show(count);
-  };
-}
 
 }  // namespace
 

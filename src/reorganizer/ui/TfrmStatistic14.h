@@ -6,7 +6,6 @@
 // window's run counters (BindCounters), so the program has one set of them.
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <array>
 #include <functional>
 #include <string>

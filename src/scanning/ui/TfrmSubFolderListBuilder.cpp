@@ -1,7 +1,6 @@
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,6 +29,7 @@
 #include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
 #include "uikit/StopInput.h"
+#include "uikit/Throttle.h"
 #include "uikit/QtText.h"
 #include "uikit/Shell.h"
 
@@ -360,11 +360,9 @@ void TfrmSubFolderListBuilder::ChooseSourceFolder(const std::string& source) {
                             lblMainLevelSumFileSize->text()};
   FolderStructSize size(folder);
   size.SetCountStartFolder(false);
-  QElapsedTimer since_shown;
-  since_shown.start();
-  size.SetProgressHook([this, &since_shown](const FolderStructSize& so_far) {
-    if (since_shown.elapsed() < kProgressMs) return;
-    since_shown.restart();
+  Throttle shown(kProgressMs);
+  size.SetProgressHook([this, &shown](const FolderStructSize& so_far) {
+    if (!shown.Due()) return;
     lblMainLevelSumSubFolder->setText(QString::number(so_far.FolderTotal() - 1));
     lblMainLevelSumFiles->setText(QString::number(so_far.FileTotal()));
     lblMainLevelSumFileSize->setText(ToQt(FormatByteSize(so_far.SizeTotal()).text));
@@ -485,21 +483,17 @@ void TfrmSubFolderListBuilder::btnBuildListClick() {
   request.below_text = FromQt(edtBelowLevelNumber->text());
   request.listing_option = rdoBuildLastSubFolder->isChecked() ? LevelCopy::kOnlyLastSubfolder
                                                               : LevelCopy::kAllSubfolders;
-  QElapsedTimer since_shown;
-  since_shown.start();
+  Throttle shown(kProgressMs);
   _tagBuildHooks hooks;
   // The counter is redrawn only as often as the pump repaints; ShowCounters
   // puts the final count.
-  QElapsedTimer since_counted;
-  since_counted.start();
-  hooks.on_include_count = [this, &since_counted](std::size_t count) {
-    if (count != 0 && since_counted.elapsed() < 15) return;
-    since_counted.restart();
+  Throttle counted;
+  hooks.on_include_count = [this, &counted](std::size_t count) {
+    if (count != 0 && !counted.Due()) return;
     lblIncludeSum->setText(QString::number(count));
   };
-  hooks.on_progress = [this, &since_shown](const LevelCopy& copy) {
-    if (since_shown.elapsed() < kProgressMs) return;
-    since_shown.restart();
+  hooks.on_progress = [this, &shown](const LevelCopy& copy) {
+    if (!shown.Due()) return;
     lblBuilderScanProgress->setText(QString("%1 folders read, %2 found")
                                         .arg(copy.FoldersListed())
                                         .arg(copy.Results().size()));
@@ -573,11 +567,9 @@ void TfrmSubFolderListBuilder::btnSubFolderListBuilderLevelsClick() {
   if (TrimSpaces(entry).empty()) return;
   FolderStructSize size(entry);
   size.SetCountStartFolder(false);
-  QElapsedTimer since_shown;
-  since_shown.start();
-  size.SetProgressHook([this, &since_shown](const FolderStructSize& so_far) {
-    if (since_shown.elapsed() < kProgressMs) return;
-    since_shown.restart();
+  Throttle shown(kProgressMs);
+  size.SetProgressHook([this, &shown](const FolderStructSize& so_far) {
+    if (!shown.Due()) return;
     lblBuilderScanProgress->setText(QString("%1 folders, %2 files")
                                         .arg(so_far.FolderTotal() - 1)
                                         .arg(so_far.FileTotal()));

@@ -18,6 +18,7 @@
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
+#include "uikit/Throttle.h"
 
 namespace ordovan {
 
@@ -85,9 +86,8 @@ void AppWindows::CreateOtherWindows() {
   ExportHandOver export_hand_over;
   export_hand_over.reset = [file_export] { file_export->Reset(); };
   export_hand_over.shown = &file_export->ShownList();
-  export_hand_over.show_source_count = [file_export](std::size_t n) {
-    file_export->ShowSourceCount(n);
-  };
+  export_hand_over.show_source_count =
+      Throttled([file_export](std::size_t n) { file_export->ShowSourceCount(n); });
   export_hand_over.show_modal = [file_export] {
     file_export->SetKind(kExportKindFolders);
     file_export->ShowModally();
