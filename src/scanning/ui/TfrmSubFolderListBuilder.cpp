@@ -315,6 +315,10 @@ void TfrmSubFolderListBuilder::Connect() {
   // takes its click as the stop request.
 }
 
+void TfrmSubFolderListBuilder::ShowIncludeCount(std::size_t count) {
+  lblIncludeSum->setText(QString::number(count));
+}
+
 void TfrmSubFolderListBuilder::ShowCounters() {
   lblIncludeSum->setText(QString::number(IncludeList().size()));
   lblExcludeSum->setText(QString::number(ExcludeList().size()));
@@ -490,7 +494,7 @@ void TfrmSubFolderListBuilder::btnBuildListClick() {
   Throttle counted;
   hooks.on_include_count = [this, &counted](std::size_t count) {
     if (count != 0 && !counted.Due()) return;
-    lblIncludeSum->setText(QString::number(count));
+    ShowIncludeCount(count);
   };
   hooks.on_progress = [this, &shown](const LevelCopy& copy) {
     if (!shown.Due()) return;
