@@ -60,7 +60,7 @@ class TempCurrentFolder : public FileSystemWrapper {
 struct BuilderProgram {
   BuilderProgram() : file_system(ToProgramPath(Utf8ToNative(FromQt(temp.path()))).value_or("")) {
     bench::Tree();
-    services = {&prompter, &dialogs, &shell, &file_system, &pump, &settings};
+    services = {&prompter, &dialogs, &shell, &file_system, &pump, &settings, &pump};
     windows = std::make_unique<AppWindows>(services);
     builder = windows->Find<TfrmSubFolderListBuilder>();
     builder->cboMainSourceFolder->setEditText("d:\\Tree");

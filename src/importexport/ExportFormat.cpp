@@ -129,10 +129,22 @@ ExportResult WriteExportFile(FileSystem& file_system, const ExportRequest& reque
     result.outcome = ExportOutcome::kCannotCreate;
     return result;
   }
+  // An existing file reached through a link is replaced where it lies, the
+  // link kept; the new content is written beside it, so that it takes the
+  // file's place in one step on the file's own drive.
+  // Only a plain file is replaced there: a device or pipe behind a link is
+  // never renamed over.
+  std::string target = request.file_name;
+  if (std::optional<std::string> real = file_system.ResolveLinks(target)) {
+    FileError kind = FileError::kRefused;
+    if (file_system.OpenBinaryRead(*real, &kind) || kind == FileError::kRefused) {
+      target = std::move(*real);
+    }
+  }
   std::string temporary;
   std::unique_ptr<OutputFile> out;
   for (int attempt = 1; attempt <= kTemporaryNameAttempts && !out; ++attempt) {
-    temporary = TemporaryNameBeside(request.file_name, attempt);
+    temporary = TemporaryNameBeside(target, attempt);
     out = file_system.CreateNewBinaryFile(temporary);
   }
   if (!out) {
@@ -159,7 +171,7 @@ ExportResult WriteExportFile(FileSystem& file_system, const ExportRequest& reque
   // Closing reports the last buffered write; only a closed file is put in place.
   ok = out->Close() && ok;
   out.reset();
-  if (ok && file_system.ReplaceFileWith(temporary, request.file_name)) {
+  if (ok && file_system.ReplaceFileWith(temporary, target)) {
     result.exported = count;
     return result;
   }

@@ -7,6 +7,9 @@ FileSystem::~FileSystem() = default;
 // A file system that cannot identify folders: walks then follow no link.
 std::optional<FileIdentity> FileSystem::IdentifyFolder(const std::string&) { return std::nullopt; }
 
+// Nor can it tell where links lead: callers take the path as it is.
+std::optional<std::string> FileSystem::ResolveLinks(const std::string&) { return std::nullopt; }
+
 bool FileSystem::CopyFileAnnounced(const std::string& from, const std::string& to,
                                    const std::function<void(const FileIdentity&)>& announce) {
   // The copy would fail on a taken target; announcing it could make the

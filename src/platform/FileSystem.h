@@ -160,6 +160,11 @@ class FileSystem {
   // walk through folder levels needs, without asking the system about every
   // file. False, with `entries` empty, when the folder cannot be read.
   virtual bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries);
+  // The program path of what `path` reaches, every link on the way followed
+  // (the last name's included), so that paths reaching the same file or
+  // folder give the same text. nullopt when nothing exists there, it cannot
+  // be examined or it has no program path.
+  virtual std::optional<std::string> ResolveLinks(const std::string& path);
 
   // --- List files and reports: a file that is only ever made new ---
   // Creates a new, empty file and opens it for binary writing. Null when
@@ -169,8 +174,10 @@ class FileSystem {
   virtual std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string& path,
                                                           FileError* error = nullptr) = 0;
   // Puts the closed file `temp` in place of `target` in one step: `target`
-  // then holds temp's content (an existing file of that name is replaced)
-  // and `temp` is gone. False, with both left as they were, on failure.
+  // then holds temp's content (an existing file of that name is replaced,
+  // and temp takes its permissions) and `temp` is gone. A link at `target`
+  // stays: the file it leads to is the one replaced. False, with both left
+  // as they were, on failure (also for a link that leads nowhere).
   virtual bool ReplaceFileWith(const std::string& temp, const std::string& target) = 0;
 
   // Appending, for the run journal. Creates a new file that only grows; null
@@ -229,6 +236,9 @@ class FileSystemWrapper : public FileSystem {
   }
   bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
     return target_->ListSubfolders(path, entries);
+  }
+  std::optional<std::string> ResolveLinks(const std::string& path) override {
+    return target_->ResolveLinks(path);
   }
 
   // --- List files and reports ---

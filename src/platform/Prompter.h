@@ -12,6 +12,7 @@ enum class MessageKind {
   kQuestion,     // question icon, Yes and No, No the default
   kInformation,  // information icon, OK
   kError,        // error icon, OK
+  kPlain,        // no icon, OK: a plain notice
 };
 
 enum class Answer { kOk, kYes, kNo };
@@ -34,6 +35,9 @@ class Prompter {
   }
   void Fail(const std::string& text, const std::string& title) {
     Show(MessageKind::kError, text, title);
+  }
+  void Notify(const std::string& text, const std::string& title) {
+    Show(MessageKind::kPlain, text, title);
   }
   // True when the user answered Yes.
   bool Ask(const std::string& text, const std::string& title) {

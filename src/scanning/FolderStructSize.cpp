@@ -10,7 +10,7 @@ FolderStructSize::FolderStructSize(const std::string& start_folder) : start_fold
 }
 
 ScanOutcome FolderStructSize::Scan(FileSystem& file_system, EventPump& pump) {
-  LinkGuard links(file_system);
+  LinkGuard links(file_system, start_folder_);
   DIR_ENTRIES entries;
   while (!pending_.empty()) {
     if (pump.StopRequested()) return ScanOutcome::kStopped;

@@ -44,9 +44,14 @@ bool LevelCopy::IsLeaf(const std::string& folder, std::uint32_t n) {
   file_system_.ListSubfolders(folder, &entries);
   std::uint32_t subfolders = 0;
   for (const DirEntry& entry : entries) {
-    if (entry.IsDirectory() && file_system_.CanEnterFolder(JoinEntryPath(folder, entry.name))) {
-      if (++subfolders > n) return false;
+    if (!entry.IsDirectory()) continue;
+    const std::string path = JoinEntryPath(folder, entry.name);
+    if (!file_system_.CanEnterFolder(path)) continue;
+    // A link the scan does not enter is no subfolder of this path.
+    if ((entry.attributes & kAttrReparsePoint) != 0 && links_ && links_->LeadsIntoTree(path)) {
+      continue;
     }
+    if (++subfolders > n) return false;
   }
   return true;
 }
@@ -93,7 +98,8 @@ ScanOutcome LevelCopy::Run(EventPump& pump) {
 }
 
 void LevelCopy::Scan(const std::string& source, EventPump& pump, bool* stopped) {
-  LinkGuard links(file_system_);
+  LinkGuard links(file_system_, source);
+  links_ = &links;
   // Levels are counted from the source folder itself, so a source given as a
   // drive root with its backslash ("d:\") has its own folders on level 1.
   std::deque<std::pair<std::string, std::uint32_t>> pending;
@@ -102,6 +108,7 @@ void LevelCopy::Scan(const std::string& source, EventPump& pump, bool* stopped) 
   while (!pending.empty()) {
     if (pump.StopRequested()) {
       *stopped = true;
+      links_ = nullptr;
       return;
     }
     auto [folder, level] = std::move(pending.front());
@@ -125,6 +132,7 @@ void LevelCopy::Scan(const std::string& source, EventPump& pump, bool* stopped) 
     if (progress_) progress_(*this);
     pump.Pump();
   }
+  links_ = nullptr;
 }
 
 }  // namespace ordovan

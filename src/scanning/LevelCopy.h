@@ -49,7 +49,8 @@ class LevelCopy {
   std::uint64_t FoldersListed() const { return folders_listed_; }
 
   // The leaf test: true when `folder` has at most `n` subfolders that can be
-  // entered (n = 0: none at all).
+  // entered (n = 0: none at all); during a scan, links into the scanned tree
+  // do not count, as the scan does not enter them.
   bool IsLeaf(const std::string& folder, std::uint32_t n);
   // True when the last name of `path` holds the filter, letter case ignored
   // (an empty filter lets everything pass).
@@ -77,6 +78,7 @@ class LevelCopy {
   TEXT_LIST results_;
   std::string filter_;
   FileSystem& file_system_;
+  LinkGuard* links_ = nullptr;  // the running scan's
   std::uint64_t folders_listed_ = 0;
   std::function<void(const LevelCopy&)> progress_;
 };

@@ -11,6 +11,7 @@ class FileSystem;
 class Prompter;
 class SettingsStore;
 class Shell;
+class StopInput;
 
 struct AppServices {
   Prompter* prompter = nullptr;
@@ -19,6 +20,9 @@ struct AppServices {
   FileSystem* file_system = nullptr;
   EventPump* pump = nullptr;
   SettingsStore* settings = nullptr;
+  // The Stop input of long commands: the windows' pump, the same object as
+  // `pump` when that is one; none leaves commands without a Stop.
+  StopInput* stop_input = nullptr;
 };
 
 }  // namespace ordovan

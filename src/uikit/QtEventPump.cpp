@@ -1,5 +1,6 @@
 #include "uikit/QtEventPump.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -47,6 +48,12 @@ bool IsInput(QEvent::Type type) {
       return IsHeldInput(type) || IsKeyEvent(type);
   }
 }
+
+// A Stop control takes input only while it can be seen and used.
+bool IsOrHolds(const QWidget* control, const QWidget* widget) {
+  return control && control->isEnabled() && control->isVisible() &&
+         (widget == control || control->isAncestorOf(widget));
+}
 }  // namespace
 
 QtEventPump::QtEventPump() { since_last_.start(); }
@@ -68,33 +75,47 @@ void QtEventPump::Pump() {
   since_last_.restart();
 }
 
-void QtEventPump::BeginStoppable(QWidget* stop_control) {
+void QtEventPump::BeginStoppable(std::vector<QWidget*> stop_controls) {
   stoppable_ = true;
   stop_requested_ = false;
-  stop_control_ = stop_control;
+  for (QWidget* control : stop_controls) {
+    if (control == nullptr) continue;
+    stop_controls_.emplace_back(control);
+    // The click itself stops, whatever made it: a mouse, or an assistive
+    // tool that presses the button without any mouse event.
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      stop_clicks_.push_back(
+          connect(button, &QAbstractButton::clicked, this, &QtEventPump::RequestStop));
+    }
+  }
 }
 
 void QtEventPump::EndStoppable() {
   stoppable_ = false;
   stop_requested_ = false;
-  stop_control_ = nullptr;
+  for (const QMetaObject::Connection& click : stop_clicks_) disconnect(click);
+  stop_clicks_.clear();
+  stop_controls_.clear();
   for (auto& held : held_) {
     if (held.receiver) QCoreApplication::postEvent(held.receiver, held.event.release());
   }
   held_.clear();
 }
 
+void QtEventPump::RequestStop() {
+  if (stoppable_) stop_requested_ = true;
+}
+
 bool QtEventPump::IsStopControl(QObject* watched, QEvent* event) const {
-  if (!stop_control_ || !stop_control_->isEnabled() || !stop_control_->isVisible()) return false;
-  if (auto* widget = qobject_cast<QWidget*>(watched)) {
-    return widget == stop_control_ || stop_control_->isAncestorOf(widget);
-  }
-  // The window system hands a click to the window first; it goes on to the
+  const QWidget* widget = qobject_cast<QWidget*>(watched);
+  // The window system hands a click to the window first; it goes on to a
   // Stop control only when that is what lies under the pointer.
-  if (qobject_cast<QWindow*>(watched) && IsMouseButtonEvent(event->type())) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    QWidget* under = QApplication::widgetAt(mouse->globalPosition().toPoint());
-    return under && (under == stop_control_ || stop_control_->isAncestorOf(under));
+  if (!widget && qobject_cast<QWindow*>(watched) && IsMouseButtonEvent(event->type())) {
+    widget = QApplication::widgetAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+  }
+  if (!widget) return false;
+  for (const QPointer<QWidget>& control : stop_controls_) {
+    if (IsOrHolds(control, widget)) return true;
   }
   return false;
 }
@@ -109,15 +130,8 @@ bool QtEventPump::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     return true;
   }
-  if (IsMouseButtonEvent(type) && IsStopControl(watched, event)) {
-    if (type == QEvent::MouseButtonRelease && qobject_cast<QWidget*>(watched)) {
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      if (static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-        stop_requested_ = true;
-      }
-    }
-    return false;
-  }
+  // The button turns press and release into its click, which stops.
+  if (IsMouseButtonEvent(type) && IsStopControl(watched, event)) return false;
   if (IsHeldInput(type)) held_.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
   return true;
 }

@@ -4,23 +4,28 @@
 // 30,000. User input waits until the command has finished, so no second
 // command can start in the middle of a list change.
 //
-// A long command that can be stopped names its Stop control for its
-// duration (StoppableSection). Pump() then also lets through a click on that
-// control and the Escape key, and both set StopRequested(); every other
-// input is held and delivered when the section ends.
+// It is also the windows' Stop input (StopInput.h): a long command that can
+// be stopped names its Stop controls for its duration, one on each window
+// the command shows. Pump()
+// then also lets through the clicks on those controls and the Escape key;
+// Escape and a Stop's `clicked` (a mouse click, or an assistive tool's
+// "Press") set StopRequested(). Every other input is held and delivered when
+// the section ends.
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
 #include "platform/EventPump.h"
+#include "uikit/StopInput.h"
 
 namespace ordovan {
 
-class QtEventPump : public QObject, public EventPump {
+class QtEventPump : public QObject, public EventPump, public StopInput {
  public:
   static constexpr int kSliceMs = 15;
 
@@ -32,25 +37,11 @@ class QtEventPump : public QObject, public EventPump {
   void Pump() override;
   bool StopRequested() const override { return stop_requested_; }
 
-  // Starts a section whose Stop input is `stop_control` (and Escape); clears
-  // an earlier stop. Sections do not nest.
-  void BeginStoppable(QWidget* stop_control);
-  // Ends the section: StopRequested() is false again, held input is posted.
-  void EndStoppable();
-
-  // Begins a stoppable section for the lifetime of the guard.
-  class StoppableSection {
-   public:
-    StoppableSection(QtEventPump& pump, QWidget* stop_control) : pump_(pump) {
-      pump_.BeginStoppable(stop_control);
-    }
-    ~StoppableSection() { pump_.EndStoppable(); }
-    StoppableSection(const StoppableSection&) = delete;
-    StoppableSection& operator=(const StoppableSection&) = delete;
-
-   private:
-    QtEventPump& pump_;
-  };
+  void BeginStoppable(std::vector<QWidget*> stop_controls) override;
+  // StopRequested() is false again, held input is posted.
+  void EndStoppable() override;
+  // What a Stop control's click does; nothing outside a section.
+  void RequestStop();
 
   int runs() const { return runs_; }  // how often the events actually ran
 
@@ -68,7 +59,8 @@ class QtEventPump : public QObject, public EventPump {
   int runs_ = 0;
   bool stoppable_ = false;
   bool stop_requested_ = false;
-  QPointer<QWidget> stop_control_;
+  std::vector<QPointer<QWidget>> stop_controls_;
+  std::vector<QMetaObject::Connection> stop_clicks_;
   std::vector<HeldEvent> held_;
 };
 

@@ -26,6 +26,9 @@ Answer QtPrompter::Show(MessageKind kind, const std::string& text, const std::st
     case MessageKind::kError:
       box.setIcon(QMessageBox::Critical);
       break;
+    case MessageKind::kPlain:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
   }
   if (kind == MessageKind::kQuestion) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

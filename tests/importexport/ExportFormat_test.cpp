@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ListFiles.h"
 #include "paths/EntryList.h"
 #include "platform/EventPump.h"
@@ -166,6 +168,31 @@ TEST_F(ExportFormatTest, ATemporaryNameInUseIsNeverTouched) {
   EXPECT_EQ(FileBytes(tree, "f:\\out\\list.txt.ordovan-1.tmp"), "someone else's");
   EXPECT_EQ(FileBytes(tree, kTarget), "f:\\a\r\n");
 }
+
+#ifndef _WIN32
+// A list exported onto a link replaces the file the link leads to, which
+// keeps its permissions, and the link stays; a link that leads nowhere is
+// never turned into a plain file.
+TEST_F(ExportFormatTest, ExportOntoALinkReplacesTheFileItLeadsTo) {
+  namespace fs = std::filesystem;
+  tree.File("f:\\lists\\real.txt", "the old list\r\n");
+  const fs::path real = tree.Native("f:\\lists\\real.txt");
+  const fs::path link = tree.Native(kTarget);
+  const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(real, kept);
+  fs::create_symlink(real, link);
+  EXPECT_EQ(Write(*FileSystem::Default(), To(kTarget), {"f:\\a"}).outcome,
+            ExportOutcome::kWritten);
+  EXPECT_EQ(FileBytes(tree, "f:\\lists\\real.txt"), "f:\\a\r\n");
+  EXPECT_EQ(fs::status(real).permissions(), kept);
+  EXPECT_EQ(std::distance(fs::directory_iterator(real.parent_path()), {}), 1);  // no leftover
+  fs::remove(real);
+  EXPECT_EQ(Write(*FileSystem::Default(), To(kTarget), {"f:\\b"}).outcome,
+            ExportOutcome::kWriteFailed);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+  EXPECT_TRUE(Leftovers().empty());
+}
+#endif
 
 // Every file the export writes reads back through the parser as the list it
 // was written from: both formats, with and without quotes, every delimiter

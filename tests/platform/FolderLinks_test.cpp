@@ -43,6 +43,13 @@ TEST(FolderLinks, ListingsFlagLinksAndIdentitiesFollowThem) {
   EXPECT_EQ(files->IdentifyFolder("f:\\Data\\Link"), real);
   EXPECT_NE(files->IdentifyFolder("f:\\Data"), real);
   EXPECT_FALSE(files->IdentifyFolder("f:\\Data\\Real\\a.txt").has_value());
+
+  // Where a link leads, as a path: the folder's own.
+  const auto resolved = files->ResolveLinks("f:\\Data\\Real");
+  ASSERT_TRUE(resolved.has_value());
+  EXPECT_EQ(files->ResolveLinks("f:\\Data\\Link"), resolved);
+  EXPECT_EQ(files->ResolveLinks("f:\\Data\\Link\\a.txt"), *resolved + "\\a.txt");
+  EXPECT_FALSE(files->ResolveLinks("f:\\Data\\Nothing").has_value());
 }
 
 }  // namespace

@@ -124,6 +124,7 @@ int Drive(int argc, char** argv) {
   services.shell = &shell;
   services.file_system = &files;
   services.pump = &pump;
+  services.stop_input = &pump;
   services.settings = &TheSettings();
   AppWindows windows(services);
   TfrmMainFR& main = *windows.main();

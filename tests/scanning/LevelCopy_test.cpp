@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/EventPump.h"
+#include "scanning/FolderStructSize.h"
 #include "scanning/ScanTrees.h"
 #include "support/StoppingPump.h"
 
@@ -150,6 +151,31 @@ TEST_F(LevelCopyTest, LinksBackIntoTheTreeEndTheScan) {
   copy.SetListingOption(kAll);
   EXPECT_EQ(copy.Run(EventPump::None()), ScanOutcome::kFinished);
   EXPECT_EQ(copy.Results().size(), 7u);
+}
+
+// A link to a folder inside the scanned tree is not entered: both scans
+// reach that folder by its real path, so nothing is counted or listed twice,
+// and a folder that holds only such a link is the last subfolder of its path.
+TEST_F(LevelCopyTest, ALinkIntoTheScannedTreeIsNotEnteredAgain) {
+  tree.Folder("d:\\Projects\\Project3");
+  if (!MakeFolderLink(tree, "d:\\Projects\\Project2\\sibling",
+                      tree.Native("d:\\Projects\\Project1")) ||
+      !MakeFolderLink(tree, "d:\\Projects\\Project3\\deep",
+                      tree.Native("d:\\Projects\\Project1\\Pdf"))) {
+    GTEST_SKIP() << "this system makes no folder links";
+  }
+  FolderStructSize size("d:\\Projects");
+  size.SetCountStartFolder(false);
+  ASSERT_EQ(size.Scan(*FileSystem::Default(), EventPump::None()), ScanOutcome::kFinished);
+  EXPECT_EQ(size.LevelRows(), (LEVEL_ROWS{{1, 3}, {2, 5}}));
+  EXPECT_EQ(size.FileTotal(), 4u);
+  LevelCopy last({"d:\\Projects"}, *FileSystem::Default());
+  last.SetFromTo(1, 2);
+  last.SetListingOption(kLast);
+  last.Run(EventPump::None());
+  EXPECT_EQ(last.Results(), Expect({"Project3", "Project1\\Pdf", "Project1\\SubProject11",
+                                    "Project1\\SubProject12", "Project2\\SubProject21",
+                                    "Project2\\SubProject22"}));
 }
 
 TEST_F(LevelCopyTest, TheLeafTestCountsOnlyFoldersThatCanBeEntered) {

@@ -11,6 +11,7 @@ const char* KindName(MessageKind kind) {
     case MessageKind::kQuestion: return "question";
     case MessageKind::kInformation: return "information";
     case MessageKind::kError: return "error";
+    case MessageKind::kPlain: return "plain";
   }
   return "?";
 }

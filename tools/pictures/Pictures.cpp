@@ -186,6 +186,9 @@ int Run(const QString& out) {
   results->ShowFilesControls(false);
   ok = Save(results, out, "TfrmStatistic14-without-files") && ok;
   results->ShowFilesControls(true);
+  results->StopControl()->show();  // as while a run goes on
+  ok = Save(results, out, "TfrmStatistic14-running") && ok;
+  results->StopControl()->hide();
   windows.Find<TfrmVol14ZoomStatistics>()->hide();
   results->hide();
 
@@ -237,9 +240,9 @@ int Run(const QString& out) {
   file_export->rdoFileExportCSVSeparatedFile->click();
   file_export->cboFileExportDelimiter->setCurrentIndex(6);
   file_export->chkFileExportQuotationMarks->setChecked(true);
-  file_export->lblSmartExportExported->setText("6");
   file_export->rdoExportWithForwardSlashes->setChecked(true);
   file_export->rdoFileExportWithoutDriveLetter->setChecked(true);
+  file_export->lblSmartExportExported->setText("6");  // choices reset it: as after an export
   file_export->ShownList().Clear();
   for (const std::string& item : main->IncludeList().entries()) {
     const std::string shown =

@@ -20,9 +20,12 @@
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
+#include "uikit/Choices.h"
+#include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
+#include "uikit/Throttle.h"
 
 namespace ordovan {
 
@@ -48,30 +51,6 @@ constexpr const char* kReplaceTitle = "Export Content to a File.            Ques
 constexpr const char* kSaveTitle = "Export Folder Names (strings) to a file.";
 constexpr const char* kSaveFilter =
     "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
-
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption,
-                        const char* hint = nullptr) {
-  auto* radio = new QRadioButton(caption, parent);
-  radio->setObjectName(name);
-  radio->setAccessibleName(caption);
-  if (hint) radio->setToolTip(hint);
-  return radio;
-}
-
-QLabel* MakeCounter(QWidget* parent, const char* name, const char* caption) {
-  auto* counter = new QLabel("0", parent);
-  counter->setObjectName(name);
-  counter->setAccessibleName(caption);
-  return counter;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -162,18 +141,17 @@ TfrmFileExport::TfrmFileExport(const AppServices& services, QWidget* parent)
   layout->addLayout(bottom);
   resize(820, 480);
 
-  connect(rdoFileExportPlainTextFile, &QRadioButton::clicked, this,
-          &TfrmFileExport::rdoFileExportPlainTextFileClick);
-  connect(rdoFileExportCSVSeparatedFile, &QRadioButton::clicked, this,
-          &TfrmFileExport::rdoFileExportCSVSeparatedFileClick);
+  FormCreate();
+  // After the creation step, which makes the first choices itself.
+  OnChosen(rdoFileExportPlainTextFile, this, [this] { rdoFileExportPlainTextFileClick(); });
+  OnChosen(rdoFileExportCSVSeparatedFile, this, [this] { rdoFileExportCSVSeparatedFileClick(); });
   for (QRadioButton* choice : {rdoFileExportUnModified, rdoFileExportWithoutDriveLetter,
                                rdoExportWithBackSlashes, rdoExportWithForwardSlashes}) {
-    connect(choice, &QRadioButton::clicked, this, &TfrmFileExport::RebuildShownList);
+    OnChosen(choice, this, [this] { RebuildShownList(); });
   }
   connect(btnFileExportTo, &QPushButton::clicked, this, &TfrmFileExport::btnFileExportToClick);
   connect(btnFileExportClose, &QPushButton::clicked, this,
           &TfrmFileExport::btnFileExportCloseClick);
-  FormCreate();
 }
 
 TfrmFileExport::~TfrmFileExport() = default;
@@ -219,11 +197,12 @@ void TfrmFileExport::ExportEntries(const TEXT_LIST& entries, bool in_view) {
   Reset();
   if (in_view) ShowWhileFilling();
   EntryList& shown = ShownList();
+  Throttle counted;
   for (const std::string& entry : entries) {
     std::string key = EntryKey(entry);
     if (shown.ContainsKey(key)) continue;
     shown.AppendKeyed(entry, key);
-    ShowSourceCount(shown.size());
+    if (counted.Due()) ShowSourceCount(shown.size());
     services_.pump->Pump();
   }
   kind_ = kExportKindFolders;
@@ -231,10 +210,11 @@ void TfrmFileExport::ExportEntries(const TEXT_LIST& entries, bool in_view) {
 }
 
 void TfrmFileExport::ShowModally() {
-  if (!ShownList().empty()) lstFileExportSource->SelectRow(0);
   hide();
   setModal(true);
   FormActivate();
+  // After the activation, whose rebuild of the shown list ends any selection.
+  if (!ShownList().empty()) lstFileExportSource->SelectRow(0);
   exec();
 }
 
@@ -269,7 +249,8 @@ void TfrmFileExport::RebuildShownList() {
   lblSmartExportSource->setText("0");
   lblSmartExportExported->setText("0");
   ordovan::RebuildShownList(callers_items_, CurrentLines(), CurrentSlashes(), ShownList(),
-                            [this](std::size_t n) { ShowSourceCount(n); }, *services_.pump);
+                            Throttled([this](std::size_t n) { ShowSourceCount(n); }),
+                            *services_.pump);
   ShowSourceCount(ShownList().size());
 }
 
@@ -322,7 +303,7 @@ void TfrmFileExport::btnFileExportToClick() {
   lblSmartExportExported->setText("0");
   const ExportResult result = WriteExportFile(
       files, request, ShownList().entries(),
-      [this](std::size_t n) { lblSmartExportExported->setText(QString::number(n)); },
+      Throttled([this](std::size_t n) { lblSmartExportExported->setText(QString::number(n)); }),
       *services_.pump);
   if (result.outcome != ExportOutcome::kWritten) {
     // Nothing of this export reached the file: the counter says so.
@@ -331,7 +312,7 @@ void TfrmFileExport::btnFileExportToClick() {
     return;
   }
   lblSmartExportExported->setText(QString::number(result.exported));
-  prompter.Inform(kEndText, kProductTitle);
+  prompter.Notify(kEndText, kProductTitle);
 }
 
 void TfrmFileExport::btnFileExportCloseClick() { accept(); }

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,9 +22,12 @@
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
+#include "uikit/Choices.h"
+#include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
 #include "uikit/FileDialogFilter.h"
 #include "uikit/QtText.h"
+#include "uikit/Throttle.h"
 
 namespace ordovan {
 
@@ -46,29 +48,6 @@ const char kPreviewDoneTitle[] = "Import File content.            Information no
 const char kCreateDone[] = "End of the making FOLDER LIST process! (Preview)";
 const char kCreateDoneTitle[] = "Import File content.            Information no: 0451.";
 const char kNotANumberTitle[] = "Import File content.";
-
-QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption.trimmed());
-  button->setAutoDefault(false);
-  return button;
-}
-
-QLabel* MakeLabel(const QString& caption, const QString& name, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QRadioButton* MakeRadio(const QString& caption, const QString& name, QWidget* parent) {
-  auto* radio = new QRadioButton(caption, parent);
-  radio->setObjectName(name);
-  radio->setAccessibleName(caption);
-  // The modes follow their own rules (a pair can be all unchecked).
-  radio->setAutoExclusive(false);
-  return radio;
-}
 
 }  // namespace
 
@@ -104,9 +83,9 @@ void TfrmFileImport::SetSmartImportEditor(TfrmEditSmartImport* editor) {
 }
 
 void TfrmFileImport::BuildControls() {
-  lblFileImportStep1 = MakeLabel("1.", "lblFileImportStep1", this);
-  lblFileImportStep2 = MakeLabel("2.", "lblFileImportStep2", this);
-  lblFileImportStep3 = MakeLabel("3.", "lblFileImportStep3", this);
+  lblFileImportStep1 = MakeLabel(this, "lblFileImportStep1", "1.");
+  lblFileImportStep2 = MakeLabel(this, "lblFileImportStep2", "2.");
+  lblFileImportStep3 = MakeLabel(this, "lblFileImportStep3", "3.");
   for (QLabel* step : {lblFileImportStep1, lblFileImportStep2, lblFileImportStep3}) {
     QFont font = step->font();
     font.setBold(true);
@@ -120,7 +99,7 @@ void TfrmFileImport::BuildControls() {
   edtFileImportFileName->setObjectName("edtFileImportFileName");
   edtFileImportFileName->setAccessibleName("A source file name.");
   file_label->setBuddy(edtFileImportFileName);
-  btnFileImportBrowse = MakeButton("Browse", "btnFileImportBrowse", this);
+  btnFileImportBrowse = MakeButton(this, "btnFileImportBrowse", "Browse");
   auto* source_label = new QLabel("Content of the original file", this);
   lstFileImportSource =
       new EntryListView("lstFileImportSource", "Content of the original file",
@@ -128,9 +107,8 @@ void TfrmFileImport::BuildControls() {
   lstFileImportSource->SetHorizontalExtent(kListScrollExtent);
   source_label->setBuddy(lstFileImportSource);
   auto* source_lines_caption = new QLabel("Lines:", this);
-  lblFileImportSourceLines = MakeLabel("0", "lblFileImportSourceLines", this);
-  lblFileImportSourceLines->setAccessibleName("Lines:");
-  btnSmartImportZoomOriginalFile = MakeButton("Zoom", "btnSmartImportZoomOriginalFile", this);
+  lblFileImportSourceLines = MakeCounter(this, "lblFileImportSourceLines", "Lines:");
+  btnSmartImportZoomOriginalFile = MakeButton(this, "btnSmartImportZoomOriginalFile", "Zoom");
   btnSmartImportZoomOriginalFile->setAccessibleName("Zoom the content of the original file");
 
   auto* step1 = new QGroupBox("Source File (Preview)", this);
@@ -151,12 +129,16 @@ void TfrmFileImport::BuildControls() {
   step1_layout->addLayout(source_bottom, 4, 1);
 
   // Step 2: the settings and the created list.
-  rdoFileImportPlainText = MakeRadio("From  a Plain Text File (One line - One String).",
-                                     "rdoFileImportPlainText", this);
+  rdoFileImportPlainText = MakeRadio(this, "rdoFileImportPlainText",
+                                     "From  a Plain Text File (One line - One String).");
   rdoFileImportSeparatedFile =
-      MakeRadio("From a CSV/ Separated file.", "rdoFileImportSeparatedFile", this);
-  rdoFileImportAllColumns = MakeRadio("All columns", "rdoFileImportAllColumns", this);
-  rdoFileImportOneColumn = MakeRadio("Select a Column :", "rdoFileImportOneColumn", this);
+      MakeRadio(this, "rdoFileImportSeparatedFile", "From a CSV/ Separated file.");
+  rdoFileImportAllColumns = MakeRadio(this, "rdoFileImportAllColumns", "All columns");
+  rdoFileImportOneColumn = MakeRadio(this, "rdoFileImportOneColumn", "Select a Column :");
+  // Two choices of their own among the dialog's controls; the columns have
+  // none chosen while the file is plain text.
+  mode_choice_ = MakeExclusiveGroup(this, {rdoFileImportPlainText, rdoFileImportSeparatedFile});
+  column_choice_ = MakeExclusiveGroup(this, {rdoFileImportAllColumns, rdoFileImportOneColumn});
   edtFileImportColumnNumber = new QLineEdit("1", this);
   edtFileImportColumnNumber->setObjectName("edtFileImportColumnNumber");
   edtFileImportColumnNumber->setAccessibleName("Select a Column :");
@@ -182,7 +164,7 @@ void TfrmFileImport::BuildControls() {
   connect(up, &QToolButton::clicked, this, [this] { StepColumnNumber(1); });
   connect(down, &QToolButton::clicked, this, [this] { StepColumnNumber(-1); });
 
-  lblFileImportDelimiter = MakeLabel("Delimiter :", "lblFileImportDelimiter", this);
+  lblFileImportDelimiter = MakeLabel(this, "lblFileImportDelimiter", "Delimiter :");
   cboFileImportDelimiter = new QComboBox(this);
   cboFileImportDelimiter->setObjectName("cboFileImportDelimiter");
   cboFileImportDelimiter->setEditable(true);
@@ -195,31 +177,30 @@ void TfrmFileImport::BuildControls() {
   cboFileImportQuotationMark->setAccessibleName("Quotation mark");
   cboFileImportQuotationMark->hide();
   btnFileImportManageSeparators =
-      MakeButton("Manage Delimiters...", "btnFileImportManageSeparators", this);
+      MakeButton(this, "btnFileImportManageSeparators", "Manage Delimiters...");
   btnFileImportManageQuotationMarks =
-      MakeButton("Manage Quotation Marks...", "btnFileImportManageQuotationMarks", this);
+      MakeButton(this, "btnFileImportManageQuotationMarks", "Manage Quotation Marks...");
   chkFileImportAbandonQMarks =
       new QCheckBox("Abandon Quotation Marks around strings (if any).", this);
   chkFileImportAbandonQMarks->setObjectName("chkFileImportAbandonQMarks");
   chkFileImportAbandonQMarks->setAccessibleName(chkFileImportAbandonQMarks->text());
   chkFileImportAbandonQMarks->setChecked(true);
   btnFileImportFrom =
-      MakeButton("Create a      Folder/String  List", "btnFileImportFrom", this);
+      MakeButton(this, "btnFileImportFrom", "Create a      Folder/String  List");
   btnFileImportFrom->setAccessibleName("Create a Folder/String List");
 
-  lblFileImportResults = MakeLabel("Created List (Folder/String) based on the current settings.",
-                                   "lblFileImportResults", this);
+  lblFileImportResults = MakeLabel(this, "lblFileImportResults",
+                                   "Created List (Folder/String) based on the current settings.");
   lstFileImportResults = new EntryListView(
       "lstFileImportResults", "Created List (Folder/String) based on the current settings.",
       EntryListView::Selection::kSingle, this);
   lstFileImportResults->SetHorizontalExtent(kListScrollExtent);
   lblFileImportResults->setBuddy(lstFileImportResults);
-  lblFileImportPreviewLinesCaption = MakeLabel("Lines:", "lblFileImportPreviewLinesCaption", this);
-  lblFileImportPreviewLines = MakeLabel("0", "lblFileImportPreviewLines", this);
-  lblFileImportPreviewLines->setAccessibleName("Lines:");
-  btnSmartImportZoomPreview = MakeButton("Zoom", "btnSmartImportZoomPreview", this);
+  lblFileImportPreviewLinesCaption = MakeLabel(this, "lblFileImportPreviewLinesCaption", "Lines:");
+  lblFileImportPreviewLines = MakeCounter(this, "lblFileImportPreviewLines", "Lines:");
+  btnSmartImportZoomPreview = MakeButton(this, "btnSmartImportZoomPreview", "Zoom");
   btnSmartImportZoomPreview->setAccessibleName("Zoom the created list");
-  btnSmartImportPreviewEdit = MakeButton("Edit", "btnSmartImportPreviewEdit", this);
+  btnSmartImportPreviewEdit = MakeButton(this, "btnSmartImportPreviewEdit", "Edit");
   btnSmartImportPreviewEdit->setAccessibleName("Edit the created list");
 
   auto* step2 = new QGroupBox("Created List from the Source", this);
@@ -257,11 +238,11 @@ void TfrmFileImport::BuildControls() {
   step2_layout->addLayout(results_bottom, 3, 1);
 
   // Step 3 and the dialog's own buttons.
-  btnFileImportOk = MakeButton("IMPORT", "btnFileImportOk", this);
+  btnFileImportOk = MakeButton(this, "btnFileImportOk", "IMPORT");
   btnFileImportOk->setDefault(true);
-  btnFileImportCancel = MakeButton("Cancel", "btnFileImportCancel", this);
-  btnFileImportClear = MakeButton("Clear All  ", "btnFileImportClear", this);
-  btnFileImportHelp = MakeButton("Help", "btnFileImportHelp", this);
+  btnFileImportCancel = MakeButton(this, "btnFileImportCancel", "Cancel");
+  btnFileImportClear = MakeButton(this, "btnFileImportClear", "Clear All  ");
+  btnFileImportHelp = MakeButton(this, "btnFileImportHelp", "Help");
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lblFileImportStep3);
   bottom->addWidget(btnFileImportOk);
@@ -299,7 +280,7 @@ void TfrmFileImport::ConnectCommands() {
     if (!btnFileImportOk->isEnabled()) btnFileImportBrowseClick();
   });
   auto radio = [this](QRadioButton* button, void (TfrmFileImport::*handler)()) {
-    connect(button, &QRadioButton::clicked, this, handler);
+    OnChosen(button, this, [this, handler] { (this->*handler)(); });
   };
   radio(rdoFileImportPlainText, &TfrmFileImport::rdoFileImportPlainTextClick);
   radio(rdoFileImportSeparatedFile, &TfrmFileImport::rdoFileImportSeparatedFileClick);
@@ -322,11 +303,9 @@ void TfrmFileImport::FillCombo(QComboBox* combo, const TEXT_LIST& stored) {
 
 void TfrmFileImport::SelectPlainTextMode() {
   rdoFileImportPlainText->setChecked(true);
-  rdoFileImportSeparatedFile->setChecked(false);
-  for (QRadioButton* column : {rdoFileImportAllColumns, rdoFileImportOneColumn}) {
-    column->setChecked(false);
-    column->setEnabled(false);
-  }
+  ClearChoice(column_choice_);
+  rdoFileImportAllColumns->setEnabled(false);
+  rdoFileImportOneColumn->setEnabled(false);
   for (QWidget* w : {static_cast<QWidget*>(edtFileImportColumnNumber), UDFileImportColumnNumber,
                      static_cast<QWidget*>(lblFileImportDelimiter),
                      static_cast<QWidget*>(cboFileImportDelimiter)}) {
@@ -366,7 +345,6 @@ void TfrmFileImport::rdoFileImportPlainTextClick() { SelectPlainTextMode(); }
 
 void TfrmFileImport::rdoFileImportSeparatedFileClick() {
   rdoFileImportSeparatedFile->setChecked(true);
-  rdoFileImportPlainText->setChecked(false);
   rdoFileImportAllColumns->setEnabled(true);
   rdoFileImportOneColumn->setEnabled(true);
   rdoFileImportAllColumnsClick();
@@ -376,14 +354,12 @@ void TfrmFileImport::rdoFileImportSeparatedFileClick() {
 
 void TfrmFileImport::rdoFileImportAllColumnsClick() {
   rdoFileImportAllColumns->setChecked(true);
-  rdoFileImportOneColumn->setChecked(false);
   edtFileImportColumnNumber->setEnabled(false);
   UDFileImportColumnNumber->setEnabled(false);
 }
 
 void TfrmFileImport::rdoFileImportOneColumnClick() {
   rdoFileImportOneColumn->setChecked(true);
-  rdoFileImportAllColumns->setChecked(false);
   edtFileImportColumnNumber->setEnabled(true);
   UDFileImportColumnNumber->setEnabled(true);
 }
@@ -412,10 +388,9 @@ void TfrmFileImport::btnFileImportBrowseClick() {
   if (PlatformLower(extension) != "txt" && !services_.prompter->Ask(kNotTxtQuestion, kNotTxtTitle)) {
     return;
   }
-  edtFileImportFileName->setText(ToQt(file));
-
   // Read whole before anything is shown: a file that cannot be read leaves
-  // the preview and the created list as they were.
+  // the file name, the preview and the created list as they were, so the
+  // dialog never names a file whose list it does not hold.
   TEXT_LIST lines;
   const ListReadOutcome outcome = ReadListFile(
       *services_.file_system, file,
@@ -432,6 +407,7 @@ void TfrmFileImport::btnFileImportBrowseClick() {
     services_.prompter->Warn(warning.text, warning.title);
     return;
   }
+  edtFileImportFileName->setText(ToQt(file));
   CreatedList().Clear();
   SourcePreview().Clear();
   // In slices, so the counter grows visibly on a long file.
@@ -476,18 +452,19 @@ void TfrmFileImport::btnFileImportFromClick() {
   ImportClass import(*services_.file_system, *services_.prompter, request);
   import.SetColumn(column);
   import.Parse();
-  // A refused or unreadable file has been reported by the parser and leaves
-  // the created list as it was.
-  if (import.outcome() == ListReadOutcome::kRead) {
-    QElapsedTimer since_shown;
-    since_shown.start();
+  // A refused or unreadable file has been reported by the parser; the list
+  // of the file read before goes too, so IMPORT cannot hand it over under
+  // this file's name.
+  if (import.outcome() != ListReadOutcome::kRead) {
+    CreatedList().Clear();
+  } else {
+    Throttle throttle;
     std::size_t last_position = 0;
     FillCreatedList(
         import.GetItems(), CreatedList(),
         [&](std::size_t position) {
           last_position = position;
-          if (since_shown.elapsed() < 15) return;
-          since_shown.restart();
+          if (!throttle.Due()) return;
           lblFileImportPreviewLines->setText(QString::number(position));
         },
         *services_.pump);

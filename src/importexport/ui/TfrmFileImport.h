@@ -9,6 +9,7 @@
 #include "paths/EntryList.h"
 #include "uikit/AppServices.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -96,6 +97,8 @@ class TfrmFileImport : public QDialog {
   void UpdateImportEnabled();
 
   AppServices services_;
+  QButtonGroup* mode_choice_ = nullptr;    // plain text or separated
+  QButtonGroup* column_choice_ = nullptr;  // all columns or one
   TfrmDelimiters* delimiters_ = nullptr;
   TfrmQuotationMarks* quotation_marks_ = nullptr;
   TfrmEditSmartImport* editor_ = nullptr;

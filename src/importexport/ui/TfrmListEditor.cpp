@@ -1,7 +1,5 @@
 #include "importexport/ui/TfrmListEditor.h"
 
-#include <QElapsedTimer>
-#include <memory>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +12,8 @@
 #include "importexport/ListEditing.h"
 #include "platform/EventPump.h"
 #include "platform/Prompter.h"
+#include "uikit/Controls.h"
+#include "uikit/Throttle.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -25,24 +25,6 @@ const char kBuilderCheckTitle[] = "Folder Level List Builder.            Warning
 const char kSmartImportLimitText[] =
     "In this Version you can enter or load\nmaximum 30,000 Folders/Subfolders!\n\n";
 const char kSmartImportLimitTitle[] = "Edit Import Folders/Subfolders.            Warning no: 0297.";
-
-QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(QString(caption).remove('&'));
-  return button;
-}
-
-// A counter that follows a long write-back without redrawing on every line.
-std::function<void(std::size_t)> Throttled(const std::function<void(std::size_t)>& show) {
-  auto timer = std::make_shared<QElapsedTimer>();
-  timer->start();
-  return [show, timer](std::size_t count) {
-    if (!show || timer->elapsed() < 15) return;
-    timer->restart();
-    show(count);
-  };
-}
 
 }  // namespace
 
@@ -62,15 +44,10 @@ TfrmListEditor::TfrmListEditor(const AppServices& services, const ListEditorName
   mmoEdit->installEventFilter(this);
 
   auto* lines_label = new QLabel("Lines:", this);
-  lblLinesSum = new QLabel("0", this);
-  lblLinesSum->setObjectName(names.counter);
-  lblLinesSum->setAccessibleName("Lines:");
-  btnOk = MakeButton("OK", "btn" + p + "Ok", this);
-  btnCancel = MakeButton("Cancel", "btn" + p + "Cancel", this);
-  btnHelp = MakeButton("Help", "btn" + p + "Help", this);
-  btnOk->setAutoDefault(false);
-  btnCancel->setAutoDefault(false);
-  btnHelp->setAutoDefault(false);
+  lblLinesSum = MakeCounter(this, names.counter, "Lines:");
+  btnOk = MakeButton(this, "btn" + p + "Ok", "OK");
+  btnCancel = MakeButton(this, "btn" + p + "Cancel", "Cancel");
+  btnHelp = MakeButton(this, "btn" + p + "Help", "Help");
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lines_label);

@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "uikit/Controls.h"
 #include "uikit/EntryListView.h"
 #include "platform/Prompter.h"
 #include "uikit/QtText.h"
@@ -65,14 +66,6 @@ const ListManagerTexts kQuotationMarkTexts = {
     &DefaultQuotationMarkSet(),
 };
 
-QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(QString(caption).remove('&'));
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 TfrmListManager::TfrmListManager(const AppServices& services, const ListManagerTexts& texts,
@@ -107,23 +100,23 @@ TfrmListManager::TfrmListManager(const AppServices& services, const ListManagerT
   edtAdd->setObjectName("edt" + p + "Add");
   edtAdd->setAccessibleName(texts_.add_label);
   add_label->setBuddy(edtAdd);
-  btnAdd = MakeButton("Add", "btn" + p + "Add", this);
+  btnAdd = MakeButton(this, "btn" + p + "Add", "Add");
 
-  btnIncToExc = MakeButton(">", "btn" + p + "IncToExc", this);
-  btnExcToInc = MakeButton("<", "btn" + p + "ExcToInc", this);
-  btnAllIncToExc = MakeButton(">>", "btn" + p + "AllIncToExc", this);
-  btnAllExcToInc = MakeButton("<<", "btn" + p + "AllExcToInc", this);
-  btnExchange = MakeButton("<>", "btn" + p + "Exchange", this);
+  btnIncToExc = MakeButton(this, "btn" + p + "IncToExc", ">");
+  btnExcToInc = MakeButton(this, "btn" + p + "ExcToInc", "<");
+  btnAllIncToExc = MakeButton(this, "btn" + p + "AllIncToExc", ">>");
+  btnAllExcToInc = MakeButton(this, "btn" + p + "AllExcToInc", "<<");
+  btnExchange = MakeButton(this, "btn" + p + "Exchange", "<>");
   // Arrows alone say nothing to a screen reader.
   btnIncToExc->setAccessibleName("Move selected to " + QString(texts_.excluded_label));
   btnExcToInc->setAccessibleName("Move selected to " + QString(texts_.included_label));
   btnAllIncToExc->setAccessibleName("Move all to " + QString(texts_.excluded_label));
   btnAllExcToInc->setAccessibleName("Move all to " + QString(texts_.included_label));
   btnExchange->setAccessibleName("Exchange the two lists");
-  btnDelete = MakeButton(texts_.delete_caption, "btn" + p + "Delete", this);
-  btnRemoveAll = MakeButton(texts_.remove_all_caption, "btn" + p + "RemoveAll", this);
-  btnSetDefaults = MakeButton("Set Defaults", "btn" + p + "SetDefaults", this);
-  btnClose = MakeButton("&Close", "btn" + p + "Close", this);
+  btnDelete = MakeButton(this, "btn" + p + "Delete", texts_.delete_caption);
+  btnRemoveAll = MakeButton(this, "btn" + p + "RemoveAll", texts_.remove_all_caption);
+  btnSetDefaults = MakeButton(this, "btn" + p + "SetDefaults", "Set Defaults");
+  btnClose = MakeButton(this, "btn" + p + "Close", "&Close");
 
   auto* moves = new QVBoxLayout;
   moves->addStretch();

@@ -15,8 +15,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <vector>
 
 #include "platform/CopyFaults.h"
@@ -520,6 +522,15 @@ class PosixFileSystem final : public FileSystem {
     return identity;
   }
 
+  std::optional<std::string> ResolveLinks(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return std::nullopt;
+    std::unique_ptr<char, decltype(&std::free)> real(::realpath(native->c_str(), nullptr),
+                                                    &std::free);
+    if (!real) return std::nullopt;
+    return ToProgramPath(std::filesystem::path(real.get()));
+  }
+
   bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
     return WalkFolder(path, entries, [](int fd, const dirent* entry, DIR_ENTRIES* entries) {
       const char* name = entry->d_name;
@@ -610,9 +621,22 @@ class PosixFileSystem final : public FileSystem {
     auto to = ToNativePath(target);
     if (!from || !to) return false;
     struct stat st;
-    // A folder or a read-only file is never replaced, as on Windows.
-    if (::stat(to->c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || IsReadOnlyMode(st.st_mode))) {
-      return false;
+    // A link stays a link: the file it leads to is replaced. Renaming onto
+    // the link would put a plain file in its place.
+    if (::lstat(to->c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+      std::unique_ptr<char, decltype(&std::free)> real(::realpath(to->c_str(), nullptr),
+                                                      &std::free);
+      if (!real) return false;  // it leads nowhere, or nowhere that can be reached
+      *to = real.get();
+    }
+    if (::stat(to->c_str(), &st) == 0) {
+      // A folder or a read-only file is never replaced, as on Windows.
+      if (!S_ISREG(st.st_mode) || IsReadOnlyMode(st.st_mode)) return false;
+      // The new content keeps the old file's permissions, and its owner where
+      // this process may give it (ownership first: it can clear set-id bits).
+      const bool owner_kept = ::chown(from->c_str(), st.st_uid, st.st_gid) == 0;
+      (void)owner_kept;  // a file this user may not give away stays the user's
+      if (::chmod(from->c_str(), st.st_mode & 07777) != 0) return false;
     }
     return ::rename(from->c_str(), to->c_str()) == 0;
   }

@@ -375,6 +375,30 @@ class Win32FileSystem final : public FileSystem {
   }
 
  public:
+  std::optional<std::string> ResolveLinks(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return std::nullopt;
+    // Opened without FILE_FLAG_OPEN_REPARSE_POINT, so the handle is what every
+    // link on the way leads to; the system names it by its final path.
+    Handle entry(CreateFileW(native->c_str(), FILE_READ_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!entry.valid()) return std::nullopt;
+    std::wstring final_path(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      const DWORD n = GetFinalPathNameByHandleW(entry.get(), final_path.data(),
+                                                static_cast<DWORD>(final_path.size()),
+                                                FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+      if (n == 0) return std::nullopt;
+      if (n < final_path.size()) {
+        final_path.resize(n);
+        return ToProgramPath(std::filesystem::path(final_path));
+      }
+      final_path.assign(n + 1, L'\0');  // n is the room needed
+    }
+    return std::nullopt;
+  }
+
   std::optional<FileIdentity> IdentifyFolder(const std::string& path) override {
     auto native = ToNativePath(path);
     if (!native) return std::nullopt;

@@ -12,6 +12,7 @@
 #include "platform/Prompter.h"
 #include "reorganizer/ui/ResultListView.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "uikit/Controls.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -136,19 +137,13 @@ void TfrmStatistic14::BuildControls() {
     auto* view = new ResultListView(info.list_name, info.caption, results_.list(which), this);
     view->setMinimumSize(kListWidth, kListHeight);
     caption->setBuddy(view);
-    auto* zoom = new QPushButton("Zoom", this);
-    zoom->setObjectName(info.zoom_name);
-    if (info.zoom_hint) zoom->setToolTip(info.zoom_hint);
+    auto* zoom = MakeButton(this, info.zoom_name, "Zoom", info.zoom_hint);
     zoom->setFixedWidth(kButtonWidth);
-    zoom->setAutoDefault(false);
-    auto* exporter = new QPushButton("Export", this);
-    exporter->setObjectName(info.export_name);
-    if (info.export_hint) exporter->setToolTip(info.export_hint);
+    auto* exporter = MakeButton(this, info.export_name, "Export", info.export_hint);
     // Sixteen buttons share two captions; a screen reader says which list each serves.
     zoom->setAccessibleDescription(info.caption);
     exporter->setAccessibleDescription(info.caption);
     exporter->setFixedWidth(kButtonWidth);
-    exporter->setAutoDefault(false);
     // Hidden controls keep their room, so hiding the files list leaves the
     // other lists where they were.
     for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(view),
@@ -190,13 +185,11 @@ void TfrmStatistic14::BuildControls() {
     const CounterInfo& info = kCounters[CategoryIndex(category)];
     auto* caption = new QLabel(info.caption, statistics);
     caption->setObjectName(QString("lblStat14Caption") + (info.label_name + 9));
-    auto* value = new QLabel(info.label_name, statistics);
-    value->setObjectName(info.label_name);
+    // Until the first refresh the counter shows its own name.
+    auto* value = MakeCounter(statistics, info.label_name, info.caption, info.label_name);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(info.label_name) + 4);
     caption->setBuddy(value);
-    // Read out by its caption, not by the number it shows.
-    value->setAccessibleName(info.caption);
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row++, 1);
     counter_labels_[CategoryIndex(category)] = value;
@@ -247,6 +240,11 @@ void TfrmStatistic14::BuildControls() {
   root->addWidget(not_reorganized, 1);
 
   auto* foot = new QHBoxLayout;
+  stop_ = MakeButton(this, "btnStat14Stop", "Stop",
+                     "Stop the running process after the file in hand (or press Escape).");
+  stop_->setFixedWidth(kButtonWidth);
+  stop_->hide();
+  foot->addWidget(stop_);
   foot->addStretch(1);
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("btnStat14OK");

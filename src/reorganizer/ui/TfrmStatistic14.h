@@ -6,7 +6,6 @@
 // window's run counters (BindCounters), so the program has one set of them.
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <array>
 #include <functional>
 #include <string>
@@ -54,6 +53,9 @@ class TfrmStatistic14 : public QDialog, private RunResultsObserver {
   void RefreshModeCaption();
   // Shows `text` as the mode caption.
   void SetModeCaption(const std::string& text);
+  // The window's own Stop, hidden: a run that shows this window over the
+  // main window shows it too, so that Stop stays within reach.
+  QPushButton* StopControl() const { return stop_; }
 
   // Where a non-empty list goes when its Export button is pressed: the export
   // dialog, given the entries it is to show. Without one, Export of a
@@ -105,6 +107,7 @@ class TfrmStatistic14 : public QDialog, private RunResultsObserver {
   QLabel* mode_caption_ = nullptr;
   QCheckBox* normal_simulate_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* stop_ = nullptr;
 };
 
 }  // namespace ordovan

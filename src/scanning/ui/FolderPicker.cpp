@@ -91,7 +91,8 @@ TfrmBrowseForFolder::TfrmBrowseForFolder(QWidget* owner, const std::string& titl
 
   connect(tvwBrowseFolders->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &TfrmBrowseForFolder::SelectionChanged);
-  connect(chkBrowseShowEdit, &QCheckBox::clicked, this,
+  // Toggled, not clicked: an assistive tool's Toggle is no click.
+  connect(chkBrowseShowEdit, &QCheckBox::toggled, this,
           &TfrmBrowseForFolder::chkBrowseShowEditClick);
   connect(edtBrowseFolderEdit, &QLineEdit::textEdited, lblBrowseFolderNote, &QLabel::hide);
   tvwBrowseFolders->setFocus();

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "uikit/Controls.h"
+#include "uikit/FrameSize.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -21,11 +23,10 @@ QLabel* Caption(const QString& text, QWidget* parent) {
   return label;
 }
 
-// A text the report fills; its accessible name is its caption.
-QLabel* Value(const char* name, const QString& caption, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setAccessibleName(caption);
+// A text the report fills, read out with its caption.
+QLabel* Value(const char* name, const QString& caption, QWidget* parent,
+              const QString& unit = QString()) {
+  QLabel* label = MakeCounter(parent, name, caption, QString(), unit);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
@@ -42,8 +43,8 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent) : QDialog(parent) {
 
   lblLevelSummFolderName = Value("lblLevelSummFolderName", "Folder Structure:", this);
   lblLevelSummFolderName->setWordWrap(true);
-  lblLevelSummFolderSum = Value("lblLevelSummFolderSum", "Subfolders", this);
-  lblLevelSummFileSum = Value("lblLevelSummFileSum", "Files.", this);
+  lblLevelSummFolderSum = Value("lblLevelSummFolderSum", "Contains:", this, "Subfolders");
+  lblLevelSummFileSum = Value("lblLevelSummFileSum", "Contains:", this, "Files.");
   lblLevelSummFileSize = Value("lblLevelSummFileSize", "Sum file size:", this);
   lblLevelSummFileSizeMB = Value("lblLevelSummFileSizeMB", "MB", this);
   lblLevelSummFileSizeType = Value("lblLevelSummFileSizeType", "Size type", this);
@@ -98,8 +99,8 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent) : QDialog(parent) {
   layout->addWidget(lstViewLevelSummFolder, 1);
   layout->addLayout(buttons);
 
-  setFixedSize(412, 497);
-  move(50, 50);
+  KeepFrameSize(this, QSize(412, 497));
+  move(50, 50);  // the frame's corner
 }
 
 void TfrmLevelSummFolder::ShowReport(const _tagLevelReport& report) {

@@ -1,7 +1,6 @@
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,8 +25,11 @@
 #include "scanning/ListBuilderMessages.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/UpDown.h"
+#include "uikit/Choices.h"
+#include "uikit/Controls.h"
 #include "uikit/Dialogs.h"
-#include "uikit/QtEventPump.h"
+#include "uikit/StopInput.h"
+#include "uikit/Throttle.h"
 #include "uikit/QtText.h"
 #include "uikit/Shell.h"
 
@@ -40,16 +42,6 @@ namespace {
 constexpr char kBrowseTitle[] = "Select the Destination Folder.";
 constexpr int kProgressMs = 100;  // how often a running scan redraws its counts
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const char* hint = nullptr) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  if (hint) button->setToolTip(hint);
-  button->setAutoDefault(false);
-  return button;
-}
-
 QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QString& caption,
                            const char* hint, const char* text) {
   auto* field = new QLineEdit(text, parent);
@@ -60,12 +52,6 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QString& cap
   return field;
 }
 
-QLabel* MakeCounter(QWidget* parent, const char* name, const QString& caption, const char* text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setAccessibleName(caption);
-  return label;
-}
 
 }  // namespace
 
@@ -107,25 +93,19 @@ void TfrmSubFolderListBuilder::CreateControls() {
   lstViewLevelSumFolder->horizontalHeader()->setAccessibleName("Level Number, Number of SubFolders");
   lstViewLevelSumFolder->setColumnWidth(0, 100);
   lstViewLevelSumFolder->setColumnWidth(1, 140);
-  lblMainLevelSumSubFolder = MakeCounter(this, "lblMainLevelSumSubFolder", "Folders.", "0");
-  lblMainLevelSumFiles = MakeCounter(this, "lblMainLevelSumFiles", "Files.", "0");
+  lblMainLevelSumSubFolder =
+      MakeCounter(this, "lblMainLevelSumSubFolder", "Contains:", "0", "Folders.");
+  lblMainLevelSumFiles = MakeCounter(this, "lblMainLevelSumFiles", "Contains:", "0", "Files.");
   lblMainLevelSumFileSize = MakeCounter(this, "lblMainLevelSumFileSize", "File Size:", "0 bytes.");
 
   grpSubfolderLevelNumber = new QGroupBox("Subfolder Level Number", this);
   grpSubfolderLevelNumber->setObjectName("grpSubfolderLevelNumber");
-  rdoFromToLevelNumber = new QRadioButton("From:", grpSubfolderLevelNumber);
-  rdoFromToLevelNumber->setObjectName("rdoFromToLevelNumber");
-  rdoFromToLevelNumber->setToolTip("Every Subfolder between From - To will be Listed. ");
-  rdoAboveLevelNumber = new QRadioButton("Above:", grpSubfolderLevelNumber);
-  rdoAboveLevelNumber->setObjectName("rdoAboveLevelNumber");
-  rdoAboveLevelNumber->setToolTip("Every Subfolder Above given will be Listed.");
-  rdoBelowLevelNumber = new QRadioButton("Below:", grpSubfolderLevelNumber);
-  rdoBelowLevelNumber->setObjectName("rdoBelowLevelNumber");
-  rdoBelowLevelNumber->setToolTip("Every Subfolder Below given will be Listed.");
-  for (QRadioButton* mode : {rdoFromToLevelNumber, rdoAboveLevelNumber, rdoBelowLevelNumber}) {
-    mode->setAccessibleName(mode->text());
-    mode->setAutoExclusive(false);  // the mode handlers set all three
-  }
+  rdoFromToLevelNumber = MakeRadio(grpSubfolderLevelNumber, "rdoFromToLevelNumber", "From:",
+                                   "Every Subfolder between From - To will be Listed. ");
+  rdoAboveLevelNumber = MakeRadio(grpSubfolderLevelNumber, "rdoAboveLevelNumber", "Above:",
+                                  "Every Subfolder Above given will be Listed.");
+  rdoBelowLevelNumber = MakeRadio(grpSubfolderLevelNumber, "rdoBelowLevelNumber", "Below:",
+                                  "Every Subfolder Below given will be Listed.");
   rdoFromToLevelNumber->setChecked(true);
 
   edtFromLevelNumber = MakeNumberField(grpSubfolderLevelNumber, "edtFromLevelNumber", "From:",
@@ -154,12 +134,8 @@ void TfrmSubFolderListBuilder::CreateControls() {
   edtFromLevelNumber->installEventFilter(this);
   edtToLevelNumber->installEventFilter(this);
 
-  rdoBuildAllSubFolders = new QRadioButton("All Subfolders in Path", this);
-  rdoBuildAllSubFolders->setObjectName("rdoBuildAllSubFolders");
-  rdoBuildLastSubFolder = new QRadioButton("Only the Last Subfolder", this);
-  rdoBuildLastSubFolder->setObjectName("rdoBuildLastSubFolder");
-  rdoBuildAllSubFolders->setAccessibleName(rdoBuildAllSubFolders->text());
-  rdoBuildLastSubFolder->setAccessibleName(rdoBuildLastSubFolder->text());
+  rdoBuildAllSubFolders = MakeRadio(this, "rdoBuildAllSubFolders", "All Subfolders in Path");
+  rdoBuildLastSubFolder = MakeRadio(this, "rdoBuildLastSubFolder", "Only the Last Subfolder");
   rdoBuildAllSubFolders->setChecked(true);
 
   edtSubFolderFilter = new QLineEdit(this);
@@ -176,12 +152,12 @@ void TfrmSubFolderListBuilder::CreateControls() {
                                            EntryListView::Selection::kMultiple, this);
   lstIncludeFolderList->setToolTip("A List of Builded (Generated)  Subfolders.");
   lstIncludeFolderList->SetHorizontalExtent(kListScrollExtent);
-  lblIncludeSum = MakeCounter(this, "lblIncludeSum", "Include Folder List count", "0");
+  lblIncludeSum = MakeCounter(this, "lblIncludeSum", "Include Folder List");
   lstExcludeFolderList = new EntryListView("lstExcludeFolderList", "Exclude Folder List",
                                            EntryListView::Selection::kMultiple, this);
   lstExcludeFolderList->setToolTip("A List of Exculded Subfolders.");
   lstExcludeFolderList->SetHorizontalExtent(kListScrollExtent);
-  lblExcludeSum = MakeCounter(this, "lblExcludeSum", "Exclude Folder List count", "0");
+  lblExcludeSum = MakeCounter(this, "lblExcludeSum", "Exclude Folder List");
 
   btnMoveToExclude = MakeButton(this, "btnMoveToExclude", ">");
   btnMoveToInclude = MakeButton(this, "btnMoveToInclude", "<");
@@ -316,12 +292,9 @@ void TfrmSubFolderListBuilder::Connect() {
   on(btnMainSourceFolderView, &TfrmSubFolderListBuilder::btnMainSourceFolderViewClick);
   connect(cboMainSourceFolder, &QComboBox::activated, this,
           &TfrmSubFolderListBuilder::cboMainSourceFolderSelect);
-  connect(rdoFromToLevelNumber, &QRadioButton::clicked, this,
-          &TfrmSubFolderListBuilder::rdoFromToLevelNumberClick);
-  connect(rdoAboveLevelNumber, &QRadioButton::clicked, this,
-          &TfrmSubFolderListBuilder::rdoAboveLevelNumberClick);
-  connect(rdoBelowLevelNumber, &QRadioButton::clicked, this,
-          &TfrmSubFolderListBuilder::rdoBelowLevelNumberClick);
+  OnChosen(rdoFromToLevelNumber, this, [this] { rdoFromToLevelNumberClick(); });
+  OnChosen(rdoAboveLevelNumber, this, [this] { rdoAboveLevelNumberClick(); });
+  OnChosen(rdoBelowLevelNumber, this, [this] { rdoBelowLevelNumberClick(); });
   on(btnBuildList, &TfrmSubFolderListBuilder::btnBuildListClick);
   on(btnMoveToExclude, &TfrmSubFolderListBuilder::btnMoveToExcludeClick);
   on(btnMoveToInclude, &TfrmSubFolderListBuilder::btnMoveToIncludeClick);
@@ -338,8 +311,12 @@ void TfrmSubFolderListBuilder::Connect() {
   on(btnHelp, &TfrmSubFolderListBuilder::btnHelpClick);
   connect(btnImport, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  // The Stop control needs no handler: the event pump turns its click into
-  // the stop request while a scan runs.
+  // The Stop control needs no handler: while a scan runs, the event pump
+  // takes its click as the stop request.
+}
+
+void TfrmSubFolderListBuilder::ShowIncludeCount(std::size_t count) {
+  lblIncludeSum->setText(QString::number(count));
 }
 
 void TfrmSubFolderListBuilder::ShowCounters() {
@@ -350,12 +327,10 @@ void TfrmSubFolderListBuilder::ShowCounters() {
 bool TfrmSubFolderListBuilder::RunStoppable(const std::function<bool()>& scan) {
   btnBuilderStop->setEnabled(true);
   bool finished = true;
-  // While the scan runs, the window's pump lets through only the Stop
-  // control and Escape; other input waits until the command has ended.
-  if (auto* qt_pump = dynamic_cast<QtEventPump*>(services_.pump)) {
-    QtEventPump::StoppableSection section(*qt_pump, btnBuilderStop);
-    finished = scan();
-  } else {
+  {
+    // While the scan runs, the window's pump lets through only the Stop
+    // control and Escape; other input waits until the command has ended.
+    StoppableSection section(services_.stop_input, {btnBuilderStop});
     finished = scan();
   }
   btnBuilderStop->setEnabled(false);
@@ -389,11 +364,9 @@ void TfrmSubFolderListBuilder::ChooseSourceFolder(const std::string& source) {
                             lblMainLevelSumFileSize->text()};
   FolderStructSize size(folder);
   size.SetCountStartFolder(false);
-  QElapsedTimer since_shown;
-  since_shown.start();
-  size.SetProgressHook([this, &since_shown](const FolderStructSize& so_far) {
-    if (since_shown.elapsed() < kProgressMs) return;
-    since_shown.restart();
+  Throttle shown(kProgressMs);
+  size.SetProgressHook([this, &shown](const FolderStructSize& so_far) {
+    if (!shown.Due()) return;
     lblMainLevelSumSubFolder->setText(QString::number(so_far.FolderTotal() - 1));
     lblMainLevelSumFiles->setText(QString::number(so_far.FileTotal()));
     lblMainLevelSumFileSize->setText(ToQt(FormatByteSize(so_far.SizeTotal()).text));
@@ -451,9 +424,7 @@ void TfrmSubFolderListBuilder::btnMainSourceFolderViewClick() {
 // --- Level numbers --------------------------------------------------------
 
 void TfrmSubFolderListBuilder::ChooseMode(QRadioButton* mode) {
-  for (QRadioButton* button : {rdoFromToLevelNumber, rdoAboveLevelNumber, rdoBelowLevelNumber}) {
-    button->setChecked(button == mode);
-  }
+  mode->setChecked(true);  // the other two let go: they share their group box
   for (QLineEdit* field :
        {edtFromLevelNumber, edtToLevelNumber, edtAboveLevelNumber, edtBelowLevelNumber}) {
     field->setText("1");
@@ -516,21 +487,17 @@ void TfrmSubFolderListBuilder::btnBuildListClick() {
   request.below_text = FromQt(edtBelowLevelNumber->text());
   request.listing_option = rdoBuildLastSubFolder->isChecked() ? LevelCopy::kOnlyLastSubfolder
                                                               : LevelCopy::kAllSubfolders;
-  QElapsedTimer since_shown;
-  since_shown.start();
+  Throttle shown(kProgressMs);
   _tagBuildHooks hooks;
   // The counter is redrawn only as often as the pump repaints; ShowCounters
   // puts the final count.
-  QElapsedTimer since_counted;
-  since_counted.start();
-  hooks.on_include_count = [this, &since_counted](std::size_t count) {
-    if (count != 0 && since_counted.elapsed() < 15) return;
-    since_counted.restart();
-    lblIncludeSum->setText(QString::number(count));
+  Throttle counted;
+  hooks.on_include_count = [this, &counted](std::size_t count) {
+    if (count != 0 && !counted.Due()) return;
+    ShowIncludeCount(count);
   };
-  hooks.on_progress = [this, &since_shown](const LevelCopy& copy) {
-    if (since_shown.elapsed() < kProgressMs) return;
-    since_shown.restart();
+  hooks.on_progress = [this, &shown](const LevelCopy& copy) {
+    if (!shown.Due()) return;
     lblBuilderScanProgress->setText(QString("%1 folders read, %2 found")
                                         .arg(copy.FoldersListed())
                                         .arg(copy.Results().size()));
@@ -604,11 +571,9 @@ void TfrmSubFolderListBuilder::btnSubFolderListBuilderLevelsClick() {
   if (TrimSpaces(entry).empty()) return;
   FolderStructSize size(entry);
   size.SetCountStartFolder(false);
-  QElapsedTimer since_shown;
-  since_shown.start();
-  size.SetProgressHook([this, &since_shown](const FolderStructSize& so_far) {
-    if (since_shown.elapsed() < kProgressMs) return;
-    since_shown.restart();
+  Throttle shown(kProgressMs);
+  size.SetProgressHook([this, &shown](const FolderStructSize& so_far) {
+    if (!shown.Due()) return;
     lblBuilderScanProgress->setText(QString("%1 folders, %2 files")
                                         .arg(so_far.FolderTotal() - 1)
                                         .arg(so_far.FileTotal()));

@@ -52,6 +52,9 @@ class TfrmSubFolderListBuilder : public QDialog {
   EntryList& ExcludeList();
   // Both counters from their lists.
   void ShowCounters();
+  // Shows `count` as the Include list's count, as a long change of the list
+  // goes on; ShowCounters shows the list's own count.
+  void ShowIncludeCount(std::size_t count);
 
   // Command handlers, one per control.
   void btnMainSourceFolderAddClick();

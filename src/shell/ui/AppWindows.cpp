@@ -1,6 +1,5 @@
 #include "shell/ui/AppWindows.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 #include "help/HelpTexts.h"
@@ -18,6 +17,7 @@
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
+#include "uikit/Throttle.h"
 
 namespace ordovan {
 
@@ -29,6 +29,7 @@ class Statistic14Link : public ResultsWindowLink {
   void ShowResultsWindow() override { window_.ShowResultsWindow(); }
   bool NormalRunMarked() const override { return window_.NormalRunMarked(); }
   void SetModeCaption(const std::string& text) override { window_.SetModeCaption(text); }
+  QWidget* StopControl() const override { return window_.StopControl(); }
 
  private:
   TfrmStatistic14& window_;
@@ -41,9 +42,10 @@ AppWindows::AppWindows(const AppServices& services) : services_(services) {
 }
 
 AppWindows::~AppWindows() {
-  // The main window lets go of the results window before that goes.
+  // The main window lets go of the other windows before they go.
   main_->SetResultsWindow(nullptr);
   main_->ShowResultsFilesControls = nullptr;
+  main_->SetIncludeListDialogs({});
   // The other windows go first, last created first; the main window last.
   while (!others_.empty()) others_.pop_back();
   main_.reset();
@@ -72,28 +74,27 @@ void AppWindows::CreateOtherWindows() {
 
   main_->SetHelpWindows(help, overview, about);
   main_->SetZoomIncludeWindow(zoom_include);
-  WireIncludeEditor(include_editor, help);
-  WireListBuilder(list_builder, level_summary, builder_editor, help);
-  WireImport(file_import, smart_import_editor, delimiters, quotation_marks, zoom_include, help);
+  IncludeListDialogs include_dialogs;
+  WireIncludeEditor(include_editor, help, include_dialogs);
+  WireListBuilder(list_builder, level_summary, builder_editor, help, include_dialogs);
+  WireImport(file_import, smart_import_editor, delimiters, quotation_marks, zoom_include, help,
+             include_dialogs);
   results_link_ = std::make_unique<Statistic14Link>(*results);
   main_->SetResultsWindow(results_link_.get());
   main_->ShowResultsFilesControls = [results](bool shown) { results->ShowFilesControls(shown); };
 
   // "Export" of the Include list, the List Builder's list and every results
   // list open the export dialog.
-  ExportHandOver export_hand_over;
+  ExportHandOver& export_hand_over = include_dialogs.export_dialog;
   export_hand_over.reset = [file_export] { file_export->Reset(); };
   export_hand_over.shown = &file_export->ShownList();
-  export_hand_over.show_source_count = [file_export](std::size_t n) {
-    file_export->ShowSourceCount(n);
-  };
+  export_hand_over.show_source_count =
+      Throttled([file_export](std::size_t n) { file_export->ShowSourceCount(n); });
   export_hand_over.show_modal = [file_export] {
     file_export->SetKind(kExportKindFolders);
     file_export->ShowModally();
   };
-  TfrmMainFR* main = main_.get();
-  QObject::connect(main->btnVol14IncludeWindowExportFolderList, &QPushButton::clicked, main,
-                   [main, export_hand_over] { main->ExportIncludeList(export_hand_over); });
+  main_->SetIncludeListDialogs(std::move(include_dialogs));
   results->SetExportHandler(
       [file_export](const TEXT_LIST& entries) { file_export->ExportEntries(entries, true); });
   list_builder->SetExportHook(
@@ -109,46 +110,40 @@ static void ShowHelpOverModal(TfrmHelp* help, const char* topic) {
       Qt::SingleShotConnection);
 }
 
-void AppWindows::WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help) {
+void AppWindows::WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help,
+                                   IncludeListDialogs& dialogs) {
   TfrmMainFR* main = main_.get();
-  editor->SetTargets(&main->IncludeList(), &main->ExcludeList(), [main](std::size_t count) {
-    main->lblVol14IncSum->setText(QString::number(count));
-  });
+  editor->SetTargets(&main->IncludeList(), &main->ExcludeList(),
+                     [main](std::size_t count) { main->ShowIncludeCount(count); });
   editor->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
-  QObject::connect(main->btnVol14IncludeWindowEditList, &QPushButton::clicked, main,
-                   [main, editor] {
-                     main->EditIncludeList([editor](const TEXT_LIST& entries) {
-                       editor->SetItems(entries);
-                       return editor->exec() == QDialog::Accepted;
-                     });
-                   });
+  dialogs.editor = [editor](const TEXT_LIST& entries) {
+    editor->SetItems(entries);
+    return editor->exec() == QDialog::Accepted;
+  };
 }
 
 void AppWindows::WireListBuilder(TfrmSubFolderListBuilder* builder,
                                  TfrmLevelSummFolder* level_summary,
-                                 TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help) {
+                                 TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help,
+                                 IncludeListDialogs& dialogs) {
   builder->SetLevelSummaryWindow(level_summary);
   builder->SetHelpHook([help] { ShowHelpOverModal(help, kListBuilderTopic); });
   editor->SetHelpHook([help] { ShowHelpOverModal(help, kListBuilderTopic); });
   builder->SetEditHook([editor](TfrmSubFolderListBuilder& shown) {
-    editor->SetTargets(&shown.IncludeList(), &shown.ExcludeList(), [&shown](std::size_t count) {
-      shown.lblIncludeSum->setText(QString::number(count));
-    });
+    editor->SetTargets(&shown.IncludeList(), &shown.ExcludeList(),
+                       [&shown](std::size_t count) { shown.ShowIncludeCount(count); });
     editor->SetItems(shown.IncludeList().entries());
     editor->exec();
   });
-  TfrmMainFR* main = main_.get();
-  QObject::connect(main->btnVol14IncludeWindowListBuilder, &QPushButton::clicked, main,
-                   [main, builder] {
-                     main->TakeOverListBuilderResults(
-                         {[builder] { return builder->exec() == QDialog::Accepted; },
-                          [builder]() -> const TEXT_LIST& { return builder->IncludeList().entries(); }});
-                   });
+  dialogs.list_builder = {
+      [builder] { return builder->exec() == QDialog::Accepted; },
+      [builder]() -> const TEXT_LIST& { return builder->IncludeList().entries(); }};
 }
 
 void AppWindows::WireImport(TfrmFileImport* import, TfrmEditSmartImport* editor,
                             TfrmDelimiters* delimiters, TfrmQuotationMarks* quotation_marks,
-                            TfrmZoomIncludeWindow* zoom, TfrmHelp* help) {
+                            TfrmZoomIncludeWindow* zoom, TfrmHelp* help,
+                            IncludeListDialogs& dialogs) {
   import->SetManagers(delimiters, quotation_marks);
   import->SetSmartImportEditor(editor);
   import->SetZoomHook([zoom](const TEXT_LIST& items) {
@@ -157,13 +152,8 @@ void AppWindows::WireImport(TfrmFileImport* import, TfrmEditSmartImport* editor,
   });
   import->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
   editor->SetHelpHook([help] { ShowHelpOverModal(help, kOrganizerTopic); });
-  TfrmMainFR* main = main_.get();
-  QObject::connect(main->btnVol14IncludeWindowImportFolderList, &QPushButton::clicked, main,
-                   [main, import] {
-                     main->TakeOverImportResults(
-                         {[import] { return import->exec() == QDialog::Accepted; },
-                          [import]() -> const TEXT_LIST& { return import->CreatedList().entries(); }});
-                   });
+  dialogs.import = {[import] { return import->exec() == QDialog::Accepted; },
+                    [import]() -> const TEXT_LIST& { return import->CreatedList().entries(); }};
 }
 
 QWidget* AppWindows::Frame() const { return main_.get(); }

@@ -13,6 +13,7 @@
 
 namespace ordovan {
 
+struct IncludeListDialogs;
 class ResultsWindowLink;
 class TfrmHelp;
 class TfrmDelimiters;
@@ -50,14 +51,17 @@ class AppWindows {
 
  private:
   void CreateOtherWindows();
-  void WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help);
-  // The main window's "Import F.P. List" and the import dialog's own windows.
+  // Each of these wires a dialog's own windows and puts the dialog into
+  // `dialogs`, which the main window's Include list buttons then open.
+  void WireIncludeEditor(TfrmVol14EditIncludeList* editor, TfrmHelp* help,
+                         IncludeListDialogs& dialogs);
   void WireImport(TfrmFileImport* import, TfrmEditSmartImport* editor, TfrmDelimiters* delimiters,
-                  TfrmQuotationMarks* quotation_marks, TfrmZoomIncludeWindow* zoom, TfrmHelp* help);
-  QWidget* Frame() const;  // the main window, as the other windows' owner
-  // The main window's "List Builder" button, and the builder's own windows.
+                  TfrmQuotationMarks* quotation_marks, TfrmZoomIncludeWindow* zoom, TfrmHelp* help,
+                  IncludeListDialogs& dialogs);
   void WireListBuilder(TfrmSubFolderListBuilder* builder, TfrmLevelSummFolder* level_summary,
-                       TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help);
+                       TfrmFLLEditIncludeFolderList* editor, TfrmHelp* help,
+                       IncludeListDialogs& dialogs);
+  QWidget* Frame() const;  // the main window, as the other windows' owner
 
   // Creates one window owned by the main window's frame; windows that need
   // the services take them as their first constructor argument.

@@ -7,6 +7,8 @@
 
 #include <string>
 
+class QWidget;
+
 namespace ordovan {
 
 class ResultsWindowLink {
@@ -18,6 +20,8 @@ class ResultsWindowLink {
   virtual bool NormalRunMarked() const = 0;
   // Shows `text` as the mode caption, maroon and centred.
   virtual void SetModeCaption(const std::string& text) = 0;
+  // The window's own Stop control (hidden until a run shows it), or null.
+  virtual QWidget* StopControl() const = 0;
 };
 
 }  // namespace ordovan

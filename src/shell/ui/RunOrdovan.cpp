@@ -25,6 +25,7 @@ int RunOrdovan(OrdovanApplication& app) {
     services.shell = &Shell::System();
     services.file_system = FileSystem::Default();
     services.pump = &pump;
+    services.stop_input = &pump;
     services.settings = &TheSettings();  // the stores take their initial values here
 
     AppWindows windows(services);

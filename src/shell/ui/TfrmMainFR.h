@@ -67,6 +67,16 @@ struct ExportHandOver {
   std::function<void()> show_modal;
 };
 
+// The dialogs behind the Include list's dialog buttons; a button whose
+// dialog is not there does nothing.
+struct IncludeListDialogs {
+  TakeOverDialog list_builder;  // "List Builder"
+  TakeOverDialog import;        // "Import F.P. List"
+  // "Edit List": as EditIncludeList's `show_editor`.
+  std::function<bool(const TEXT_LIST& entries)> editor;
+  ExportHandOver export_dialog;  // "Export"
+};
+
 class TfrmMainFR : public QMainWindow {
   Q_OBJECT
  public:
@@ -84,6 +94,7 @@ class TfrmMainFR : public QMainWindow {
   void SetResultsWindow(ResultsWindowLink* results) { results_ = results; }
   void SetZoomIncludeWindow(TfrmZoomIncludeWindow* zoom);
   void SetHelpWindows(TfrmHelp* help, TfrmOverview* overview, TfrmAboutBox* about);
+  void SetIncludeListDialogs(IncludeListDialogs dialogs) { include_dialogs_ = std::move(dialogs); }
 
   // ---- Enabling operations (TfrmMainFR.cpp) --------------------------------
   // 0: Find off, template group off, both level-order lists emptied;
@@ -103,6 +114,9 @@ class TfrmMainFR : public QMainWindow {
   EntryList& ExcludeList();
   // Takes the page back to the state before Find after any list change.
   void RefreshAfterListChange();
+  // Shows `count` as the Include list's line count, as a long change of the
+  // list goes on; RefreshAfterListChange shows the list's own count.
+  void ShowIncludeCount(std::size_t count);
 
   void MoveSelectedToExclude();  // ">"
   void MoveSelectedToInclude();  // "<"
@@ -114,7 +128,7 @@ class TfrmMainFR : public QMainWindow {
   void ZoomIncludeList();        // "Zoon"
   void DeleteSelectedExcluded();  // "Delete Sel."
   void DeleteAllExcluded();      // "Delete All"
-  // The dialog commands; each button is wired when its dialog exists.
+  // The dialog commands; the buttons use the dialogs of SetIncludeListDialogs.
   void TakeOverListBuilderResults(const TakeOverDialog& builder);  // "List Builder"
   void TakeOverImportResults(const TakeOverDialog& import);        // "Import F.P. List"
   // "Edit List": `show_editor` fills the editor's memo with the entries and
@@ -300,6 +314,7 @@ class TfrmMainFR : public QMainWindow {
   AppServices services_;
   LevelTemplate level_template_;
   ResultsWindowLink* results_ = nullptr;
+  IncludeListDialogs include_dialogs_;
   QPointer<TfrmZoomIncludeWindow> zoom_include_;
   QPointer<TfrmHelp> help_;
   QPointer<TfrmOverview> overview_;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
+#include "uikit/Controls.h"
 #include "uikit/EntryListView.h"
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/TfrmMainFR.h"
@@ -27,21 +28,6 @@ namespace {
 constexpr int kMoveButtonWidth = 46;
 constexpr int kListButtonWidth = 112;
 constexpr int kOrderButtonWidth = 88;
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption,
-                        const char* hint = nullptr) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  if (hint) button->setToolTip(hint);
-  button->setAutoDefault(false);
-  return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  return label;
-}
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption) {
   auto* group = new QGroupBox(caption, parent);
@@ -340,11 +326,10 @@ void TfrmMainFR::CreateDestinationGroup(QWidget* page) {
 // The files option.
 void TfrmMainFR::CreateReorganizeGroup(QWidget* page) {
   grpVol14Reorganize = MakeGroup(page, "grpVol14Reorganize", "Reorganize");
-  rdoVol14ReorganizeWithFiles = new QRadioButton("Paths/Subfolders with Files", grpVol14Reorganize);
-  rdoVol14ReorganizeWithFiles->setObjectName("rdoVol14ReorganizeWithFiles");
-  rdoVol14ReorganizeWithOutFiles =
-      new QRadioButton("Paths/SubFolders without Files", grpVol14Reorganize);
-  rdoVol14ReorganizeWithOutFiles->setObjectName("rdoVol14ReorganizeWithOutFiles");
+  rdoVol14ReorganizeWithFiles =
+      MakeRadio(grpVol14Reorganize, "rdoVol14ReorganizeWithFiles", "Paths/Subfolders with Files");
+  rdoVol14ReorganizeWithOutFiles = MakeRadio(grpVol14Reorganize, "rdoVol14ReorganizeWithOutFiles",
+                                             "Paths/SubFolders without Files");
   rdoVol14ReorganizeWithFiles->setChecked(true);
 
   auto* layout = new QVBoxLayout(grpVol14Reorganize);
@@ -391,12 +376,11 @@ void TfrmMainFR::CreatePageButtons(QWidget* page) {
 // The path filters and the scratch list, never shown.
 void TfrmMainFR::CreateHiddenControls(QWidget* page) {
   grpVol14FiltersForPaths = MakeGroup(page, "grpVol14FiltersForPaths", "Filters for Paths");
-  rdoVol14IncludeAll = new QRadioButton("Include All Paths", grpVol14FiltersForPaths);
-  rdoVol14IncludeAll->setObjectName("rdoVol14IncludeAll");
-  rdoVol14IncludeSelected = new QRadioButton("Include Strings.", grpVol14FiltersForPaths);
-  rdoVol14IncludeSelected->setObjectName("rdoVol14IncludeSelected");
-  rdoVol14ExcludeSelected = new QRadioButton("Exclude Strings.", grpVol14FiltersForPaths);
-  rdoVol14ExcludeSelected->setObjectName("rdoVol14ExcludeSelected");
+  rdoVol14IncludeAll = MakeRadio(grpVol14FiltersForPaths, "rdoVol14IncludeAll", "Include All Paths");
+  rdoVol14IncludeSelected =
+      MakeRadio(grpVol14FiltersForPaths, "rdoVol14IncludeSelected", "Include Strings.");
+  rdoVol14ExcludeSelected =
+      MakeRadio(grpVol14FiltersForPaths, "rdoVol14ExcludeSelected", "Exclude Strings.");
   edtVol14IncludeSelected = new QLineEdit(grpVol14FiltersForPaths);
   edtVol14IncludeSelected->setObjectName("edtVol14IncludeSelected");
   edtVol14IncludeSelected->setToolTip("Include String separated with Double Quotes.");

@@ -83,9 +83,25 @@ void TfrmMainFR::ConnectListCommands() {
           &TfrmMainFR::DeleteSelectedExcluded);
   connect(btnVol14ExcludeWindowDeleteAll, &QPushButton::clicked, this,
           &TfrmMainFR::DeleteAllExcluded);
-  // "List Builder", "Import F.P. List", "Edit List" and "Export" are wired
-  // by their dialogs' windows, which call TakeOverListBuilderResults,
-  // TakeOverImportResults, EditIncludeList and ExportIncludeList.
+  // The dialog buttons, through the dialogs handed in once they exist.
+  connect(btnVol14IncludeWindowListBuilder, &QPushButton::clicked, this, [this] {
+    if (include_dialogs_.list_builder.show_modal) {
+      TakeOverListBuilderResults(include_dialogs_.list_builder);
+    }
+  });
+  connect(btnVol14IncludeWindowImportFolderList, &QPushButton::clicked, this, [this] {
+    if (include_dialogs_.import.show_modal) TakeOverImportResults(include_dialogs_.import);
+  });
+  connect(btnVol14IncludeWindowEditList, &QPushButton::clicked, this, [this] {
+    if (include_dialogs_.editor) EditIncludeList(include_dialogs_.editor);
+  });
+  connect(btnVol14IncludeWindowExportFolderList, &QPushButton::clicked, this, [this] {
+    if (include_dialogs_.export_dialog.show_modal) ExportIncludeList(include_dialogs_.export_dialog);
+  });
+}
+
+void TfrmMainFR::ShowIncludeCount(std::size_t count) {
+  lblVol14IncSum->setText(QString::number(count));
 }
 
 void TfrmMainFR::ShowLineCounters() {

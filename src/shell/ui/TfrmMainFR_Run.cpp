@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <vector>
 
 #include "paths/EntryList.h"
 #include "uikit/EntryListView.h"
@@ -25,7 +26,7 @@
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"
-#include "uikit/QtEventPump.h"
+#include "uikit/StopInput.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
@@ -58,25 +59,30 @@ bool EnabledAndChecked(const QRadioButton* option) {
   return option->isEnabled() && option->isChecked();
 }
 
-// Shows the Stop control while a long command runs; the windows' pump then
-// lets its click and Escape through, and no other input.
+// Shows the Stop controls while a long command runs, the main window's and
+// the results window's (which the run may show over the main window); the
+// windows' pump then lets their clicks and Escape through, and no other input.
 class StopControlShown {
  public:
-  StopControlShown(EventPump* pump, QPushButton* stop) : stop_(stop) {
-    stop_->setVisible(true);
-    stop_->setEnabled(true);
-    if (auto* qt_pump = dynamic_cast<QtEventPump*>(pump)) section_.emplace(*qt_pump, stop_);
+  StopControlShown(StopInput* input, QWidget* stop, ResultsWindowLink* results) {
+    stops_ = {stop, results ? results->StopControl() : nullptr};
+    std::erase(stops_, nullptr);
+    for (QWidget* control : stops_) {
+      control->setVisible(true);
+      control->setEnabled(true);
+    }
+    section_.emplace(input, stops_);
   }
   ~StopControlShown() {
     section_.reset();
-    stop_->setVisible(false);
+    for (QWidget* control : stops_) control->setVisible(false);
   }
   StopControlShown(const StopControlShown&) = delete;
   StopControlShown& operator=(const StopControlShown&) = delete;
 
  private:
-  QPushButton* stop_;
-  std::optional<QtEventPump::StoppableSection> section_;
+  std::vector<QWidget*> stops_;
+  std::optional<StoppableSection> section_;
 };
 
 const char kNormalStoppedCaption[] = "Folder/File Copy Process. Stopped by the user.";
@@ -177,7 +183,7 @@ void TfrmMainFR::btnVol14RestructureClick() {
   const RunInputs inputs = ReadRunInputs();
   RunReport report;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop);
+    StopControlShown stop(services_.stop_input, btnVol14Stop, results_);
     report = session_->Organize(inputs);
   }
   KeepRunReport(std::move(report), kNormalStoppedCaption);
@@ -188,7 +194,7 @@ void TfrmMainFR::btnVol14SimulationClick() {
   const RunInputs inputs = ReadRunInputs();
   RunReport report;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop);
+    StopControlShown stop(services_.stop_input, btnVol14Stop, results_);
     report = session_->Simulation(inputs);
   }
   KeepRunReport(std::move(report), kSimulateStoppedCaption);
@@ -198,7 +204,7 @@ void TfrmMainFR::btnVol14UndoClick() {
   Prompter& prompter = *services_.prompter;
   UndoReport undone;
   {
-    StopControlShown stop(services_.pump, btnVol14Stop);
+    StopControlShown stop(services_.stop_input, btnVol14Stop, results_);
     undone = session_->Undo(services_.pump);
   }
   const UndoResult& result = undone.undo;

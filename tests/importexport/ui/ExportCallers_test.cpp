@@ -13,6 +13,7 @@
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
 #include "support/ui/AppFixture.h"
+#include "uikit/EntryListView.h"
 
 namespace ordovan {
 namespace {
@@ -37,8 +38,9 @@ class ExportCallersTest : public testing::AppFixture {
       EXPECT_EQ(dialog_->ShownList().entries(), shown);
       EXPECT_EQ(dialog_->lblSmartExportSource->text(), QString::number(shown.size()));
       EXPECT_EQ(dialog_->lblSmartExportExported->text(), "0");
+      EXPECT_EQ(dialog_->lstFileExportSource->CurrentRow(), std::optional<std::size_t>(0));
       dialogs_.ExpectSaveFile(kSaveTitle, target);
-      prompter_.Expect(MessageKind::kInformation, "End of the exporting process.", "Ordovan 3.00");
+      prompter_.Expect(MessageKind::kPlain, "End of the exporting process.", "Ordovan 3.00");
       dialog_->btnFileExportTo->click();
       dialog_->btnFileExportClose->click();
     });

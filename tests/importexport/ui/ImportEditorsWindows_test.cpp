@@ -135,26 +135,35 @@ TEST_F(ImportEditorsTest, FileNamesExtensionsAndUnreadableFiles) {
   EXPECT_EQ(import->edtFileImportFileName->text().toStdString(), "f:\\lists\\UPPER.TXT");
   EXPECT_EQ(import->SourcePreview().entries(), (TEXT_LIST{"f:\\a\\b"}));
 
-  // A file that is not text is reported and changes no list, in Browse and in Create.
-  prompter_.Expect(MessageKind::kWarning,
-                   "The file is not a text file !\nAction : Choose a plain text or separated file.",
-                   "Import File content.            Warnings no: 0315.");
+  // A file that is not text is reported. Browse leaves the name, the preview
+  // and the created list as they were: the dialog names the file it shows.
+  const char kNotText[] =
+      "The file is not a text file !\nAction : Choose a plain text or separated file.";
+  const char kNotTextTitle[] = "Import File content.            Warnings no: 0315.";
+  prompter_.Expect(MessageKind::kWarning, kNotText, kNotTextTitle);
   Browse("f:\\lists\\binary.txt");
+  EXPECT_EQ(import->edtFileImportFileName->text().toStdString(), "f:\\lists\\UPPER.TXT");
   EXPECT_EQ(import->SourcePreview().entries(), (TEXT_LIST{"f:\\a\\b"}));
-  prompter_.Expect(MessageKind::kWarning,
-                   "The file is not a text file !\nAction : Choose a plain text or separated file.",
-                   "Import File content.            Warnings no: 0315.");
-  Create();
   EXPECT_EQ(import->CreatedList().entries(), (TEXT_LIST{"f:\\a\\b"}));
+  // A failed Create takes the earlier file's list away, and IMPORT with it,
+  // so the Include list never gets one file's paths under another's name.
+  import->edtFileImportFileName->setText("f:\\lists\\binary.txt");
+  prompter_.Expect(MessageKind::kWarning, kNotText, kNotTextTitle);
+  Create();
+  EXPECT_TRUE(import->CreatedList().empty());
+  EXPECT_FALSE(import->btnFileImportOk->isEnabled());
 
-  // A file that vanished since the preview: the parser's 0313, nothing lost.
+  // A file that vanished since the preview: the parser's 0313, the same.
+  import->edtFileImportFileName->setText("f:\\lists\\UPPER.TXT");
+  Create();
+  ASSERT_TRUE(import->btnFileImportOk->isEnabled());
   import->edtFileImportFileName->setText("f:\\lists\\gone.txt");
   prompter_.Expect(MessageKind::kWarning,
                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
                    "Import File content.            Warnings no: 0313.");
   Create();
-  EXPECT_EQ(import->CreatedList().entries(), (TEXT_LIST{"f:\\a\\b"}));
-  EXPECT_TRUE(import->btnFileImportOk->isEnabled());
+  EXPECT_TRUE(import->CreatedList().empty());
+  EXPECT_FALSE(import->btnFileImportOk->isEnabled());
 
   prompter_.Expect(MessageKind::kQuestion, kNotTxt, kNotTxtTitle, Answer::kYes);
   BrowseRead("f:\\lists\\noext");
@@ -445,7 +454,8 @@ TEST_F(EveryWindowTest, EveryButtonIsWiredAndEveryControlNamed) {
     // push buttons act by taking the focus (Cut) or through the event pump (the Stops).
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
       if (button->objectName() == "btnVol14CutLeadSubFolders" ||
-          button->objectName() == "btnBuilderStop" || button->objectName() == "btnVol14Stop") {
+          button->objectName() == "btnBuilderStop" || button->objectName() == "btnVol14Stop" ||
+          button->objectName() == "btnStat14Stop") {
         continue;
       }
       const QString where = window->objectName() + "/" + button->objectName();

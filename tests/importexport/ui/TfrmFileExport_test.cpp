@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -70,7 +71,7 @@ class FileExportTest : public ::testing::Test {
     dialog_->btnFileExportTo->click();
   }
   void ExpectEnd() {
-    prompter_.Expect(MessageKind::kInformation, "End of the exporting process.", kEndTitle);
+    prompter_.Expect(MessageKind::kPlain, "End of the exporting process.", kEndTitle);
   }
   TEXT_LIST Shown() { return dialog_->ShownList().entries(); }
   QString Exported() { return dialog_->lblSmartExportExported->text(); }
@@ -105,7 +106,9 @@ TEST_F(FileExportTest, CreationStateAndAccessibleNames) {
     const QString name = control->objectName();
     for (const char* prefix : {"lst", "lbl", "rdo", "chk", "cbo", "btn"}) {
       if (name.startsWith(prefix)) {
-        EXPECT_FALSE(control->accessibleName().isEmpty()) << name.toStdString();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(face, nullptr) << name.toStdString();
+        EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << name.toStdString();
       }
     }
   }

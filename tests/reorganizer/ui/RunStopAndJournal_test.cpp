@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QLabel>
 #include <QPushButton>
+#include <QThread>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "paths/EntryList.h"
@@ -15,8 +19,10 @@
 #include "uikit/EntryListView.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/RunJournalWriter.h"
+#include "reorganizer/ui/TfrmStatistic14.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
+#include "uikit/QtEventPump.h"
 
 namespace ordovan::testing {
 namespace {
@@ -192,6 +198,59 @@ TEST_F(RunStopAndJournalTest, AFileThatIsNotAJournalIsReportedAndLeftAlone) {
   Click("btnVol14Restructure");
   prompter_.VerifyDone();
   EXPECT_EQ(JournalText(), "my own notes\n");
+}
+
+// Copies take a few milliseconds each, as on a network drive, so that the
+// windows' pump runs between them; `on_copy` hears each copy before it is made.
+class SlowCopies : public FileSystemWrapper {
+ public:
+  using FileSystemWrapper::FileSystemWrapper;
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+    if (on_copy) on_copy();
+    QThread::msleep(20);
+    return FileSystemWrapper::CopyFileNoOverwrite(from, to);
+  }
+  std::function<void()> on_copy;
+};
+
+// The real windows and pump: the results window that Organize shows over the
+// main window has a Stop of its own, and either Stop stops the run when an
+// assistive tool presses it, which makes no mouse event at all.
+class StopWithinReachTest : public RunStopAndJournalTest {
+ protected:
+  StopWithinReachTest() : slow_(&file_system_) {
+    services_.pump = &qt_pump_;
+    services_.stop_input = &qt_pump_;
+    services_.file_system = &slow_;
+  }
+  QtEventPump qt_pump_;
+  SlowCopies slow_;
+};
+
+TEST_F(StopWithinReachTest, EitherStopPressedByAnAssistiveToolStopsOrganize) {
+  StartWindowsWithResultsWindow();
+  main().show();
+  PrepareClientsRun();
+  auto* results = windows().Find<TfrmStatistic14>();
+  for (QPushButton* stop : {results->StopControl(), main().btnVol14Stop}) {
+    bool pressed = false;
+    slow_.on_copy = [&] {
+      if (pressed || !stop->isVisible()) return;  // never pressed: the run is not stopped
+      pressed = true;
+      QAccessible::queryAccessibleInterface(stop)->actionInterface()->doAction(
+          QAccessibleActionInterface::pressAction());
+    };
+    Click("btnVol14Restructure");
+    EXPECT_EQ(results->findChild<QLabel*>("lblVol14NormalSimulate")->text(),
+              "Folder/File Copy Process. Stopped by the user.")
+        << stop->objectName().toStdString();
+    EXPECT_LT(main().Records().CopiedFiles.size(), 14u);
+    slow_.on_copy = nullptr;
+    ExpectUndo();
+    Click("btnVol14Undo");
+    prompter_.VerifyDone();
+    EXPECT_EQ(Snapshot(drive_), before_);
+  }
 }
 
 }  // namespace

@@ -55,6 +55,7 @@ class ListBuilderStopTest : public AppFixture {
     tree_.Mount("d:");
     for (int i = 0; i < 40; ++i) tree_.Folder("d:\\Wide\\Folder" + std::to_string(i) + "\\Inner");
     services_.pump = &pump_;
+    services_.stop_input = &pump_;
     services_.file_system = &slow_;
     StartWindows();
     builder = windows().Find<TfrmSubFolderListBuilder>();

@@ -50,6 +50,7 @@ class FakeResultsWindow : public ResultsWindowLink {
   void ShowResultsWindow() override { ++shown; }
   bool NormalRunMarked() const override { return normal_marked; }
   void SetModeCaption(const std::string& text) override { captions.push_back(text); }
+  QWidget* StopControl() const override { return nullptr; }
 
   int shown = 0;
   bool normal_marked = true;

@@ -71,7 +71,8 @@ TEST(QtPrompter, WarningsAndErrorsCarryTheirIconAndOneOkButton) {
   QtPrompter prompter;
   for (auto [kind, icon] : {std::pair{MessageKind::kWarning, QMessageBox::Warning},
                             std::pair{MessageKind::kError, QMessageBox::Critical},
-                            std::pair{MessageKind::kInformation, QMessageBox::Information}}) {
+                            std::pair{MessageKind::kInformation, QMessageBox::Information},
+                            std::pair{MessageKind::kPlain, QMessageBox::NoIcon}}) {
     QMessageBox::Icon seen = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     WhenModalOpens([&](QWidget* modal) {
@@ -135,7 +136,7 @@ class StoppablePumpTest : public ::testing::Test {
 TEST_F(StoppablePumpTest, OnlyTheStopClickAndEscapeGetThroughAndOtherInputWaitsForTheEnd) {
   bool timer_ran = false;
   {
-    QtEventPump::StoppableSection section(pump, stop);
+    StoppableSection section(&pump, {stop});
     EXPECT_FALSE(pump.StopRequested());
     // Window messages other than input still run: a timer, a repaint.
     QTimer::singleShot(0, [&] { timer_ran = true; });
@@ -158,7 +159,7 @@ TEST_F(StoppablePumpTest, OnlyTheStopClickAndEscapeGetThroughAndOtherInputWaitsF
   EXPECT_EQ(other_clicks, 2);
 
   {
-    QtEventPump::StoppableSection section(pump, stop);
+    StoppableSection section(&pump, {stop});
     EXPECT_FALSE(pump.StopRequested());  // a new section starts unstopped
     PostKey(other, Qt::Key_Escape);
     PumpOnce(pump);
