@@ -19,6 +19,7 @@
 
 #define FUSE_USE_VERSION 314
 #include <fuse_lowlevel.h>
+#include <linux/fuse.h>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -218,6 +219,38 @@ void DoInit(void* userdata, fuse_conn_info* conn) {
   static_cast<void>(userdata);
   // Every write is a request, as it would be on a share without leases.
   conn->want &= ~FUSE_CAP_WRITEBACK_CACHE;
+}
+
+// Lookups and listings in one folder must overlap, as on a share; the kernel
+// serialises them unless the reply to its INIT request carries
+// FUSE_PARALLEL_DIROPS, which libfuse before 3.16 never puts there, however
+// asked. So the reply is amended on its way to the kernel.
+std::atomic<std::uint64_t> init_unique{~std::uint64_t{0}};
+std::atomic<bool> parallel_dirops_offered{false};
+
+ssize_t ReadRequest(int fd, void* buffer, std::size_t size, void* userdata) {
+  static_cast<void>(userdata);
+  const ssize_t n = ::read(fd, buffer, size);
+  if (n >= static_cast<ssize_t>(sizeof(fuse_in_header) + sizeof(fuse_init_in))) {
+    const auto* header = static_cast<const fuse_in_header*>(buffer);
+    if (header->opcode == FUSE_INIT) {
+      const auto* init = reinterpret_cast<const fuse_init_in*>(header + 1);
+      parallel_dirops_offered = (init->flags & FUSE_PARALLEL_DIROPS) != 0;
+      init_unique = header->unique;
+    }
+  }
+  return n;
+}
+
+ssize_t WriteReply(int fd, iovec* iov, int count, void* userdata) {
+  static_cast<void>(userdata);
+  if (count >= 2 && iov[0].iov_len >= sizeof(fuse_out_header) && iov[1].iov_len >= 16 &&
+      static_cast<const fuse_out_header*>(iov[0].iov_base)->unique == init_unique.load() &&
+      static_cast<const fuse_out_header*>(iov[0].iov_base)->error == 0 && parallel_dirops_offered) {
+    static_cast<fuse_init_out*>(iov[1].iov_base)->flags |= FUSE_PARALLEL_DIROPS;
+    init_unique = ~std::uint64_t{0};
+  }
+  return ::writev(fd, iov, count);
 }
 
 void DoLookup(fuse_req_t req, fuse_ino_t parent, const char* name) {
@@ -655,13 +688,18 @@ int main(int argc, char** argv) {
   if (session == nullptr) return 1;
   int status = 1;
   if (fuse_set_signal_handlers(session) == 0) {
+    fuse_custom_io io = {};
+    io.read = ReadRequest;
+    io.writev = WriteReply;
     if (fuse_session_mount(session, options.mountpoint.c_str()) == 0) {
-      fuse_loop_config* config = fuse_loop_cfg_create();
-      fuse_loop_cfg_set_max_threads(config, options.threads);
-      fuse_loop_cfg_set_idle_threads(config, options.threads);
-      // A signal that ended the loop is a regular end, as an unmount is.
-      status = fuse_session_loop_mt(session, config) < 0 ? 1 : 0;
-      fuse_loop_cfg_destroy(config);
+      if (fuse_session_custom_io(session, &io, fuse_session_fd(session)) == 0) {
+        fuse_loop_config* config = fuse_loop_cfg_create();
+        fuse_loop_cfg_set_max_threads(config, options.threads);
+        fuse_loop_cfg_set_idle_threads(config, options.threads);
+        // A signal that ended the loop is a regular end, as an unmount is.
+        status = fuse_session_loop_mt(session, config) < 0 ? 1 : 0;
+        fuse_loop_cfg_destroy(config);
+      }
       fuse_session_unmount(session);
     }
     fuse_remove_signal_handlers(session);
