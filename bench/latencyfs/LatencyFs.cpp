@@ -203,7 +203,8 @@ LatencyFs* fs_of(fuse_req_t req) { return static_cast<LatencyFs*>(fuse_req_userd
   constexpr Op op = k_##name;         \
   fs.Arrive(op)
 
-void ReplyError(fuse_req_t req, LatencyFs& fs, Op op, int error) {
+// The reply of a request that returns no data: 0 for success, else errno.
+void ReplyStatus(fuse_req_t req, LatencyFs& fs, Op op, int error) {
   if (error != 0) fs.Failed(op);
   fuse_reply_err(req, error);
 }
@@ -211,7 +212,7 @@ void ReplyError(fuse_req_t req, LatencyFs& fs, Op op, int error) {
 void ReplyEntry(fuse_req_t req, LatencyFs& fs, Op op, fuse_ino_t parent, const char* name) {
   fuse_entry_param entry;
   const int error = fs.Lookup(parent, name, &entry);
-  if (error != 0) return ReplyError(req, fs, op, error);
+  if (error != 0) return ReplyStatus(req, fs, op, error);
   fuse_reply_entry(req, &entry);
 }
 
@@ -279,7 +280,7 @@ void DoGetattr(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   struct stat st;
   const int result = fi != nullptr ? ::fstat(static_cast<int>(fi->fh), &st)
                                    : ::fstatat(fs.Get(ino).fd, "", &st, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW);
-  if (result != 0) return ReplyError(req, fs, op, errno);
+  if (result != 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_attr(req, &st, fs.options().cache_seconds);
 }
 
@@ -316,10 +317,10 @@ void DoSetattr(fuse_req_t req, fuse_ino_t ino, struct stat* attr, int to_set, fu
     }
     result = open_fd >= 0 ? ::futimens(open_fd, times) : ::utimensat(AT_FDCWD, path.c_str(), times, 0);
   }
-  if (result != 0) return ReplyError(req, fs, op, errno);
+  if (result != 0) return ReplyStatus(req, fs, op, errno);
   struct stat st;
   if (::fstatat(fd, "", &st, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) != 0) {
-    return ReplyError(req, fs, op, errno);
+    return ReplyStatus(req, fs, op, errno);
   }
   fuse_reply_attr(req, &st, fs.options().cache_seconds);
 }
@@ -328,36 +329,36 @@ void DoReadlink(fuse_req_t req, fuse_ino_t ino) {
   ARRIVE(readlink);
   char target[PATH_MAX + 1];
   const ssize_t n = ::readlinkat(fs.Get(ino).fd, "", target, PATH_MAX);
-  if (n < 0) return ReplyError(req, fs, op, errno);
+  if (n < 0) return ReplyStatus(req, fs, op, errno);
   target[n] = 0;
   fuse_reply_readlink(req, target);
 }
 
 void DoMknod(fuse_req_t req, fuse_ino_t parent, const char* name, mode_t mode, dev_t rdev) {
   ARRIVE(mknod);
-  if (::mknodat(fs.Get(parent).fd, name, mode, rdev) != 0) return ReplyError(req, fs, op, errno);
+  if (::mknodat(fs.Get(parent).fd, name, mode, rdev) != 0) return ReplyStatus(req, fs, op, errno);
   ReplyEntry(req, fs, op, parent, name);
 }
 
 void DoMkdir(fuse_req_t req, fuse_ino_t parent, const char* name, mode_t mode) {
   ARRIVE(mkdir);
-  if (::mkdirat(fs.Get(parent).fd, name, mode) != 0) return ReplyError(req, fs, op, errno);
+  if (::mkdirat(fs.Get(parent).fd, name, mode) != 0) return ReplyStatus(req, fs, op, errno);
   ReplyEntry(req, fs, op, parent, name);
 }
 
 void DoUnlink(fuse_req_t req, fuse_ino_t parent, const char* name) {
   ARRIVE(unlink);
-  ReplyError(req, fs, op, ::unlinkat(fs.Get(parent).fd, name, 0) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::unlinkat(fs.Get(parent).fd, name, 0) == 0 ? 0 : errno);
 }
 
 void DoRmdir(fuse_req_t req, fuse_ino_t parent, const char* name) {
   ARRIVE(rmdir);
-  ReplyError(req, fs, op, ::unlinkat(fs.Get(parent).fd, name, AT_REMOVEDIR) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::unlinkat(fs.Get(parent).fd, name, AT_REMOVEDIR) == 0 ? 0 : errno);
 }
 
 void DoSymlink(fuse_req_t req, const char* link, fuse_ino_t parent, const char* name) {
   ARRIVE(symlink);
-  if (::symlinkat(link, fs.Get(parent).fd, name) != 0) return ReplyError(req, fs, op, errno);
+  if (::symlinkat(link, fs.Get(parent).fd, name) != 0) return ReplyStatus(req, fs, op, errno);
   ReplyEntry(req, fs, op, parent, name);
 }
 
@@ -365,14 +366,14 @@ void DoRename(fuse_req_t req, fuse_ino_t parent, const char* name, fuse_ino_t ne
               const char* newname, unsigned int flags) {
   ARRIVE(rename);
   const int result = ::renameat2(fs.Get(parent).fd, name, fs.Get(newparent).fd, newname, flags);
-  ReplyError(req, fs, op, result == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, result == 0 ? 0 : errno);
 }
 
 void DoLink(fuse_req_t req, fuse_ino_t ino, fuse_ino_t newparent, const char* newname) {
   ARRIVE(link);
   const std::string path = LatencyFs::ProcPath(fs.Get(ino).fd);
   if (::linkat(AT_FDCWD, path.c_str(), fs.Get(newparent).fd, newname, AT_SYMLINK_FOLLOW) != 0) {
-    return ReplyError(req, fs, op, errno);
+    return ReplyStatus(req, fs, op, errno);
   }
   ReplyEntry(req, fs, op, newparent, newname);
 }
@@ -381,7 +382,7 @@ void DoOpen(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   ARRIVE(open);
   const std::string path = LatencyFs::ProcPath(fs.Get(ino).fd);
   const int fd = ::open(path.c_str(), fi->flags & ~O_NOFOLLOW);
-  if (fd < 0) return ReplyError(req, fs, op, errno);
+  if (fd < 0) return ReplyStatus(req, fs, op, errno);
   fi->fh = static_cast<std::uint64_t>(fd);
   fuse_reply_open(req, fi);
 }
@@ -389,12 +390,12 @@ void DoOpen(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
 void DoCreate(fuse_req_t req, fuse_ino_t parent, const char* name, mode_t mode, fuse_file_info* fi) {
   ARRIVE(create);
   const int fd = ::openat(fs.Get(parent).fd, name, (fi->flags | O_CREAT) & ~O_NOFOLLOW, mode);
-  if (fd < 0) return ReplyError(req, fs, op, errno);
+  if (fd < 0) return ReplyStatus(req, fs, op, errno);
   fuse_entry_param entry;
   const int error = fs.Lookup(parent, name, &entry);
   if (error != 0) {
     ::close(fd);
-    return ReplyError(req, fs, op, error);
+    return ReplyStatus(req, fs, op, error);
   }
   fi->fh = static_cast<std::uint64_t>(fd);
   fuse_reply_create(req, &entry, fi);
@@ -405,7 +406,7 @@ void DoRead(fuse_req_t req, fuse_ino_t ino, std::size_t size, off_t offset, fuse
   static_cast<void>(ino);
   std::vector<char> buffer(size);
   const ssize_t n = ::pread(static_cast<int>(fi->fh), buffer.data(), size, offset);
-  if (n < 0) return ReplyError(req, fs, op, errno);
+  if (n < 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_buf(req, buffer.data(), static_cast<std::size_t>(n));
 }
 
@@ -414,7 +415,7 @@ void DoWrite(fuse_req_t req, fuse_ino_t ino, const char* data, std::size_t size,
   ARRIVE(write);
   static_cast<void>(ino);
   const ssize_t n = ::pwrite(static_cast<int>(fi->fh), data, size, offset);
-  if (n < 0) return ReplyError(req, fs, op, errno);
+  if (n < 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_write(req, static_cast<std::size_t>(n));
 }
 
@@ -422,33 +423,33 @@ void DoFlush(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   ARRIVE(flush);
   static_cast<void>(ino);
   // Closing a duplicate reports what closing the file would, and keeps it open.
-  ReplyError(req, fs, op, ::close(::dup(static_cast<int>(fi->fh))) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::close(::dup(static_cast<int>(fi->fh))) == 0 ? 0 : errno);
 }
 
 void DoRelease(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   ARRIVE(release);
   static_cast<void>(ino);
   ::close(static_cast<int>(fi->fh));
-  ReplyError(req, fs, op, 0);
+  ReplyStatus(req, fs, op, 0);
 }
 
 void DoFsync(fuse_req_t req, fuse_ino_t ino, int datasync, fuse_file_info* fi) {
   ARRIVE(fsync);
   static_cast<void>(ino);
   const int fd = static_cast<int>(fi->fh);
-  ReplyError(req, fs, op, (datasync ? ::fdatasync(fd) : ::fsync(fd)) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, (datasync ? ::fdatasync(fd) : ::fsync(fd)) == 0 ? 0 : errno);
 }
 
 void DoOpendir(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   ARRIVE(opendir);
   const int fd = ::openat(fs.Get(ino).fd, ".", O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return ReplyError(req, fs, op, errno);
+  if (fd < 0) return ReplyStatus(req, fs, op, errno);
   auto handle = std::make_unique<DirHandle>();
   handle->dir = ::fdopendir(fd);
   if (handle->dir == nullptr) {
     const int error = errno;
     ::close(fd);
-    return ReplyError(req, fs, op, error);
+    return ReplyStatus(req, fs, op, error);
   }
   fi->fh = reinterpret_cast<std::uint64_t>(handle.release());
   fuse_reply_open(req, fi);
@@ -469,7 +470,7 @@ void ReadDirectory(fuse_req_t req, LatencyFs& fs, Op op, fuse_ino_t ino, std::si
       errno = 0;
       handle->entry = ::readdir(handle->dir);
       if (handle->entry == nullptr) {
-        if (errno != 0 && used == 0) return ReplyError(req, fs, op, errno);
+        if (errno != 0 && used == 0) return ReplyStatus(req, fs, op, errno);
         break;
       }
     }
@@ -481,7 +482,7 @@ void ReadDirectory(fuse_req_t req, LatencyFs& fs, Op op, fuse_ino_t ino, std::si
       fuse_entry_param found = {};
       if (!dots) {
         const int error = fs.Lookup(ino, entry->d_name, &found);
-        if (error != 0) return ReplyError(req, fs, op, error);
+        if (error != 0) return ReplyStatus(req, fs, op, error);
       } else {
         found.attr.st_ino = entry->d_ino;
         found.attr.st_mode = static_cast<mode_t>(entry->d_type) << 12;
@@ -522,33 +523,33 @@ void DoReleasedir(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   auto* handle = reinterpret_cast<DirHandle*>(fi->fh);
   ::closedir(handle->dir);
   delete handle;
-  ReplyError(req, fs, op, 0);
+  ReplyStatus(req, fs, op, 0);
 }
 
 void DoFsyncdir(fuse_req_t req, fuse_ino_t ino, int datasync, fuse_file_info* fi) {
   ARRIVE(fsyncdir);
   static_cast<void>(ino);
   const int fd = ::dirfd(reinterpret_cast<DirHandle*>(fi->fh)->dir);
-  ReplyError(req, fs, op, (datasync ? ::fdatasync(fd) : ::fsync(fd)) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, (datasync ? ::fdatasync(fd) : ::fsync(fd)) == 0 ? 0 : errno);
 }
 
 void DoStatfs(fuse_req_t req, fuse_ino_t ino) {
   ARRIVE(statfs);
   struct statvfs st;
-  if (::fstatvfs(fs.Get(ino).fd, &st) != 0) return ReplyError(req, fs, op, errno);
+  if (::fstatvfs(fs.Get(ino).fd, &st) != 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_statfs(req, &st);
 }
 
 void DoAccess(fuse_req_t req, fuse_ino_t ino, int mask) {
   ARRIVE(access);
   const std::string path = LatencyFs::ProcPath(fs.Get(ino).fd);
-  ReplyError(req, fs, op, ::access(path.c_str(), mask) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::access(path.c_str(), mask) == 0 ? 0 : errno);
 }
 
 void DoFallocate(fuse_req_t req, fuse_ino_t ino, int mode, off_t offset, off_t length, fuse_file_info* fi) {
   ARRIVE(fallocate);
   static_cast<void>(ino);
-  ReplyError(req, fs, op, ::fallocate(static_cast<int>(fi->fh), mode, offset, length) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::fallocate(static_cast<int>(fi->fh), mode, offset, length) == 0 ? 0 : errno);
 }
 
 // A share that copies on the server (SMB's server-side copy) does this in
@@ -560,7 +561,7 @@ void DoCopyFileRange(fuse_req_t req, fuse_ino_t ino_in, off_t off_in, fuse_file_
   static_cast<void>(ino_out);
   const ssize_t n = ::copy_file_range(static_cast<int>(fi_in->fh), &off_in, static_cast<int>(fi_out->fh),
                                       &off_out, len, static_cast<unsigned>(flags));
-  if (n < 0) return ReplyError(req, fs, op, errno);
+  if (n < 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_write(req, static_cast<std::size_t>(n));
 }
 
@@ -568,7 +569,7 @@ void DoLseek(fuse_req_t req, fuse_ino_t ino, off_t offset, int whence, fuse_file
   ARRIVE(lseek);
   static_cast<void>(ino);
   const off_t result = ::lseek(static_cast<int>(fi->fh), offset, whence);
-  if (result < 0) return ReplyError(req, fs, op, errno);
+  if (result < 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_lseek(req, result);
 }
 
