@@ -115,9 +115,9 @@ def strace_counts(path):
 
 def table(title, rows, columns, cell):
     print(title)
-    print("%-18s" % "" + "".join("%16s" % c for c in columns))
+    print("%-18s" % "" + "".join("%17s" % c for c in columns))
     for row in rows:
-        print("%-18s" % row + "".join("%16s" % cell(row, c) for c in columns))
+        print("%-18s" % row + "".join("%17s" % cell(row, c) for c in columns))
     print()
 
 per_file = {}
@@ -129,9 +129,9 @@ for v in variants:
 calls = sorted({n for v in variants for n, (c, _) in per_file[v].items() if c >= 0.005})
 def syscall_cell(name, v):
     c, e = per_file[v].get(name, (0, 0))
-    return ("%.2f, %.2f failed" % (c, e)) if e >= 0.005 else "%.2f" % c
+    return ("%.2f (%.2f err)" % (c, e)) if e >= 0.005 else "%.2f" % c
 table("local disk: system calls per file (%d files of 1 KB)" % local_files, calls, variants, syscall_cell)
-print("%-18s" % "all" + "".join("%16.2f" % sum(c for n, (c, _) in per_file[v].items() if n in calls) for v in variants))
+print("%-18s" % "all" + "".join("%17.2f" % sum(c for n, (c, _) in per_file[v].items() if n in calls) for v in variants))
 print()
 
 def times(path, files):
@@ -151,11 +151,11 @@ if latency:
     for line in open(out + "/latency-ops"):
         v, kind, n = line.split()
         ops[v][kind].append(int(n))
-    kinds = sorted({k for v in variants for k, n in ops[v].items() if statistics.median(n) > 0})
+    kinds = sorted({k for v in variants for k, n in ops[v].items() if statistics.median(n) / latency_files >= 0.005})
     table("latency test bed: operations per file (%d files, median of the runs)" % latency_files, kinds, variants,
           lambda k, v: "%.2f" % (statistics.median(ops[v][k]) / latency_files))
     rounds = len(ops[variants[0]]["lookup"])
-    print("%-18s" % "all but forget" + "".join("%16.2f" % (statistics.median(
+    print("%-18s" % "all but forget" + "".join("%17.2f" % (statistics.median(
         sum(n[i] for k, n in ops[v].items() if k != "forget") for i in range(rounds)) / latency_files)
         for v in variants))
     lat = times(out + "/latency-times", latency_files)
