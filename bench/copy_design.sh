@@ -29,6 +29,8 @@ work=
 cleanup() {
   if [ -n "$work" ]; then
     "$lfs" stop "$work/mnt" >/dev/null 2>&1 || true
+    # Should it not end, its mount must not keep the scratch file system busy.
+    if grep -qs " $work/mnt fuse" /proc/mounts; then umount -l "$work/mnt" || true; fi
     rm -rf "$work"
   fi
   scratch_fs_end

@@ -25,10 +25,12 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -139,7 +141,12 @@ class LatencyFs {
     entry->attr_timeout = options_.cache_seconds;
     entry->entry_timeout = options_.cache_seconds;
     int fd = ::openat(Get(parent).fd, name, O_PATH | O_NOFOLLOW);
-    if (fd < 0) return errno;
+    if (fd < 0) {
+      if (errno == EMFILE && !out_of_descriptors_.exchange(true)) {
+        std::fprintf(stderr, "latencyfs: out of file descriptors; operations fail with EMFILE\n");
+      }
+      return errno;
+    }
     if (::fstatat(fd, "", &entry->attr, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) != 0) {
       const int error = errno;
       ::close(fd);
@@ -193,6 +200,7 @@ class LatencyFs {
   std::atomic<std::uint64_t> failed_[kOpCount] = {};
   std::mutex stats_mutex_;
   std::uint64_t generation_ = 0;
+  std::atomic<bool> out_of_descriptors_{false};
 };
 
 LatencyFs* fs_of(fuse_req_t req) { return static_cast<LatencyFs*>(fuse_req_userdata(req)); }
@@ -667,6 +675,24 @@ int main(int argc, char** argv) {
   if (positional.size() != 2) return Usage("give the backing folder and the mount point");
   options.backing = positional[0];
   options.mountpoint = positional[1];
+
+  // Every inode the kernel remembers holds a descriptor here, and it
+  // remembers every file of a tree it copied: 20,000 files and their copies
+  // need more than the usual limits. Root may go up to the system's ceiling.
+  struct rlimit files;
+  if (::getrlimit(RLIMIT_NOFILE, &files) == 0) {
+    rlim_t ceiling = files.rlim_max;
+    if (FILE* nr_open = std::fopen("/proc/sys/fs/nr_open", "r")) {
+      unsigned long long value = 0;
+      if (std::fscanf(nr_open, "%llu", &value) == 1) ceiling = std::max<rlim_t>(ceiling, value);
+      std::fclose(nr_open);
+    }
+    const struct rlimit raised = {ceiling, ceiling};
+    if (::setrlimit(RLIMIT_NOFILE, &raised) != 0) {
+      files.rlim_cur = files.rlim_max;
+      ::setrlimit(RLIMIT_NOFILE, &files);
+    }
+  }
 
   LatencyFs fs(options);
   if (!fs.OpenRoot()) {
