@@ -40,6 +40,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <shared_mutex>
 #include <string>
 #include <thread>
 #include <utility>
@@ -77,13 +78,17 @@ struct Options {
   std::string mountpoint;
 };
 
-// What the kernel knows as one inode: a path-less handle to the backing
-// entry, alive while the kernel holds lookups of it.
+// What the kernel knows as one inode: an entry of the backing folder, named
+// by its parent and its name there, alive while the kernel holds lookups of
+// it or an inode below it does. A descriptor per inode would run out: the
+// kernel remembers every file of a tree it copied.
 struct Inode {
-  int fd = -1;  // O_PATH
   dev_t dev = 0;
   ino_t ino = 0;
   std::uint64_t lookups = 0;
+  std::uint64_t children = 0;  // inodes whose parent this is
+  Inode* parent = nullptr;     // null for the root
+  std::string name;
 };
 
 struct DirHandle {
@@ -97,14 +102,16 @@ class LatencyFs {
   explicit LatencyFs(Options options) : options_(std::move(options)) {}
 
   bool OpenRoot() {
-    root_.fd = ::open(options_.backing.c_str(), O_PATH | O_DIRECTORY);
+    root_fd_ = ::open(options_.backing.c_str(), O_PATH | O_DIRECTORY);
     struct stat st;
-    if (root_.fd < 0 || ::fstat(root_.fd, &st) != 0) return false;
+    if (root_fd_ < 0 || ::fstat(root_fd_, &st) != 0) return false;
     root_.dev = st.st_dev;
     root_.ino = st.st_ino;
-    root_.lookups = 2;  // never forgotten
     return true;
   }
+
+  // Every call below works relative to the backing folder.
+  int root() const { return root_fd_; }
 
   const Options& options() const { return options_; }
 
@@ -135,72 +142,103 @@ class LatencyFs {
     return ino == FUSE_ROOT_ID ? root_ : *reinterpret_cast<Inode*>(ino);
   }
 
+  // The inode's path below the backing folder ("." for the folder itself).
+  std::string PathOf(fuse_ino_t ino) {
+    std::shared_lock<std::shared_mutex> lock(inodes_mutex_);
+    return PathLocked(&Get(ino));
+  }
+  // The path of `name` inside the folder `parent`.
+  std::string PathOf(fuse_ino_t parent, const char* name) {
+    std::shared_lock<std::shared_mutex> lock(inodes_mutex_);
+    return ChildPath(PathLocked(&Get(parent)), name);
+  }
+
   // Finds `name` in `parent` and hands the kernel one more lookup of it.
   int Lookup(fuse_ino_t parent, const char* name, fuse_entry_param* entry) {
     *entry = {};
     entry->attr_timeout = options_.cache_seconds;
     entry->entry_timeout = options_.cache_seconds;
-    int fd = ::openat(Get(parent).fd, name, O_PATH | O_NOFOLLOW);
-    if (fd < 0) {
-      if (errno == EMFILE && !out_of_descriptors_.exchange(true)) {
-        std::fprintf(stderr, "latencyfs: out of file descriptors; operations fail with EMFILE\n");
-      }
-      return errno;
-    }
-    if (::fstatat(fd, "", &entry->attr, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) != 0) {
-      const int error = errno;
-      ::close(fd);
-      return error;
-    }
-    std::lock_guard<std::mutex> lock(inodes_mutex_);
+    if (::fstatat(root_fd_, PathOf(parent, name).c_str(), &entry->attr, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+    std::unique_lock<std::shared_mutex> lock(inodes_mutex_);
     const auto key = std::make_pair(entry->attr.st_dev, entry->attr.st_ino);
     if (key == std::make_pair(root_.dev, root_.ino)) {
-      ::close(fd);
       entry->ino = FUSE_ROOT_ID;
       return 0;
     }
-    auto found = inodes_.find(key);
-    Inode* inode;
-    if (found != inodes_.end()) {
-      inode = found->second.get();
-      ::close(fd);
-    } else {
-      auto made = std::make_unique<Inode>();
-      made->fd = fd;
-      made->dev = key.first;
-      made->ino = key.second;
-      inode = made.get();
-      inodes_.emplace(key, std::move(made));
+    std::unique_ptr<Inode>& slot = inodes_[key];
+    if (!slot) {
+      slot = std::make_unique<Inode>();
+      slot->dev = key.first;
+      slot->ino = key.second;
     }
-    ++inode->lookups;
-    entry->ino = reinterpret_cast<fuse_ino_t>(inode);
+    // The name it was found by last is the one that surely leads to it
+    // (a rename, or a change made to the backing folder directly).
+    Place(slot.get(), &Get(parent), name);
+    ++slot->lookups;
+    entry->ino = reinterpret_cast<fuse_ino_t>(slot.get());
     return 0;
+  }
+
+  // After a rename: the entry now at `name` in `parent` is named so.
+  void Renamed(fuse_ino_t parent, const char* name) {
+    struct stat st;
+    if (::fstatat(root_fd_, PathOf(parent, name).c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return;
+    std::unique_lock<std::shared_mutex> lock(inodes_mutex_);
+    auto found = inodes_.find(std::make_pair(st.st_dev, st.st_ino));
+    if (found != inodes_.end()) Place(found->second.get(), &Get(parent), name);
   }
 
   void Forget(fuse_ino_t ino, std::uint64_t count) {
     if (ino == FUSE_ROOT_ID) return;
-    std::lock_guard<std::mutex> lock(inodes_mutex_);
-    Inode& inode = Get(ino);
-    inode.lookups -= std::min(inode.lookups, count);
-    if (inode.lookups == 0) {
-      ::close(inode.fd);
-      inodes_.erase(std::make_pair(inode.dev, inode.ino));
+    std::unique_lock<std::shared_mutex> lock(inodes_mutex_);
+    Inode* inode = &Get(ino);
+    inode->lookups -= std::min(inode->lookups, count);
+    Release(inode);
+  }
+
+ private:
+  static std::string ChildPath(const std::string& folder, const char* name) {
+    return folder == "." ? std::string(name) : folder + "/" + name;
+  }
+
+  std::string PathLocked(const Inode* inode) const {
+    if (inode->parent == nullptr) return ".";
+    return ChildPath(PathLocked(inode->parent), inode->name.c_str());
+  }
+
+  void Place(Inode* inode, Inode* parent, const char* name) {
+    if (inode->parent != parent) {
+      ++parent->children;
+      Inode* old = inode->parent;
+      inode->parent = parent;
+      if (old != nullptr) {
+        --old->children;
+        Release(old);
+      }
+    }
+    inode->name = name;
+  }
+
+  // Drops an inode that neither the kernel nor an inode below it needs.
+  void Release(Inode* inode) {
+    while (inode != &root_ && inode->lookups == 0 && inode->children == 0) {
+      Inode* parent = inode->parent;
+      inodes_.erase(std::make_pair(inode->dev, inode->ino));
+      if (parent == nullptr) break;
+      --parent->children;
+      inode = parent;
     }
   }
 
-  // The O_PATH handle as a path that open and the *at calls accept.
-  static std::string ProcPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
-
- private:
   Options options_;
+  int root_fd_ = -1;
   Inode root_;
-  std::mutex inodes_mutex_;
+  std::shared_mutex inodes_mutex_;
   std::map<std::pair<dev_t, ino_t>, std::unique_ptr<Inode>> inodes_;
   std::atomic<std::uint64_t> calls_[kOpCount] = {};
   std::atomic<std::uint64_t> failed_[kOpCount] = {};
   std::mutex stats_mutex_;
   std::uint64_t generation_ = 0;
-  std::atomic<bool> out_of_descriptors_{false};
 };
 
 LatencyFs* fs_of(fuse_req_t req) { return static_cast<LatencyFs*>(fuse_req_userdata(req)); }
@@ -287,27 +325,32 @@ void DoGetattr(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   ARRIVE(getattr);
   struct stat st;
   const int result = fi != nullptr ? ::fstat(static_cast<int>(fi->fh), &st)
-                                   : ::fstatat(fs.Get(ino).fd, "", &st, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW);
+                                   : ::fstatat(fs.root(), fs.PathOf(ino).c_str(), &st, AT_SYMLINK_NOFOLLOW);
   if (result != 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_attr(req, &st, fs.options().cache_seconds);
 }
 
 void DoSetattr(fuse_req_t req, fuse_ino_t ino, struct stat* attr, int to_set, fuse_file_info* fi) {
   ARRIVE(setattr);
-  const int fd = fs.Get(ino).fd;
-  const std::string path = LatencyFs::ProcPath(fd);
+  const std::string path = fs.PathOf(ino);
   const int open_fd = fi != nullptr ? static_cast<int>(fi->fh) : -1;
   int result = 0;
   if (to_set & FUSE_SET_ATTR_MODE) {
-    result = open_fd >= 0 ? ::fchmod(open_fd, attr->st_mode) : ::chmod(path.c_str(), attr->st_mode);
+    result = open_fd >= 0 ? ::fchmod(open_fd, attr->st_mode) : ::fchmodat(fs.root(), path.c_str(), attr->st_mode, 0);
   }
   if (result == 0 && (to_set & (FUSE_SET_ATTR_UID | FUSE_SET_ATTR_GID))) {
     const uid_t uid = (to_set & FUSE_SET_ATTR_UID) ? attr->st_uid : static_cast<uid_t>(-1);
     const gid_t gid = (to_set & FUSE_SET_ATTR_GID) ? attr->st_gid : static_cast<gid_t>(-1);
-    result = ::fchownat(fd, "", uid, gid, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW);
+    result = ::fchownat(fs.root(), path.c_str(), uid, gid, AT_SYMLINK_NOFOLLOW);
   }
   if (result == 0 && (to_set & FUSE_SET_ATTR_SIZE)) {
-    result = open_fd >= 0 ? ::ftruncate(open_fd, attr->st_size) : ::truncate(path.c_str(), attr->st_size);
+    if (open_fd >= 0) {
+      result = ::ftruncate(open_fd, attr->st_size);
+    } else {
+      const int fd = ::openat(fs.root(), path.c_str(), O_WRONLY | O_NOFOLLOW);
+      result = fd < 0 ? -1 : ::ftruncate(fd, attr->st_size);
+      if (fd >= 0) ::close(fd);
+    }
   }
   if (result == 0 && (to_set & (FUSE_SET_ATTR_ATIME | FUSE_SET_ATTR_MTIME))) {
     struct timespec times[2];
@@ -323,11 +366,12 @@ void DoSetattr(fuse_req_t req, fuse_ino_t ino, struct stat* attr, int to_set, fu
     } else if (to_set & FUSE_SET_ATTR_MTIME) {
       times[1] = attr->st_mtim;
     }
-    result = open_fd >= 0 ? ::futimens(open_fd, times) : ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+    result = open_fd >= 0 ? ::futimens(open_fd, times)
+                          : ::utimensat(fs.root(), path.c_str(), times, AT_SYMLINK_NOFOLLOW);
   }
   if (result != 0) return ReplyStatus(req, fs, op, errno);
   struct stat st;
-  if (::fstatat(fd, "", &st, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) != 0) {
+  if (::fstatat(fs.root(), path.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
     return ReplyStatus(req, fs, op, errno);
   }
   fuse_reply_attr(req, &st, fs.options().cache_seconds);
@@ -336,7 +380,7 @@ void DoSetattr(fuse_req_t req, fuse_ino_t ino, struct stat* attr, int to_set, fu
 void DoReadlink(fuse_req_t req, fuse_ino_t ino) {
   ARRIVE(readlink);
   char target[PATH_MAX + 1];
-  const ssize_t n = ::readlinkat(fs.Get(ino).fd, "", target, PATH_MAX);
+  const ssize_t n = ::readlinkat(fs.root(), fs.PathOf(ino).c_str(), target, PATH_MAX);
   if (n < 0) return ReplyStatus(req, fs, op, errno);
   target[n] = 0;
   fuse_reply_readlink(req, target);
@@ -344,43 +388,46 @@ void DoReadlink(fuse_req_t req, fuse_ino_t ino) {
 
 void DoMknod(fuse_req_t req, fuse_ino_t parent, const char* name, mode_t mode, dev_t rdev) {
   ARRIVE(mknod);
-  if (::mknodat(fs.Get(parent).fd, name, mode, rdev) != 0) return ReplyStatus(req, fs, op, errno);
+  if (::mknodat(fs.root(), fs.PathOf(parent, name).c_str(), mode, rdev) != 0) return ReplyStatus(req, fs, op, errno);
   ReplyEntry(req, fs, op, parent, name);
 }
 
 void DoMkdir(fuse_req_t req, fuse_ino_t parent, const char* name, mode_t mode) {
   ARRIVE(mkdir);
-  if (::mkdirat(fs.Get(parent).fd, name, mode) != 0) return ReplyStatus(req, fs, op, errno);
+  if (::mkdirat(fs.root(), fs.PathOf(parent, name).c_str(), mode) != 0) return ReplyStatus(req, fs, op, errno);
   ReplyEntry(req, fs, op, parent, name);
 }
 
 void DoUnlink(fuse_req_t req, fuse_ino_t parent, const char* name) {
   ARRIVE(unlink);
-  ReplyStatus(req, fs, op, ::unlinkat(fs.Get(parent).fd, name, 0) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::unlinkat(fs.root(), fs.PathOf(parent, name).c_str(), 0) == 0 ? 0 : errno);
 }
 
 void DoRmdir(fuse_req_t req, fuse_ino_t parent, const char* name) {
   ARRIVE(rmdir);
-  ReplyStatus(req, fs, op, ::unlinkat(fs.Get(parent).fd, name, AT_REMOVEDIR) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::unlinkat(fs.root(), fs.PathOf(parent, name).c_str(), AT_REMOVEDIR) == 0 ? 0 : errno);
 }
 
 void DoSymlink(fuse_req_t req, const char* link, fuse_ino_t parent, const char* name) {
   ARRIVE(symlink);
-  if (::symlinkat(link, fs.Get(parent).fd, name) != 0) return ReplyStatus(req, fs, op, errno);
+  if (::symlinkat(link, fs.root(), fs.PathOf(parent, name).c_str()) != 0) return ReplyStatus(req, fs, op, errno);
   ReplyEntry(req, fs, op, parent, name);
 }
 
 void DoRename(fuse_req_t req, fuse_ino_t parent, const char* name, fuse_ino_t newparent,
               const char* newname, unsigned int flags) {
   ARRIVE(rename);
-  const int result = ::renameat2(fs.Get(parent).fd, name, fs.Get(newparent).fd, newname, flags);
-  ReplyStatus(req, fs, op, result == 0 ? 0 : errno);
+  const int result = ::renameat2(fs.root(), fs.PathOf(parent, name).c_str(), fs.root(),
+                                 fs.PathOf(newparent, newname).c_str(), flags);
+  if (result != 0) return ReplyStatus(req, fs, op, errno);
+  fs.Renamed(newparent, newname);
+  if (flags & RENAME_EXCHANGE) fs.Renamed(parent, name);
+  ReplyStatus(req, fs, op, 0);
 }
 
 void DoLink(fuse_req_t req, fuse_ino_t ino, fuse_ino_t newparent, const char* newname) {
   ARRIVE(link);
-  const std::string path = LatencyFs::ProcPath(fs.Get(ino).fd);
-  if (::linkat(AT_FDCWD, path.c_str(), fs.Get(newparent).fd, newname, AT_SYMLINK_FOLLOW) != 0) {
+  if (::linkat(fs.root(), fs.PathOf(ino).c_str(), fs.root(), fs.PathOf(newparent, newname).c_str(), 0) != 0) {
     return ReplyStatus(req, fs, op, errno);
   }
   ReplyEntry(req, fs, op, newparent, newname);
@@ -388,8 +435,7 @@ void DoLink(fuse_req_t req, fuse_ino_t ino, fuse_ino_t newparent, const char* ne
 
 void DoOpen(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   ARRIVE(open);
-  const std::string path = LatencyFs::ProcPath(fs.Get(ino).fd);
-  const int fd = ::open(path.c_str(), fi->flags & ~O_NOFOLLOW);
+  const int fd = ::openat(fs.root(), fs.PathOf(ino).c_str(), fi->flags | O_NOFOLLOW);
   if (fd < 0) return ReplyStatus(req, fs, op, errno);
   fi->fh = static_cast<std::uint64_t>(fd);
   fuse_reply_open(req, fi);
@@ -397,7 +443,7 @@ void DoOpen(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
 
 void DoCreate(fuse_req_t req, fuse_ino_t parent, const char* name, mode_t mode, fuse_file_info* fi) {
   ARRIVE(create);
-  const int fd = ::openat(fs.Get(parent).fd, name, (fi->flags | O_CREAT) & ~O_NOFOLLOW, mode);
+  const int fd = ::openat(fs.root(), fs.PathOf(parent, name).c_str(), fi->flags | O_CREAT | O_NOFOLLOW, mode);
   if (fd < 0) return ReplyStatus(req, fs, op, errno);
   fuse_entry_param entry;
   const int error = fs.Lookup(parent, name, &entry);
@@ -450,7 +496,7 @@ void DoFsync(fuse_req_t req, fuse_ino_t ino, int datasync, fuse_file_info* fi) {
 
 void DoOpendir(fuse_req_t req, fuse_ino_t ino, fuse_file_info* fi) {
   ARRIVE(opendir);
-  const int fd = ::openat(fs.Get(ino).fd, ".", O_RDONLY | O_DIRECTORY);
+  const int fd = ::openat(fs.root(), fs.PathOf(ino).c_str(), O_RDONLY | O_DIRECTORY);
   if (fd < 0) return ReplyStatus(req, fs, op, errno);
   auto handle = std::make_unique<DirHandle>();
   handle->dir = ::fdopendir(fd);
@@ -544,14 +590,14 @@ void DoFsyncdir(fuse_req_t req, fuse_ino_t ino, int datasync, fuse_file_info* fi
 void DoStatfs(fuse_req_t req, fuse_ino_t ino) {
   ARRIVE(statfs);
   struct statvfs st;
-  if (::fstatvfs(fs.Get(ino).fd, &st) != 0) return ReplyStatus(req, fs, op, errno);
+  static_cast<void>(ino);
+  if (::fstatvfs(fs.root(), &st) != 0) return ReplyStatus(req, fs, op, errno);
   fuse_reply_statfs(req, &st);
 }
 
 void DoAccess(fuse_req_t req, fuse_ino_t ino, int mask) {
   ARRIVE(access);
-  const std::string path = LatencyFs::ProcPath(fs.Get(ino).fd);
-  ReplyStatus(req, fs, op, ::access(path.c_str(), mask) == 0 ? 0 : errno);
+  ReplyStatus(req, fs, op, ::faccessat(fs.root(), fs.PathOf(ino).c_str(), mask, 0) == 0 ? 0 : errno);
 }
 
 void DoFallocate(fuse_req_t req, fuse_ino_t ino, int mode, off_t offset, off_t length, fuse_file_info* fi) {
