@@ -25,7 +25,6 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -721,24 +720,6 @@ int main(int argc, char** argv) {
   if (positional.size() != 2) return Usage("give the backing folder and the mount point");
   options.backing = positional[0];
   options.mountpoint = positional[1];
-
-  // Every inode the kernel remembers holds a descriptor here, and it
-  // remembers every file of a tree it copied: 20,000 files and their copies
-  // need more than the usual limits. Root may go up to the system's ceiling.
-  struct rlimit files;
-  if (::getrlimit(RLIMIT_NOFILE, &files) == 0) {
-    rlim_t ceiling = files.rlim_max;
-    if (FILE* nr_open = std::fopen("/proc/sys/fs/nr_open", "r")) {
-      unsigned long long value = 0;
-      if (std::fscanf(nr_open, "%llu", &value) == 1) ceiling = std::max<rlim_t>(ceiling, value);
-      std::fclose(nr_open);
-    }
-    const struct rlimit raised = {ceiling, ceiling};
-    if (::setrlimit(RLIMIT_NOFILE, &raised) != 0) {
-      files.rlim_cur = files.rlim_max;
-      ::setrlimit(RLIMIT_NOFILE, &files);
-    }
-  }
 
   LatencyFs fs(options);
   if (!fs.OpenRoot()) {
