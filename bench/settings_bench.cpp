@@ -17,9 +17,9 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "shell/DefaultExtensions.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsStore.h"
+#include "settings/DefaultExtensions.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 
 namespace ordovan {
 namespace {

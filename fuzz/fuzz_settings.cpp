@@ -9,8 +9,8 @@
 
 #include "MemoryFileSystem.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 

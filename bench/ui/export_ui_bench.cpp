@@ -21,7 +21,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/Dialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"

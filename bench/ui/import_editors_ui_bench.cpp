@@ -24,7 +24,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/TfrmMainFR.h"
 #include "uikit/Dialogs.h"

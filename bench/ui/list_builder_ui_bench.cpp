@@ -19,7 +19,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
 #include "uikit/Dialogs.h"
 #include "uikit/QtEventPump.h"

@@ -18,7 +18,7 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "reorganizer/LevelTemplate.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/AppServices.h"
 #include "uikit/QtEventPump.h"
 #include "shell/ui/TfrmMainFR.h"

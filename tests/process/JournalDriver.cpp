@@ -33,7 +33,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/AppServices.h"
 #include "shell/ui/AppWindows.h"
 #include "uikit/Dialogs.h"

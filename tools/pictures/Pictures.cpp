@@ -38,7 +38,7 @@
 #include "scanning/ui/FolderPicker.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
 #include "uikit/Dialogs.h"
 #include "uikit/QtText.h"

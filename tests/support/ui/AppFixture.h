@@ -15,7 +15,7 @@
 
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/AppServices.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/ResultsWindowLink.h"
