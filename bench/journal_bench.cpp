@@ -10,22 +10,15 @@
 #include "OrganizeTree.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunResults.h"
+#include "stubs/QuietPrompter.h"
 
 namespace ordovan {
 namespace {
 
 namespace fs = std::filesystem;
-
-class YesPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
 
 // The shared tree mounted as f:, so that its paths are f:\Src\C<c>\Y<y>\docs.
 struct JournalSandbox {
@@ -53,7 +46,7 @@ struct JournalSandbox {
         "f:\\Runs\\" + tree.NextDestination().filename().string();
     state.ResumeTiming();
     RunResults results;
-    YesPrompter prompter;
+    stubs::QuietPrompter prompter;
     Reorganizer run(*FileSystem::Default(), prompter, results);
     RunInputs inputs;
     inputs.include_entries = include;

@@ -21,11 +21,11 @@
 
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunResults.h"
 #include "reorganizer/RunSession.h"
+#include "stubs/QuietPrompter.h"
 
 namespace ordovan {
 namespace {
@@ -38,13 +38,6 @@ constexpr int kFilesPerPath = 50;     // 100,000 files
 constexpr std::size_t kFileBytes = 1024;
 constexpr int kSimClients = 250;
 constexpr int kSimYears = 40;         // 250 x 40 = 10,000 paths
-
-class YesPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
 
 // A letter and a three-digit number: "C007".
 std::string Named(char letter, int n) {
@@ -121,7 +114,7 @@ void Run(const std::string& command) {
 
 void Organize(Sandbox& sandbox, benchmark::State* state) {
   RunResults results;
-  YesPrompter prompter;
+  stubs::QuietPrompter prompter;
   Reorganizer run(*FileSystem::Default(), prompter, results);
   LINE_NUMBER_MAP map;
   run.Organize(sandbox.Inputs(&map, true));
@@ -160,7 +153,7 @@ void BM_Undo(benchmark::State& state) {
   Sandbox& sandbox = CopyTree();
   for (auto _ : state) {
     state.PauseTiming();
-    YesPrompter prompter;
+    stubs::QuietPrompter prompter;
     RunSession session(*FileSystem::Default(), prompter);
     LINE_NUMBER_MAP map;
     session.Organize(sandbox.Inputs(&map, true));
@@ -192,7 +185,7 @@ void BM_Simulation10000Paths(benchmark::State& state) {
   sandbox.Mount();
   for (auto _ : state) {
     RunResults results;
-    YesPrompter prompter;
+    stubs::QuietPrompter prompter;
     Reorganizer run(*FileSystem::Default(), prompter, results);
     LINE_NUMBER_MAP map;
     run.SimulationView(sandbox.Inputs(&map, true));

@@ -22,7 +22,7 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "settings/SettingsStore.h"
-#include "uikit/Dialogs.h"
+#include "stubs/ui/NoDialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
 
@@ -43,11 +43,9 @@ class ReplacingPrompter : public Prompter {
   }
 };
 
-class SaveTo : public Dialogs {
+class SaveTo : public stubs::NoDialogs {
  public:
   explicit SaveTo(std::string path) : path_(std::move(path)) {}
-  std::string BrowseForFolder(QWidget*, const std::string&) override { return {}; }
-  std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
   std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return path_; }
 
  private:
