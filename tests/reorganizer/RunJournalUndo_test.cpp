@@ -18,6 +18,7 @@
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/RunJournalReader.h"
 #include "reorganizer/RunJournalWriter.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 
 namespace ordovan {
@@ -27,12 +28,7 @@ using testing::ClientsRun;
 using testing::Snapshot;
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
-const std::string Journal = "f:\\settings\\ordovan-run.journal";
-
-const char* kReportHead =
-    "The program is unable to delete the following folders, and/or separate files : \n"
-    "\nOTHER REASONS   : \n\n";
+using namespace testing::example;
 
 // Says stop once it has been pumped `after` times.
 class StoppingPump : public EventPump {
