@@ -20,28 +20,17 @@
 #include "reorganizer/RunJournalWriter.h"
 #include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
+#include "support/StoppingPump.h"
 
 namespace ordovan {
 namespace {
 
 using testing::ClientsRun;
 using testing::Snapshot;
+using testing::StoppingPump;
 namespace fs = std::filesystem;
 
 using namespace testing::example;
-
-// Says stop once it has been pumped `after` times.
-class StoppingPump : public EventPump {
- public:
-  explicit StoppingPump(int after) : left_(after) {}
-  void Pump() override {
-    if (left_ > 0) --left_;
-  }
-  bool StopRequested() const override { return left_ == 0; }
-
- private:
-  int left_;
-};
 
 struct JournaledRun : ClientsRun {
   JournaledRun() : journal(*FileSystem::Default(), Journal) {
