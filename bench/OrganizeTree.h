@@ -1,7 +1,9 @@
 #pragma once
 // The tree the Organize benchmarks copy: 2,000 paths Src\C<c>\Y<y>\docs
 // holding 100,000 files of 1 KB, generated once in the temporary folder and
-// kept for later runs, with a list file of the docs folders.
+// kept for later runs, with a list file of the docs folders. A benchmark that
+// needs the same shape in another size (the Simulation's 10,000 paths) names
+// its own tree.
 //
 // Every measured run copies into a new folder of its own under Runs, and the
 // runs are deleted only when the program ends. Deleting 100,000 files between
@@ -10,12 +12,16 @@
 // then costs a scan past all the freed ones (the same run took 7 s, 35 s and
 // 65 s as the deletions piled up).
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "reorganizer/LevelTemplate.h"
+#include "reorganizer/ReorganizeRun.h"
 
 namespace ordovan::bench {
 
@@ -26,7 +32,7 @@ struct OrganizeTree {
   static constexpr int kYears = 20;  // 2,000 paths
   static constexpr std::size_t kFileBytes = 1024;
 
-  fs::path root = fs::temp_directory_path() / "ordovan-bench-organize";
+  fs::path root;
   fs::path source = root / "Src";
   fs::path list = root / "list.txt";  // the docs folders, native paths
   fs::path runs = root / "Runs";
@@ -35,11 +41,12 @@ struct OrganizeTree {
   int run_count = 0;
 
   // ORDOVAN_ORGANIZE_BENCH_FILES sets a smaller tree (files in all).
-  OrganizeTree() {
-    const char* files = std::getenv("ORDOVAN_ORGANIZE_BENCH_FILES");
-    files_per_path = files ? std::max(1, std::atoi(files) / (kClients * kYears)) : 50;
-    for (int c = 0; c < kClients; ++c) {
-      for (int y = 0; y < kYears; ++y) {
+  OrganizeTree() : OrganizeTree("ordovan-bench-organize", kClients, kYears, FilesPerPath()) {}
+  // `clients` x `years` paths of `files_each` files in the temporary folder `name`.
+  OrganizeTree(const char* name, int clients, int years, int files_each)
+      : root(fs::temp_directory_path() / name), files_per_path(files_each) {
+    for (int c = 0; c < clients; ++c) {
+      for (int y = 0; y < years; ++y) {
         docs.push_back(source / Named('C', c) / Named('Y', y) / "docs");
       }
     }
@@ -60,6 +67,7 @@ struct OrganizeTree {
   }
 
   int files() const { return static_cast<int>(docs.size()) * files_per_path; }
+  int paths() const { return static_cast<int>(docs.size()); }
   std::uintmax_t bytes() const { return static_cast<std::uintmax_t>(files()) * kFileBytes; }
 
   // A new, empty destination for the next measured run.
@@ -74,6 +82,17 @@ struct OrganizeTree {
     if (std::system("sync") != 0) std::abort();
   }
 
+  // The docs folders as program paths, with the tree's root mounted as `drive`.
+  TEXT_LIST DocsOnDrive(const std::string& drive) const {
+    TEXT_LIST paths;
+    for (const fs::path& folder : docs) {
+      std::string relative = folder.lexically_relative(root).generic_string();
+      std::replace(relative.begin(), relative.end(), '/', '\\');
+      paths.push_back(drive + "\\" + relative);
+    }
+    return paths;
+  }
+
   static std::string Named(char letter, int n) {
     char text[16];
     std::snprintf(text, sizeof text, "%c%03d", letter, n);
@@ -81,6 +100,11 @@ struct OrganizeTree {
   }
 
  private:
+  static int FilesPerPath() {
+    const char* files = std::getenv("ORDOVAN_ORGANIZE_BENCH_FILES");
+    return files ? std::max(1, std::atoi(files) / (kClients * kYears)) : 50;
+  }
+
   void Generate() {
     const std::string content(kFileBytes, 'x');
     fs::create_directories(root);
@@ -98,6 +122,19 @@ struct OrganizeTree {
 inline OrganizeTree& SharedOrganizeTree() {
   static OrganizeTree tree;
   return tree;
+}
+
+// A run "with Files" of `include` (docs folders of a tree, DocsOnDrive) into
+// `destination`: the levels Src, C<c>, Y<y> in the order Y<y>, C<c>, Src.
+inline RunInputs OrganizeInputs(const TEXT_LIST& include, const std::string& destination) {
+  RunInputs inputs;
+  inputs.include_entries = include;
+  inputs.cut = 0;
+  inputs.new_level_order = {"Y000", "C000", "Src"};
+  inputs.line_number_map = LineNumbersFor({"Src", "C000", "Y000"});
+  inputs.stored_destination = destination;
+  inputs.with_files = true;
+  return inputs;
 }
 
 }  // namespace ordovan::bench

@@ -14,21 +14,14 @@
 #include "OrganizeTree.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
 #include "reorganizer/LevelTemplate.h"
 #include "reorganizer/RunSession.h"
+#include "stubs/QuietPrompter.h"
 
 namespace ordovan {
 namespace {
 
 namespace fs = std::filesystem;
-
-class OkPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
 
 // The shared tree as both front ends see it: program paths, the cut of
 // everything above Src, one journal beside the tree (each run retires the
@@ -68,7 +61,7 @@ RunInputs DesktopInputs(const CliSandbox& sandbox, const fs::path& destination) 
 
 void BM_DesktopOrganize(benchmark::State& state) {
   CliSandbox& sandbox = Sandbox();
-  OkPrompter prompter;
+  stubs::QuietPrompter prompter;
   // The main window's session journals its runs beside the settings file, as the CLI does.
   RunSessionOptions options;
   options.journal_path = *ToProgramPath(sandbox.journal);

@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,7 +15,7 @@
 #include "importexport/ImportClass.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
+#include "stubs/AbortingPrompter.h"
 
 namespace ordovan {
 namespace {
@@ -25,14 +24,6 @@ namespace fs = std::filesystem;
 
 constexpr int kLines = 100000;
 constexpr std::size_t kLineBytes = 200;
-
-class AbortingPrompter : public Prompter {
- public:
-  Answer Show(MessageKind, const std::string& text, const std::string& title) override {
-    std::fprintf(stderr, "unexpected message: %s %s\n", title.c_str(), text.c_str());
-    std::abort();
-  }
-};
 
 // A temporary folder mounted as i:, holding the list file in two forms.
 struct ListFolder {
@@ -65,7 +56,7 @@ ListFolder& Folder() {
 
 void ParseList(benchmark::State& state, const char* name, int mode, const char* delimiter) {
   Folder();
-  AbortingPrompter prompter;
+  stubs::AbortingPrompter prompter;
   std::size_t items = 0;
   for (auto _ : state) {
     ImportClass import(*FileSystem::Default(), prompter,
@@ -94,7 +85,7 @@ BENCHMARK(BM_ImportQuotedColumns100k)->Unit(benchmark::kMillisecond);
 // alone under /usr/bin/time -v, its peak memory shows the file is not held.
 void BM_ImportNothingKept100k(benchmark::State& state) {
   Folder();
-  AbortingPrompter prompter;
+  stubs::AbortingPrompter prompter;
   for (auto _ : state) {
     ImportClass import(*FileSystem::Default(), prompter,
                        ImportRequest{"i:\\separated.csv", ImportOneColumn, ";", "\"", true});

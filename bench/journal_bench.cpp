@@ -10,37 +10,24 @@
 #include "OrganizeTree.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunResults.h"
+#include "stubs/QuietPrompter.h"
 
 namespace ordovan {
 namespace {
 
 namespace fs = std::filesystem;
 
-class YesPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
-
 // The shared tree mounted as f:, so that its paths are f:\Src\C<c>\Y<y>\docs.
 struct JournalSandbox {
   bench::OrganizeTree& tree = bench::SharedOrganizeTree();
-  TEXT_LIST include;
+  TEXT_LIST include = tree.DocsOnDrive("f:");
 
   JournalSandbox() {
     MountDrive("f:", tree.root);
     fs::create_directories(tree.root / "settings");
-    for (int c = 0; c < bench::OrganizeTree::kClients; ++c) {
-      for (int y = 0; y < bench::OrganizeTree::kYears; ++y) {
-        include.push_back("f:\\Src\\" + bench::OrganizeTree::Named('C', c) + "\\" +
-                          bench::OrganizeTree::Named('Y', y) + "\\docs");
-      }
-    }
   }
   static JournalSandbox& Get() {
     static JournalSandbox sandbox;
@@ -53,15 +40,9 @@ struct JournalSandbox {
         "f:\\Runs\\" + tree.NextDestination().filename().string();
     state.ResumeTiming();
     RunResults results;
-    YesPrompter prompter;
+    stubs::QuietPrompter prompter;
     Reorganizer run(*FileSystem::Default(), prompter, results);
-    RunInputs inputs;
-    inputs.include_entries = include;
-    inputs.cut = 0;
-    inputs.new_level_order = {"Y000", "C000", "Src"};
-    inputs.line_number_map = LineNumbersFor({"Src", "C000", "Y000"});
-    inputs.stored_destination = destination;
-    inputs.with_files = true;
+    RunInputs inputs = bench::OrganizeInputs(include, destination);
     inputs.journal = journal;
     run.Organize(inputs);
     if (results.counter(ResultCategory::FilesReorganized) != tree.files()) {

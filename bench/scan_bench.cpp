@@ -22,10 +22,10 @@
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
 #include "scanning/FolderStructSize.h"
 #include "scanning/ListBuilder.h"
 #include "ScanTree.h"
+#include "stubs/QuietPrompter.h"
 
 namespace ordovan {
 namespace {
@@ -34,13 +34,6 @@ using bench::kFilesPerFolder;
 using bench::kFolders;
 using bench::kTop;
 using bench::Tree;
-
-class YesPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
 
 void BM_ScanStatistics(benchmark::State& state) {
   Tree();
@@ -70,7 +63,7 @@ void BM_BuildAllLevels(benchmark::State& state) {
   request.mode = LevelCopy::kBelow;
   request.below_text = "1";
   request.listing_option = LevelCopy::kAllSubfolders;
-  YesPrompter prompter;
+  stubs::QuietPrompter prompter;
   for (auto _ : state) {
     EntryList include;
     EntryList exclude;

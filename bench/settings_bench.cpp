@@ -6,8 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -16,23 +14,15 @@
 
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
-#include "shell/DefaultExtensions.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsStore.h"
+#include "settings/DefaultExtensions.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
+#include "stubs/AbortingPrompter.h"
 
 namespace ordovan {
 namespace {
 
 namespace fs = std::filesystem;
-
-class AbortingPrompter : public Prompter {
- public:
-  Answer Show(MessageKind, const std::string& text, const std::string& title) override {
-    std::fprintf(stderr, "unexpected message: %s %s\n", title.c_str(), text.c_str());
-    std::abort();
-  }
-};
 
 // A temporary folder mounted as s:, removed when the program ends.
 struct BenchFolder {
@@ -70,7 +60,7 @@ constexpr std::size_t kFirstStartRecords = 415;
 void BM_SettingsFirstStartWrite(benchmark::State& state) {
   Folder();
   SettingsStore store = FirstStartStore();
-  AbortingPrompter prompter;
+  stubs::AbortingPrompter prompter;
   for (auto _ : state) {
     SaveClass save(store, *FileSystem::Default(), prompter);
     if (!save.WriteAll()) state.SkipWithError("write failed");
@@ -81,7 +71,7 @@ BENCHMARK(BM_SettingsFirstStartWrite)->Unit(benchmark::kMillisecond);
 
 void BM_SettingsReadAll(benchmark::State& state) {
   Folder();
-  AbortingPrompter prompter;
+  stubs::AbortingPrompter prompter;
   SettingsStore written = FirstStartStore();
   SaveClass(written, *FileSystem::Default(), prompter).WriteAll();
   for (auto _ : state) {

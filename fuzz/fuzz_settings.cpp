@@ -8,22 +8,15 @@
 #include <string>
 
 #include "MemoryFileSystem.h"
-#include "platform/Prompter.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
+#include "stubs/AbortingPrompter.h"
 
 namespace {
 
-class SilentPrompter : public ordovan::Prompter {
- public:
-  ordovan::Answer Show(ordovan::MessageKind, const std::string&, const std::string&) override {
-    std::abort();  // an in-memory file can always be written
-  }
-};
-
 ordovan::SettingsStore WriteAndReadBack(const ordovan::SettingsStore& store,
                                         ordovan::fuzzing::MemoryFileSystem& disk) {
-  SilentPrompter prompter;
+  ordovan::stubs::AbortingPrompter prompter;  // an in-memory file can always be written
   {
     ordovan::SaveClass save(store, disk, prompter, "m:\\default.set");
     if (!save.WriteAll()) std::abort();

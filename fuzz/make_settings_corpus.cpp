@@ -9,22 +9,15 @@
 #include <string>
 
 #include "MemoryFileSystem.h"
-#include "platform/Prompter.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
+#include "stubs/QuietPrompter.h"
 
 namespace {
 
-class SilentPrompter : public ordovan::Prompter {
- public:
-  ordovan::Answer Show(ordovan::MessageKind, const std::string&, const std::string&) override {
-    return ordovan::Answer::kOk;
-  }
-};
-
 std::string Written(const ordovan::SettingsStore& store) {
   ordovan::fuzzing::MemoryFileSystem disk;
-  SilentPrompter prompter;
+  ordovan::stubs::QuietPrompter prompter;
   ordovan::SaveClass(store, disk, prompter, "m:\\default.set").WriteAll();
   return disk.bytes;
 }

@@ -14,49 +14,21 @@
 #include <memory>
 #include <string>
 
+#include "BenchWindows.h"
 #include "paths/EntryList.h"
 #include "uikit/EntryListView.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
-#include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
-#include "uikit/Dialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
-#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
 namespace {
 
 constexpr int kEntries = 30000;
-
-class QuietPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
-class NoDialogs : public Dialogs {
- public:
-  std::string BrowseForFolder(QWidget*, const std::string&) override { return {}; }
-  std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-};
-class NoShell : public Shell {
- public:
-  void OpenFolder(const std::string&) override {}
-};
-class TempCurrentFolder : public FileSystemWrapper {
- public:
-  TempCurrentFolder(std::string folder)
-      : FileSystemWrapper(FileSystem::Default()), folder_(std::move(folder)) {}
-  std::string CurrentFolder() override { return folder_; }
-
- private:
-  std::string folder_;
-};
 
 TEXT_LIST Paths(const char* root) {
   TEXT_LIST paths;
@@ -68,25 +40,11 @@ TEXT_LIST Paths(const char* root) {
 }
 
 // One program's windows, shown offscreen, for the whole benchmark run.
-struct Program {
-  Program()
-      : file_system(ToProgramPath(Utf8ToNative(FromQt(temp.path()))).value_or("")) {
-    services = {&prompter, &dialogs, &shell, &file_system, &pump, &settings};
-    windows = std::make_unique<AppWindows>(services);
-    windows->main()->show();
+struct Program : bench::BenchWindows<> {
+  Program() {
+    main().show();
     QApplication::processEvents();
   }
-  TfrmMainFR& main() { return *windows->main(); }
-
-  QTemporaryDir temp;
-  QuietPrompter prompter;
-  NoDialogs dialogs;
-  NoShell shell;
-  TempCurrentFolder file_system;
-  QtEventPump pump;
-  SettingsStore settings;
-  AppServices services;
-  std::unique_ptr<AppWindows> windows;
 };
 
 // Made in main() after the application object, gone before it.

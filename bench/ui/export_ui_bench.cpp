@@ -21,21 +21,22 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
-#include "uikit/Dialogs.h"
+#include "settings/SettingsStore.h"
+#include "stubs/ui/NoDialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
 
 namespace ordovan {
 namespace {
 
-// Yes to replacing the last run's file, OK to the closing notice; any
+// Yes to replacing the last run's file, OK to the closing notice (a plain
+// one); any
 // warning means the export failed.
 class ReplacingPrompter : public Prompter {
  public:
   Answer Show(MessageKind kind, const std::string& text, const std::string& title) override {
     if (kind == MessageKind::kQuestion) return Answer::kYes;
-    if (kind != MessageKind::kInformation) {
+    if (kind != MessageKind::kInformation && kind != MessageKind::kPlain) {
       std::fprintf(stderr, "unexpected message: %s %s\n", title.c_str(), text.c_str());
       std::abort();
     }
@@ -43,11 +44,9 @@ class ReplacingPrompter : public Prompter {
   }
 };
 
-class SaveTo : public Dialogs {
+class SaveTo : public stubs::NoDialogs {
  public:
   explicit SaveTo(std::string path) : path_(std::move(path)) {}
-  std::string BrowseForFolder(QWidget*, const std::string&) override { return {}; }
-  std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
   std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return path_; }
 
  private:

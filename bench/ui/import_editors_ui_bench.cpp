@@ -19,18 +19,18 @@
 #include <memory>
 #include <string>
 
+#include "BenchWindows.h"
 #include "importexport/ui/TfrmFileImport.h"
 #include "importexport/ui/TfrmListEditor.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/TfrmMainFR.h"
-#include "uikit/Dialogs.h"
+#include "stubs/ui/NoDialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
-#include "uikit/Shell.h"
 
 namespace ordovan {
 namespace {
@@ -49,47 +49,17 @@ class RoadPrompter : public Prompter {
   }
 };
 
-class OpenThis : public Dialogs {
+class OpenThis : public stubs::NoDialogs {
  public:
-  std::string BrowseForFolder(QWidget*, const std::string&) override { return {}; }
   std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return path; }
-  std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
   std::string path;
 };
 
-class NoShell : public Shell {
- public:
-  void OpenFolder(const std::string&) override {}
-};
-
-class TempCurrentFolder : public FileSystemWrapper {
- public:
-  explicit TempCurrentFolder(std::string folder)
-      : FileSystemWrapper(FileSystem::Default()), folder_(std::move(folder)) {}
-  std::string CurrentFolder() override { return folder_; }
-
- private:
-  std::string folder_;
-};
-
-struct Windows {
-  Windows() : file_system(ToProgramPath(Utf8ToNative(FromQt(temp.path()))).value_or("")) {
-    services = {&prompter, &dialogs, &shell, &file_system, &pump, &settings};
-    windows = std::make_unique<AppWindows>(services);
-    windows->main()->show();
+struct Windows : bench::BenchWindows<RoadPrompter, OpenThis> {
+  Windows() {
+    main().show();
     QApplication::processEvents();
   }
-  std::string Folder() { return file_system.CurrentFolder(); }
-
-  QTemporaryDir temp;
-  RoadPrompter prompter;
-  OpenThis dialogs;
-  NoShell shell;
-  TempCurrentFolder file_system;
-  QtEventPump pump;
-  SettingsStore settings;
-  AppServices services;
-  std::unique_ptr<AppWindows> windows;
 };
 
 std::string PathNumber(int i) {

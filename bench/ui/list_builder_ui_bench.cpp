@@ -16,69 +16,29 @@
 #include <memory>
 
 #include "../ScanTree.h"
+#include "BenchWindows.h"
 #include "platform/FileSystem.h"
-#include "platform/Prompter.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
-#include "uikit/Dialogs.h"
 #include "uikit/QtEventPump.h"
 #include "uikit/QtText.h"
-#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
 namespace {
 
-class YesPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
-class NoDialogs : public Dialogs {
- public:
-  std::string BrowseForFolder(QWidget*, const std::string&) override { return {}; }
-  std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-};
-class NoShell : public Shell {
- public:
-  void OpenFolder(const std::string&) override {}
-};
-class TempCurrentFolder : public FileSystemWrapper {
- public:
-  explicit TempCurrentFolder(std::string folder)
-      : FileSystemWrapper(FileSystem::Default()), folder_(std::move(folder)) {}
-  std::string CurrentFolder() override { return folder_; }
-
- private:
-  std::string folder_;
-};
-
 // The builder with its source chosen and every level asked for.
-struct BuilderProgram {
-  BuilderProgram() : file_system(ToProgramPath(Utf8ToNative(FromQt(temp.path()))).value_or("")) {
+struct BuilderProgram : bench::BenchWindows<> {
+  BuilderProgram() : BenchWindows(true) {
     bench::Tree();
-    services = {&prompter, &dialogs, &shell, &file_system, &pump, &settings, &pump};
-    windows = std::make_unique<AppWindows>(services);
     builder = windows->Find<TfrmSubFolderListBuilder>();
     builder->cboMainSourceFolder->setEditText("d:\\Tree");
     builder->rdoBelowLevelNumber->click();
     builder->show();
     QApplication::processEvents();
   }
-  TfrmMainFR& main() { return *windows->main(); }
 
-  QTemporaryDir temp;
-  YesPrompter prompter;
-  NoDialogs dialogs;
-  NoShell shell;
-  TempCurrentFolder file_system;
-  QtEventPump pump;
-  SettingsStore settings;
-  AppServices services;
-  std::unique_ptr<AppWindows> windows;
   TfrmSubFolderListBuilder* builder = nullptr;
 };
 

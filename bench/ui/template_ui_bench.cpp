@@ -18,7 +18,8 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "reorganizer/LevelTemplate.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
+#include "stubs/TempCurrentFolder.h"
 #include "uikit/AppServices.h"
 #include "uikit/QtEventPump.h"
 #include "shell/ui/TfrmMainFR.h"
@@ -56,17 +57,6 @@ class CountingPrompter : public Prompter {
   int shown = 0;
 };
 
-// The settings file of the creation step goes to a scratch folder.
-class ScratchFolderFileSystem : public FileSystemWrapper {
- public:
-  ScratchFolderFileSystem(FileSystem* target, std::string folder)
-      : FileSystemWrapper(target), folder_(std::move(folder)) {}
-  std::string CurrentFolder() override { return folder_; }
-
- private:
-  std::string folder_;
-};
-
 QApplication& Application() {
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -81,7 +71,7 @@ QApplication& Application() {
 struct Page {
   Page() {
     Application();
-    file_system = std::make_unique<ScratchFolderFileSystem>(
+    file_system = std::make_unique<stubs::TempCurrentFolder>(
         FileSystem::Default(), ToProgramPath(Utf8ToNative(scratch.path().toStdString())).value_or(""));
     services.prompter = &prompter;
     services.file_system = file_system.get();
@@ -96,7 +86,7 @@ struct Page {
   CountingPrompter prompter;
   QtEventPump pump;
   SettingsStore settings;
-  std::unique_ptr<ScratchFolderFileSystem> file_system;
+  std::unique_ptr<stubs::TempCurrentFolder> file_system;
   AppServices services;
   std::unique_ptr<TfrmMainFR> window;
 };

@@ -5,7 +5,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliPaths.h"
 #include "reorganizer/RunJournalFormat.h"
-#include "shell/StartupLoad.h"
+#include "settings/SettingsDirectory.h"
 
 namespace ordovan::cli {
 

@@ -1,8 +1,8 @@
 #include "importexport/ListManager.h"
 
 #include "platform/PathServices.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 
 namespace ordovan {
 

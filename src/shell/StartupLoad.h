@@ -7,15 +7,13 @@
 #include <cstddef>
 #include <string>
 
+#include "settings/SettingsDirectory.h"
+
 namespace ordovan {
 
 class FileSystem;
 class Prompter;
 class SettingsStore;
-
-// The settings directory start-up takes: the current directory as a program
-// path, empty when it cannot be read or is longer than 260 characters.
-std::string StartupSettingsDirectory(FileSystem& file_system);
 
 enum class StartupLoadResult {
   kRead,           // the file was there and has been read

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "platform/FileSystem.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempTree.h"
 

@@ -33,14 +33,14 @@
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/AppServices.h"
 #include "shell/ui/AppWindows.h"
-#include "uikit/Dialogs.h"
 #include "shell/ui/OrdovanApplication.h"
 #include "uikit/QtEventPump.h"
-#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
+#include "stubs/ui/NoDialogs.h"
+#include "stubs/ui/NoShell.h"
 
 namespace ordovan {
 namespace {
@@ -61,7 +61,7 @@ class AnsweringPrompter : public Prompter {
   }
 };
 
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public stubs::NoDialogs {
  public:
   std::vector<std::string> folders;  // answered in order
   std::string BrowseForFolder(QWidget*, const std::string&) override {
@@ -70,13 +70,6 @@ class ScriptedDialogs : public Dialogs {
     folders.erase(folders.begin());
     return next;
   }
-  std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-};
-
-class NoShell : public Shell {
- public:
-  void OpenFolder(const std::string&) override {}
 };
 
 // Copies take a little longer, so that a test can end the process while
@@ -115,7 +108,7 @@ int Drive(int argc, char** argv) {
 
   AnsweringPrompter prompter;
   ScriptedDialogs dialogs;
-  NoShell shell;
+  stubs::NoShell shell;
   QtEventPump pump;
   SlowCopies files(FileSystem::Default(), copy_delay_us);
   AppServices services;

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/FileSystem.h"
+#include "support/ExamplePaths.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ReorganizerFixtures.h"
 
@@ -18,12 +19,7 @@ using testing::ClientsRun;
 using C = ResultCategory;
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
-const std::string MClient1 = N + "\\2016\\Client1\\Old Clients";
-
-const char* kReportHead =
-    "The program is unable to delete the following folders, and/or separate files : \n"
-    "\nOTHER REASONS   : \n\n";
+using namespace testing::example;
 
 TEST(FolderFileUndoTest, CollectFoldersOfTheExample) {
   FolderFileUndo undo(*FileSystem::Default());

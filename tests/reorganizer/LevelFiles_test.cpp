@@ -10,6 +10,7 @@
 
 #include "platform/CopyFaults.h"
 #include "platform/FileSystem.h"
+#include "support/ExamplePaths.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ReorganizerFixtures.h"
 
@@ -20,7 +21,7 @@ using testing::ClientsRun;
 using C = ResultCategory;
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
+using namespace testing::example;
 
 TEST(LevelFileTargetTest, PrefixAndShorteningRule) {
   EXPECT_EQ(LevelFilePrefix("f:\\Old Clients\\Client1\\2016"), "f--Old Clients-Client1-2016");

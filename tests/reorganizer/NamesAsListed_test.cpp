@@ -14,6 +14,7 @@
 #include "paths/PathText.h"
 #include "platform/FileSystem.h"
 #include "reorganizer/FolderFileUndo.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 
 namespace ordovan {
@@ -24,8 +25,7 @@ namespace {
 using testing::ClientsRun;
 using C = ResultCategory;
 
-const std::string N = "f:\\New Clients";
-const std::string M2015 = N + "\\2015\\Client2\\Old Clients";
+using namespace testing::example;
 
 TEST(NamesAsListedTest, TrailingBlanksAreKeptFromCopyToUndo) {
   ClientsRun c;

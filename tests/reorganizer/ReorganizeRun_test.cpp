@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "platform/FileSystem.h"
+#include "support/ExamplePaths.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ReorganizerFixtures.h"
 
@@ -23,11 +24,7 @@ using testing::Snapshot;
 using C = ResultCategory;
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
-const std::string M2015 = N + "\\2015\\Client2\\Old Clients";
-const std::string MClient2 = N + "\\2016\\Client2\\Old Clients";
-const std::string MClient3 = N + "\\2016\\Client3\\Business";
-const std::string MClient1 = N + "\\2016\\Client1\\Old Clients";
+using namespace testing::example;
 
 const TEXT_LIST kMainFolders = {M2015, MClient2, MClient3, MClient1};
 const TEXT_LIST kSubfolders = {MClient2 + "\\emails", MClient2 + "\\txt", MClient3 + "\\txt",

@@ -10,6 +10,7 @@
 
 #include "platform/FileSystem.h"
 #include "reorganizer/FolderFileUndo.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 
 namespace ordovan {
@@ -19,7 +20,7 @@ using testing::Snapshot;
 using C = ResultCategory;
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
+using namespace testing::example;
 
 TEST(ReorganizeSafetyTest, NothingOutsideTheDestinationChangesAndUndoRestoresIt) {
   testing::ClientsRun c;

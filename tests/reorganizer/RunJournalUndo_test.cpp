@@ -18,34 +18,19 @@
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/RunJournalReader.h"
 #include "reorganizer/RunJournalWriter.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
+#include "support/StoppingPump.h"
 
 namespace ordovan {
 namespace {
 
 using testing::ClientsRun;
 using testing::Snapshot;
+using testing::StoppingPump;
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
-const std::string Journal = "f:\\settings\\ordovan-run.journal";
-
-const char* kReportHead =
-    "The program is unable to delete the following folders, and/or separate files : \n"
-    "\nOTHER REASONS   : \n\n";
-
-// Says stop once it has been pumped `after` times.
-class StoppingPump : public EventPump {
- public:
-  explicit StoppingPump(int after) : left_(after) {}
-  void Pump() override {
-    if (left_ > 0) --left_;
-  }
-  bool StopRequested() const override { return left_ == 0; }
-
- private:
-  int left_;
-};
+using namespace testing::example;
 
 struct JournaledRun : ClientsRun {
   JournaledRun() : journal(*FileSystem::Default(), Journal) {

@@ -15,6 +15,7 @@
 #include "reorganizer/RunRecords.h"
 #include "reorganizer/RunJournalReader.h"
 #include "reorganizer/RunJournalWriter.h"
+#include "support/ExamplePaths.h"
 #include "support/TempTree.h"
 
 namespace ordovan {
@@ -24,7 +25,7 @@ namespace fs = std::filesystem;
 using testing::TempTree;
 
 const std::string Dest = "f:\\New Clients";
-const std::string Journal = "f:\\settings\\ordovan-run.journal";
+using namespace testing::example;
 
 FileIdentity Identity(std::uint64_t n) {
   return FileIdentity{n, -static_cast<std::int64_t>(n) * 1000, 77 + static_cast<std::int64_t>(n),

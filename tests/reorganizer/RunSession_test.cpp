@@ -10,6 +10,7 @@
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "reorganizer/RunSession.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 
 namespace ordovan {
@@ -17,7 +18,7 @@ namespace {
 
 using testing::Snapshot;
 
-const std::string Journal = "f:\\settings\\ordovan-run.journal";
+using namespace testing::example;
 
 struct SessionRun : testing::ClientsRun {
   explicit SessionRun(RunSessionOptions options = JournalHere())

@@ -9,6 +9,7 @@
 
 #include "platform/FileSystem.h"
 #include "reorganizer/FolderFileUndo.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 
 namespace ordovan {
@@ -18,14 +19,10 @@ using testing::ClientsRun;
 using C = ResultCategory;
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
-const std::string MClient1 = N + "\\2016\\Client1\\Old Clients";
+using namespace testing::example;
+
 const std::string APdf = MClient1 + "\\docs\\a.pdf";                       // a deeper file
 const std::string Marks = N + "\\2016\\f--Old Clients-Client2-2016-Marks.doc";  // a level file
-
-const char* kReportHead =
-    "The program is unable to delete the following folders, and/or separate files : \n"
-    "\nOTHER REASONS   : \n\n";
 
 struct OrganizedRun : ClientsRun {
   OrganizedRun() { run.Organize(inputs); }

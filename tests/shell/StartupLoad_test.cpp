@@ -7,10 +7,10 @@
 #include <ostream>
 
 #include "platform/FileSystem.h"
-#include "shell/SettingsFile.h"
-#include "shell/SettingsFileBytes.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 #include "support/RecordingPrompter.h"
+#include "support/SettingsFileBytes.h"
 #include "support/TempTree.h"
 
 namespace ordovan {

@@ -38,11 +38,13 @@
 #include "scanning/ui/FolderPicker.h"
 #include "scanning/ui/TfrmLevelSummFolder.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/AppWindows.h"
-#include "uikit/Dialogs.h"
+#include "stubs/QuietPrompter.h"
+#include "stubs/TempCurrentFolder.h"
+#include "stubs/ui/NoDialogs.h"
+#include "stubs/ui/NoShell.h"
 #include "uikit/QtText.h"
-#include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
 
 namespace ordovan {
@@ -55,29 +57,6 @@ class SilentPrompter : public Prompter {
     std::fprintf(stderr, "pictures: message shown: %s\n", text.c_str());
     return kind == MessageKind::kQuestion ? Answer::kNo : Answer::kOk;
   }
-};
-
-class NoDialogs : public Dialogs {
- public:
-  std::string BrowseForFolder(QWidget*, const std::string&) override { return {}; }
-  std::string OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-};
-
-class NoShell : public Shell {
- public:
-  void OpenFolder(const std::string&) override {}
-};
-
-// The settings file goes to a temporary folder, never to the current one.
-class TempCurrentFolder : public FileSystemWrapper {
- public:
-  TempCurrentFolder(FileSystem* target, std::string folder)
-      : FileSystemWrapper(target), folder_(std::move(folder)) {}
-  std::string CurrentFolder() override { return folder_; }
-
- private:
-  std::string folder_;
 };
 
 // What the worked example's Organize run records, with a path that is gone
@@ -105,14 +84,6 @@ void RecordExampleRun(RunResults& results) {
   results.RecordFailedUndo(n + "\\2016\\Client1\\Old Clients\\docs");
 }
 
-// The builder's own questions, answered as a person filling it would.
-class QuietYesPrompter : public Prompter {
- public:
-  Answer Show(MessageKind kind, const std::string&, const std::string&) override {
-    return kind == MessageKind::kQuestion ? Answer::kYes : Answer::kOk;
-  }
-};
-
 // A small client tree on d: for the builder's pictures.
 void MakeClientTree(const QString& root) {
   for (const char* folder :
@@ -138,10 +109,11 @@ int Run(const QString& out) {
   QDir().mkpath(out);
   QTemporaryDir temp;
   const auto program_temp = ToProgramPath(Utf8ToNative(FromQt(temp.path())));
-  TempCurrentFolder file_system(FileSystem::Default(), program_temp.value_or(""));
+  // The settings file goes to a temporary folder, never to the current one.
+  stubs::TempCurrentFolder file_system(FileSystem::Default(), program_temp.value_or(""));
   SilentPrompter prompter;
-  NoDialogs dialogs;
-  NoShell shell;
+  stubs::NoDialogs dialogs;
+  stubs::NoShell shell;
   SettingsStore settings;
   AppServices services{&prompter, &dialogs, &shell, &file_system, &EventPump::None(), &settings};
 
@@ -202,7 +174,8 @@ int Run(const QString& out) {
   request.source_text = "d:\\Clients";
   request.from_text = "2";
   request.to_text = "3";
-  QuietYesPrompter yes;
+  // The builder's own questions, answered as a person filling it would.
+  stubs::QuietPrompter yes;
   BuildSubfolderList(request, builder->IncludeList(), builder->ExcludeList(), file_system, yes,
                      EventPump::None());
   builder->lstIncludeFolderList->SelectRow(1);

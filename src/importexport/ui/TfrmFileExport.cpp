@@ -19,7 +19,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/Choices.h"
 #include "uikit/Controls.h"
 #include "uikit/Dialogs.h"

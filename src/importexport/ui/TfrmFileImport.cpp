@@ -21,7 +21,7 @@
 #include "platform/EventPump.h"
 #include "platform/PathServices.h"
 #include "platform/Prompter.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/Choices.h"
 #include "uikit/Controls.h"
 #include "uikit/Dialogs.h"

@@ -1,7 +1,7 @@
 #include "shell/ui/RunOrdovan.h"
 
 #include "platform/FileSystem.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "scanning/ui/FolderPicker.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/OrdovanApplication.h"

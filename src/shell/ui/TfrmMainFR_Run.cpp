@@ -22,7 +22,7 @@
 #include "reorganizer/RunJournalFormat.h"
 #include "reorganizer/RunResults.h"
 #include "reorganizer/RunSession.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "shell/ui/TfrmMainFR.h"

@@ -16,6 +16,7 @@
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/RunJournalReader.h"
 #include "reorganizer/RunSession.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
 #include "uikit/EntryListView.h"
@@ -23,7 +24,7 @@
 namespace ordovan::testing {
 namespace {
 
-const std::string N = "f:\\New Clients";
+using namespace example;
 
 // What a journal says, without the identities that differ from run to run.
 struct JournalSays {

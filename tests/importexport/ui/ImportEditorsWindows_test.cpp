@@ -20,7 +20,7 @@
 #include "importexport/ui/TfrmListManager.h"
 #include "uikit/EntryListView.h"
 #include "scanning/ui/TfrmSubFolderListBuilder.h"
-#include "shell/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "support/ui/AppFixture.h"
 
 namespace ordovan::testing {

@@ -14,7 +14,7 @@
 #include "paths/EntryList.h"
 #include "uikit/EntryListView.h"
 #include "platform/EventPump.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ui/AppFixture.h"
 #include "support/ui/QueuedDialogs.h"

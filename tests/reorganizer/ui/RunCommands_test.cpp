@@ -21,6 +21,7 @@
 #include "reorganizer/ui/ResultListView.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "reorganizer/ui/TfrmVol14ZoomStatistics.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
 
@@ -29,11 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
-const std::string M2015 = N + "\\2015\\Client2\\Old Clients";
-const std::string MClient2 = N + "\\2016\\Client2\\Old Clients";
-const std::string MClient3 = N + "\\2016\\Client3\\Business";
-const std::string MClient1 = N + "\\2016\\Client1\\Old Clients";
+using namespace example;
 
 // Lets a test look at the window while a run goes: the run lets pending
 // window messages run once per included path.

@@ -20,6 +20,7 @@
 #include "reorganizer/FolderFileUndo.h"
 #include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
+#include "support/ExamplePaths.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
 #include "uikit/QtEventPump.h"
@@ -29,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string N = "f:\\New Clients";
+using namespace example;
 
 // Notes whether the Stop control is shown while the command pumps, and asks
 // to stop once it has been pumped `stop_after` times (never when negative).

@@ -19,7 +19,7 @@
 #include "paths/EntryList.h"
 #include "uikit/EntryListView.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
-#include "shell/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "shell/ui/ExitLineEdit.h"
 #include "shell/ui/TfrmMainFR.h"
 #include "support/ui/AppFixture.h"

@@ -15,12 +15,13 @@
 
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "uikit/AppServices.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/ResultsWindowLink.h"
 #include "uikit/Shell.h"
 #include "shell/ui/TfrmMainFR.h"
+#include "stubs/TempCurrentFolder.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempTree.h"
 #include "support/ui/QueuedDialogs.h"
@@ -34,15 +35,7 @@ class RecordingShell : public Shell {
 };
 
 // Reports `current` as the process's current folder.
-class CurrentFolderFileSystem : public FileSystemWrapper {
- public:
-  CurrentFolderFileSystem(FileSystem* target, std::string current)
-      : FileSystemWrapper(target), current_(std::move(current)) {}
-  std::string CurrentFolder() override { return current_; }
-
- private:
-  std::string current_;
-};
+using CurrentFolderFileSystem = stubs::TempCurrentFolder;
 
 // Stands in for the results window: records what the main window asks.
 class FakeResultsWindow : public ResultsWindowLink {

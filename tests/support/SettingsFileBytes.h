@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace ordovan::testing {
 

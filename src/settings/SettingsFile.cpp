@@ -1,4 +1,4 @@
-#include "shell/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "platform/TextCodec.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace ordovan {
 

@@ -1,6 +1,6 @@
-#include "shell/DefaultExtensions.h"
+#include "settings/DefaultExtensions.h"
 
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace ordovan {
 

@@ -1,4 +1,4 @@
-#include "shell/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
-#include "shell/SettingsFileBytes.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "support/RecordingPrompter.h"
+#include "support/SettingsFileBytes.h"
 #include "support/TempTree.h"
 
 namespace ordovan {

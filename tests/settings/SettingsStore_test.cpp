@@ -1,4 +1,4 @@
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "platform/TextCodec.h"
-#include "shell/DefaultExtensions.h"
+#include "settings/DefaultExtensions.h"
 
 namespace ordovan {
 namespace {
