@@ -30,8 +30,7 @@ namespace ordovan {
 namespace {
 
 // Yes to replacing the last run's file, OK to the closing notice (a plain
-// one); any
-// warning means the export failed.
+// one); any warning means the export failed.
 class ReplacingPrompter : public Prompter {
  public:
   Answer Show(MessageKind kind, const std::string& text, const std::string& title) override {
