@@ -49,6 +49,15 @@ std::string PathOption(const CliArgs& args, const std::string& name) {
   return *path;
 }
 
+// --dest as the session's check must see it. Blanks around a typed
+// destination count as nothing: a blank one names no folder, so it is handed
+// over as typed and refused as the window refuses an empty destination, and
+// never made into a folder named with blanks in the current directory.
+std::string DestinationOption(const CliArgs& args) {
+  const std::string typed = Required(args, "--dest");
+  return Trim(typed).empty() ? typed : PathOption(args, "--dest");
+}
+
 // A --report file is always a new one: a file already there is someone's.
 std::optional<std::string> ReportPath(const CliArgs& args, FileSystem& fs) {
   if (!args.Has("--report")) return std::nullopt;
@@ -230,7 +239,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
     throw CliError{kExitBadInput, "--journal: plan writes no journal"};
   }
   CliPrompter prompter(io.err, io.in, {args.Has("--yes"), io.in_is_terminal && io.err_is_terminal});
-  const std::string destination = PathOption(args, "--dest");
+  const std::string destination = DestinationOption(args);
   const std::optional<std::string> report_path = ReportPath(args, fs);
 
   // Find, as the main window does it, on the list file's entries.

@@ -202,6 +202,10 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
       {"destination inside a source",
        {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", inside},
        "--dest"},
+      // Blanks count as nothing: no folder named "   " in the current directory.
+      {"blank destination",
+       {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", "   "},
+       "The selection field is empty !"},
       {"root as destination",
        {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", root},
        "Warning no: 140033."},
@@ -227,6 +231,7 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
     EXPECT_EQ(TreeOf(temp_.root() / "work"), before);
     EXPECT_EQ(ReadAll(list_file_), list_content);
   }
+  EXPECT_FALSE(fs::exists(fs::current_path() / "   "));
 }
 
 TEST_F(CliRoad, SomePathsNotReorganizedGiveStatusOneWithTheReasonsCounted) {
