@@ -205,10 +205,11 @@ TEST_F(RunStopAndJournalTest, AFileThatIsNotAJournalIsReportedAndLeftAlone) {
 class SlowCopies : public FileSystemWrapper {
  public:
   using FileSystemWrapper::FileSystemWrapper;
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error = nullptr) override {
     if (on_copy) on_copy();
     QThread::msleep(20);
-    return FileSystemWrapper::CopyFileNoOverwrite(from, to);
+    return FileSystemWrapper::CopyFileNoOverwrite(from, to, error);
   }
   std::function<void()> on_copy;
 };
