@@ -312,7 +312,8 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
 
   const RunReport report = organize ? session.Organize(inputs) : session.Simulation(inputs);
   progress.Clear();
-  const bool stopped = report.outcome == RunOutcome::Stopped;
+  const bool disk_full = report.outcome == RunOutcome::DiskFull;
+  const bool stopped = report.outcome == RunOutcome::Stopped || disk_full;
   if (report.outcome != RunOutcome::Completed && !stopped) {
     Refused(report, destination, options.journal_path, prompter);
   }
@@ -326,10 +327,23 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
            << (target.empty() ? std::string("(not reorganized)") : ShownPath(target, program_paths))
            << '\n';
   }
+  for (const NotCopiedFile& file : results.not_copied()) {
+    io.out << "not copied: " << ShownPath(file.source, program_paths) << " : "
+           << NotCopiedReasonText(file.reason) << '\n';
+  }
   io.out << '\n';
   PrintCounters(io.out, results);
+  io.out << "FilesNotCopied: " << results.not_copied().size() << '\n';
   WriteReport(fs, report_path,
-              {organize ? "organize" : "plan", destination, stopped, program_paths}, results);
+              {organize ? "organize" : "plan", destination, stopped, program_paths, disk_full},
+              results);
+  // The window's warning, from the same outcome.
+  if (const std::optional<RunEndWarning> warning = NotCopiedWarning(report)) {
+    prompter.Warn(warning->text, warning->title);
+  }
+  if (disk_full) {
+    throw CliError{kExitDiskFailure, "the destination disk is full; the run stopped there"};
+  }
 
   if (report.journal_failed) {
     throw CliError{kExitDiskFailure,
@@ -349,7 +363,8 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
            << CounterText(results.counter(ResultCategory::DestinationExists)) << ", other reasons "
            << CounterText(results.counter(ResultCategory::OtherReasons)) << ")\n";
   }
-  return stopped || not_done > 0 ? kExitSomeNotDone : kExitDone;
+  const bool skipped = report.files_not_copied > 0;
+  return stopped || not_done > 0 || skipped ? kExitSomeNotDone : kExitDone;
 }
 
 int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {

@@ -80,8 +80,8 @@ class TempCurrentFolder : public FileSystemWrapper {
   std::string folder_;
 };
 
-// What the worked example's Organize run records, with a path that is gone
-// and a folder an Undo could not remove.
+// What the worked example's Organize run records, with a path that is gone,
+// a folder an Undo could not remove, and two files not copied.
 void RecordExampleRun(RunResults& results) {
   const std::string n = "f:\\New Clients";
   for (const char* path : {"f:\\Old Clients\\Client2\\2015\\", "f:\\Old Clients\\Client2\\2016\\emails",
@@ -103,6 +103,11 @@ void RecordExampleRun(RunResults& results) {
   results.RecordResult(ResultCategory::DestinationExists, n + "\\2016\\Client2\\Old Clients");
   results.RecordResult(ResultCategory::DestinationExists, n + "\\2016\\Client1\\Old Clients");
   results.RecordFailedUndo(n + "\\2016\\Client1\\Old Clients\\docs");
+  results.RecordNotCopied({"f:\\Old Clients\\Client2\\2016\\Marks.doc",
+                           n + "\\2016\\f--Old Clients-Client2-2016-Marks.doc",
+                           CopyError::kSourceUnreadable});
+  results.RecordNotCopied({"f:\\Old Clients\\Client2\\2016\\emails\\caf%E9.eml", "",
+                           CopyError::kNoProgramName});
 }
 
 // The builder's own questions, answered as a person filling it would.
