@@ -197,8 +197,8 @@ TEST(LevelFilesTest, EachFailedCopyIsListedWithItsReasonAndAFullDiskStopsTheRun)
     EXPECT_EQ(report.outcome, disk_full ? RunOutcome::DiskFull : RunOutcome::Completed);
     EXPECT_EQ(faulty.calls().copies == 1, disk_full);  // no file is begun after that
     const std::optional<RunEndWarning> warning = NotCopiedWarning(report);
-    EXPECT_EQ(warning ? warning->title : nullptr,
-              disk_full ? kDiskFullTitle : listed ? kNotCopiedTitle : nullptr);
+    EXPECT_EQ(std::string(warning ? warning->title : ""),
+              disk_full ? kDiskFullTitle : listed ? kNotCopiedTitle : "");
   }
 }
 

@@ -122,8 +122,9 @@ FileError LastFileError() {
 
 // What a failed CopyFileExW says about the copy, by its error and, where
 // the error does not tell which of the two files it is about, by a look at
-// the source.
-CopyError CopyErrorOf(DWORD error, const std::filesystem::path& source) {
+// the source and the target's folder.
+CopyError CopyErrorOf(DWORD error, const std::filesystem::path& source,
+                      const std::filesystem::path& target) {
   switch (error) {
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
@@ -153,7 +154,13 @@ CopyError CopyErrorOf(DWORD error, const std::filesystem::path& source) {
       Handle in(CreateFileW(source.c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, 0, nullptr));
-      return in.valid() ? CopyError::kTargetFolderMissing : CopyError::kSourceMissing;
+      if (!in.valid()) return CopyError::kSourceMissing;
+      // With its folder there, "not found" is about the name itself (wine
+      // says so of a name longer than the file system holds).
+      const DWORD folder = GetFileAttributesW(target.parent_path().c_str());
+      return folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY) != 0
+                 ? CopyError::kNameNotAllowed
+                 : CopyError::kTargetFolderMissing;
     }
     case ERROR_ACCESS_DENIED: {
       const DWORD attributes = GetFileAttributesW(source.c_str());
@@ -292,7 +299,7 @@ class Win32FileSystem final : public FileSystem {
     const DWORD last_error = GetLastError();
     // "Exists" means someone else's file appeared meanwhile: leave it alone.
     // Any other failure may have left a partial target of our own.
-    const CopyError why = CopyErrorOf(last_error, *source);
+    const CopyError why = CopyErrorOf(last_error, *source, *target);
     if (why != CopyError::kTargetExists) RemovePartialTarget(*target);
     return failed(why);
   }
