@@ -20,12 +20,16 @@ class MemoryFileSystem : public FileSystem {
   bool IsFolder(const std::string&) override { return false; }
   bool IsFile(const std::string&) override { return true; }
   bool CreateFolders(const std::string&) override { return false; }
-  bool CopyFileNoOverwrite(const std::string&, const std::string&) override { return false; }
+  bool CopyFileNoOverwrite(const std::string&, const std::string&, CopyError* error) override {
+    if (error) *error = CopyError::kFailed;
+    return false;
+  }
   bool RemoveFile(const std::string&) override { return false; }
   std::optional<FileIdentity> IdentifyFile(const std::string&) override { return std::nullopt; }
   bool RemoveEmptyFolder(const std::string&, FileError*) override { return false; }
-  bool ListFolder(const std::string&, DIR_ENTRIES* entries) override {
+  bool ListFolder(const std::string&, DIR_ENTRIES* entries, DIR_ENTRIES* nameless) override {
     entries->clear();
+    if (nameless) nameless->clear();
     return false;
   }
   bool CanEnterFolder(const std::string&) override { return false; }

@@ -23,8 +23,8 @@ const char kUsage[] =
     "  undo           takes back the last run its journal names\n"
     "\n"
     "'ordovan-cli COMMAND --help' describes a command.\n"
-    "Exit status: 0 all done, 1 some paths not done (reasons counted), 2 bad input,\n"
-    "3 the disk failed.\n";
+    "Exit status: 0 all done, 1 some paths not done or files not copied (reasons\n"
+    "given), 2 bad input, 3 the disk failed (a full destination disk included).\n";
 
 const char kScanHelp[] =
     "Usage: ordovan-cli scan DIR [--json] [--program-paths] [--quiet]\n"
@@ -70,7 +70,8 @@ const char kRunOptions[] =
     "  --base DIR        cut the levels of DIR: the template starts below DIR\n"
     "  --dest DIR        the destination directory; never a drive root nor inside a source path\n"
     "  --without-files   folders only, no files copied\n"
-    "  --report FILE     the eight result lists and seven counters as JSON (a new file)\n"
+    "  --report FILE     the eight result lists and seven counters as JSON, and the\n"
+    "                    files not copied with their reasons (a new file)\n"
     "  --program-paths   paths as the program writes them (c:\\srv\\files), not as\n"
     "                    this system does\n"
     "  --quiet           no progress on standard error\n"

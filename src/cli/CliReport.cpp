@@ -10,9 +10,11 @@
 namespace ordovan::cli {
 
 namespace {
+// The files not copied are written apart, each with its target and reason.
 constexpr const char* kListNames[kResultListCount] = {
     "ToReorganize",   "MainFoldersReorganized", "SubfoldersReorganized", "FilesReorganized",
     "SourceNotExists", "DestinationExists",     "OtherReasons",          "FailedUndo",
+    nullptr,
 };
 }  // namespace
 
@@ -44,6 +46,7 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
   json += "  \"destination\": \"" +
           JsonEscaped(ShownPath(header.destination, header.program_paths)) + "\",\n";
   json += std::string("  \"stopped\": ") + (header.stopped ? "true" : "false") + ",\n";
+  json += std::string("  \"disk_full\": ") + (header.disk_full ? "true" : "false") + ",\n";
   json += "  \"counters\": {";
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     json += i == 0 ? "\n    \"" : ",\n    \"";
@@ -52,6 +55,7 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
   }
   json += "\n  },\n  \"lists\": {";
   for (std::size_t i = 0; i < kResultListCount; ++i) {
+    if (!kListNames[i]) continue;
     const ResultEntries& list = results.list(kAllResultLists[i]);
     json += i == 0 ? "\n    \"" : ",\n    \"";
     json += kListNames[i];
@@ -62,7 +66,17 @@ std::string ResultsJson(const ReportHeader& header, const RunResults& results) {
     }
     json += list.empty() ? "]" : "\n    ]";
   }
-  json += "\n  }\n}\n";
+  json += "\n  },\n  \"not_copied\": [";
+  const NOT_COPIED_FILES& not_copied = results.not_copied();
+  for (std::size_t i = 0; i < not_copied.size(); ++i) {
+    const NotCopiedFile& file = not_copied[i];
+    json += i == 0 ? "\n    " : ",\n    ";
+    json += "{\"file\": \"" + JsonEscaped(ShownPath(file.source, header.program_paths)) +
+            "\", \"target\": \"" +
+            JsonEscaped(file.target.empty() ? std::string() : ShownPath(file.target, header.program_paths)) +
+            "\", \"reason\": \"" + JsonEscaped(NotCopiedReasonText(file.reason)) + "\"}";
+  }
+  json += not_copied.empty() ? "]\n}\n" : "\n  ]\n}\n";
   return json;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The JSON report of a run or an Undo: the seven counters and the eight result
-// lists, each under the name the results model gives it.
+// lists, each under the name the results model gives it, and the files the
+// run did not copy, each with its target and reason.
 
 #include <string>
 
@@ -15,8 +16,9 @@ namespace ordovan::cli {
 struct ReportHeader {
   std::string command;      // "plan", "organize" or "undo"
   std::string destination;  // the run's destination
-  bool stopped = false;     // Ctrl-C ended the command early
+  bool stopped = false;     // the command ended early: Ctrl-C, or a full disk
   bool program_paths = false;  // paths as the program writes them, not natively
+  bool disk_full = false;   // the destination's disk filled up and ended the run
 };
 
 // Text inside JSON quotes: quotes, backslashes and control characters escaped.

@@ -49,6 +49,15 @@ std::string PathOption(const CliArgs& args, const std::string& name) {
   return *path;
 }
 
+// --dest as the session's check must see it. Blanks around a typed
+// destination count as nothing: a blank one names no folder, so it is handed
+// over as typed and refused as the window refuses an empty destination, and
+// never made into a folder named with blanks in the current directory.
+std::string DestinationOption(const CliArgs& args) {
+  const std::string typed = Required(args, "--dest");
+  return Trim(typed).empty() ? typed : PathOption(args, "--dest");
+}
+
 // A --report file is always a new one: a file already there is someone's.
 std::optional<std::string> ReportPath(const CliArgs& args, FileSystem& fs) {
   if (!args.Has("--report")) return std::nullopt;
@@ -230,7 +239,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
     throw CliError{kExitBadInput, "--journal: plan writes no journal"};
   }
   CliPrompter prompter(io.err, io.in, {args.Has("--yes"), io.in_is_terminal && io.err_is_terminal});
-  const std::string destination = PathOption(args, "--dest");
+  const std::string destination = DestinationOption(args);
   const std::optional<std::string> report_path = ReportPath(args, fs);
 
   // Find, as the main window does it, on the list file's entries.
@@ -303,7 +312,8 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
 
   const RunReport report = organize ? session.Organize(inputs) : session.Simulation(inputs);
   progress.Clear();
-  const bool stopped = report.outcome == RunOutcome::Stopped;
+  const bool disk_full = report.outcome == RunOutcome::DiskFull;
+  const bool stopped = report.outcome == RunOutcome::Stopped || disk_full;
   if (report.outcome != RunOutcome::Completed && !stopped) {
     Refused(report, destination, options.journal_path, prompter);
   }
@@ -317,10 +327,23 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
            << (target.empty() ? std::string("(not reorganized)") : ShownPath(target, program_paths))
            << '\n';
   }
+  for (const NotCopiedFile& file : results.not_copied()) {
+    io.out << "not copied: " << ShownPath(file.source, program_paths) << " : "
+           << NotCopiedReasonText(file.reason) << '\n';
+  }
   io.out << '\n';
   PrintCounters(io.out, results);
+  io.out << "FilesNotCopied: " << results.not_copied().size() << '\n';
   WriteReport(fs, report_path,
-              {organize ? "organize" : "plan", destination, stopped, program_paths}, results);
+              {organize ? "organize" : "plan", destination, stopped, program_paths, disk_full},
+              results);
+  // The window's warning, from the same outcome.
+  if (const std::optional<RunEndWarning> warning = NotCopiedWarning(report)) {
+    prompter.Warn(warning->text, warning->title);
+  }
+  if (disk_full) {
+    throw CliError{kExitDiskFailure, "the destination disk is full; the run stopped there"};
+  }
 
   if (report.journal_failed) {
     throw CliError{kExitDiskFailure,
@@ -340,7 +363,8 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
            << CounterText(results.counter(ResultCategory::DestinationExists)) << ", other reasons "
            << CounterText(results.counter(ResultCategory::OtherReasons)) << ")\n";
   }
-  return stopped || not_done > 0 ? kExitSomeNotDone : kExitDone;
+  const bool skipped = report.files_not_copied > 0;
+  return stopped || not_done > 0 || skipped ? kExitSomeNotDone : kExitDone;
 }
 
 int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {

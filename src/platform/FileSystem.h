@@ -47,6 +47,24 @@ enum class FileError {
                // or a path it cannot name
 };
 
+// Why a copy made no file. Every reason but kTargetExists is a file the user
+// must hear of; a taken target is how "never overwrite" looks from outside.
+enum class CopyError {
+  kTargetExists,         // something stands at the target; it stays as it was
+  kSourceMissing,        // the source is gone, or is a link that leads nowhere
+  kSourceNotAFile,       // the source is a folder, device, pipe or socket
+  kSourceUnreadable,     // no access to the source, it is in use, or reading it failed
+  kTargetFolderMissing,  // the folder the target goes into is not there
+  kTargetRefused,        // the system refused the target: no access, write-protected,
+                         // a file larger than the destination holds
+  kNameNotAllowed,       // the destination cannot hold the target's name: too long, or
+                         // a character its file system does not allow
+  kDiskFull,             // no room left on the destination's disk (or in the user's quota)
+  kNoProgramName,        // the source's name has no program path (not UTF-8, or it holds
+                         // a backslash): listings pass it over, so no copy is tried
+  kFailed,               // any other failure, such as an I/O error on the way
+};
+
 // A file opened for writing: write through the stream, then Close. One that
 // is destroyed unclosed is closed too, without a word about it.
 class OutputFile : public std::ostream {
@@ -98,7 +116,9 @@ class FileSystem {
   // Copies the content of file `from` into a new file `to`. Fails without
   // touching anything when `to` exists. When the copy fails after `to` was
   // created, `to` is removed again: a failed copy never leaves a file behind.
-  virtual bool CopyFileNoOverwrite(const std::string& from, const std::string& to) = 0;
+  // On failure `error`, when given, says why.
+  virtual bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                                   CopyError* error = nullptr) = 0;
   // As CopyFileNoOverwrite, and calls `announce` with what the source is (its
   // size and last write time, the ones the copy gets) once the target was
   // found free and before anything can appear under its name; never when the
@@ -107,7 +127,8 @@ class FileSystem {
   // one asks first and then calls CopyFileNoOverwrite, so a test that
   // overrides only that sees every copy.
   virtual bool CopyFileAnnounced(const std::string& from, const std::string& to,
-                                 const std::function<void(const FileIdentity&)>& announce);
+                                 const std::function<void(const FileIdentity&)>& announce,
+                                 CopyError* error = nullptr);
   // Deletes a file. False when it does not exist, is a folder, is read-only or
   // cannot be deleted for another reason.
   virtual bool RemoveFile(const std::string& path) = 0;
@@ -122,9 +143,12 @@ class FileSystem {
   virtual bool RemoveEmptyFolder(const std::string& path, FileError* error = nullptr) = 0;
   // Fills `entries` with the folder's entries (without "." and "..") in the
   // order the system gives them, each with attributes and size from the
-  // listing itself. Names that have no program path are passed over. False,
-  // with `entries` empty, when the folder cannot be read.
-  virtual bool ListFolder(const std::string& path, DIR_ENTRIES* entries) = 0;
+  // listing itself. Names that have no program path are passed over; when
+  // `nameless` is given it receives those entries alike, each named for a
+  // person to find it: its valid UTF-8 as it is, every other byte (and the
+  // backslash) as %XX. False, with both empty, when the folder cannot be read.
+  virtual bool ListFolder(const std::string& path, DIR_ENTRIES* entries,
+                          DIR_ENTRIES* nameless = nullptr) = 0;
   // True when the folder exists and may be entered (search permission); the
   // current directory is not changed.
   virtual bool CanEnterFolder(const std::string& path) = 0;
@@ -195,8 +219,9 @@ class FileSystemWrapper : public FileSystem {
   bool IsFolder(const std::string& path) override { return target_->IsFolder(path); }
   bool IsFile(const std::string& path) override { return target_->IsFile(path); }
   bool CreateFolders(const std::string& path) override { return target_->CreateFolders(path); }
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
-    return target_->CopyFileNoOverwrite(from, to);
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error = nullptr) override {
+    return target_->CopyFileNoOverwrite(from, to, error);
   }
   bool RemoveFile(const std::string& path) override { return target_->RemoveFile(path); }
   std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
@@ -205,8 +230,9 @@ class FileSystemWrapper : public FileSystem {
   bool RemoveEmptyFolder(const std::string& path, FileError* error = nullptr) override {
     return target_->RemoveEmptyFolder(path, error);
   }
-  bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
-    return target_->ListFolder(path, entries);
+  bool ListFolder(const std::string& path, DIR_ENTRIES* entries,
+                  DIR_ENTRIES* nameless = nullptr) override {
+    return target_->ListFolder(path, entries, nameless);
   }
   bool CanEnterFolder(const std::string& path) override { return target_->CanEnterFolder(path); }
   bool SetReadOnly(const std::string& path, bool read_only) override {

@@ -29,6 +29,15 @@ void RecordFile(LevelFilesContext& context, const std::string& target) {
   context.copied_files->push_back(target);
 }
 
+// A copy that made no file. A taken target is the rule at work, not a
+// failure, and goes unrecorded; a full disk ends the copying.
+void RecordNotCopied(LevelFilesContext& context, const std::string& source,
+                     const std::string& target, CopyError reason) {
+  if (reason == CopyError::kTargetExists) return;
+  context.results->RecordNotCopied({source, target, reason});
+  if (reason == CopyError::kDiskFull) context.disk_full = true;
+}
+
 // Copies a file and records its target together with what the copy is, so
 // that Undo can tell it from a file someone puts there later. The names come
 // from a folder listing and are used exactly: on POSIX a trailing blank is
@@ -38,18 +47,25 @@ void CopyAndRecord(LevelFilesContext& context, const std::string& source,
   FileSystem& fs = *context.fs;
   RunJournalWriter* journal = context.journal;
   bool copied = false;
+  // Told by the copy itself: asking the disk afterwards could find the
+  // state changed, and workers copying in parallel report the same way.
+  CopyError error = CopyError::kFailed;
   if (journal && journal->active()) {
     // The journal names the copy before it can appear, with what only a
     // complete copy of this source is, so a copy cut short by a crash is
     // known later; never a copy onto a taken target, which would let a crash
     // right after make someone's file there look like this run's copy.
-    copied = fs.CopyFileAnnounced(source, target, [&](const FileIdentity& source_identity) {
-      journal->CopyStarting(target, source_identity);
-    });
+    copied = fs.CopyFileAnnounced(
+        source, target,
+        [&](const FileIdentity& source_identity) { journal->CopyStarting(target, source_identity); },
+        &error);
   } else {
-    copied = fs.CopyFileNoOverwrite(source, target);
+    copied = fs.CopyFileNoOverwrite(source, target, &error);
   }
-  if (!copied) return;
+  if (!copied) {
+    RecordNotCopied(context, source, target, error);
+    return;
+  }
   RecordFile(context, target);
   // A copy whose identity cannot be read is never deleted by Undo but
   // reported, like any file Undo cannot delete.
@@ -60,25 +76,41 @@ void CopyAndRecord(LevelFilesContext& context, const std::string& source,
 }
 
 // The names of the entries of `folder` that are copied: files (by the
-// listing's own attributes) whose names pass the folder's `*.*` mask.
-TEXT_LIST CopyableFiles(FileSystem& fs, const std::string& folder) {
+// listing's own attributes) whose names pass the folder's `*.*` mask. Files
+// that would be copied but whose names have no program path are recorded
+// as not copied: the program cannot name them to the system.
+TEXT_LIST CopyableFiles(LevelFilesContext& context, const std::string& folder) {
   TEXT_LIST names;
   DIR_ENTRIES entries;
-  if (!fs.ListFolder(folder, &entries)) return names;
+  DIR_ENTRIES nameless;
+  if (!context.fs->ListFolder(folder, &entries, &nameless)) return names;
   const std::string mask = folder + "\\*.*";
   std::string source;
-  for (DirEntry& entry : entries) {
-    if (entry.name == "." || entry.name == "..") continue;
-    if (entry.IsDirectory()) continue;
+  auto copyable = [&](const DirEntry& entry) {
+    if (entry.name == "." || entry.name == ".." || entry.IsDirectory()) return false;
     source.assign(folder).append(1, '\\').append(entry.name);
-    if (ExtensionMatchesMask(mask, source)) names.push_back(std::move(entry.name));
+    return ExtensionMatchesMask(mask, source);
+  };
+  for (DirEntry& entry : entries) {
+    if (copyable(entry)) names.push_back(std::move(entry.name));
+  }
+  for (const DirEntry& entry : nameless) {
+    // `source` is the folder and the name as the listing shows it.
+    if (copyable(entry)) RecordNotCopied(context, source, std::string(), CopyError::kNoProgramName);
   }
   return names;
+}
+
+// True once the run is to end, without pumping: a folder whose files would
+// not be copied is not listed either, so nothing is reported of it.
+bool RunEnding(const LevelFilesContext& context) {
+  return context.disk_full || (context.pump && context.pump->StopRequested());
 }
 
 }  // namespace
 
 bool RunStopRequested(const LevelFilesContext& context) {
+  if (context.disk_full) return true;
   if (!context.pump) return false;
   context.pump->Pump();
   return context.pump->StopRequested();
@@ -116,6 +148,7 @@ std::string LevelFolderTooLongText(std::size_t length_sum) {
 
 void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_folder,
                     const std::string& new_level_folder, RunMode mode) {
+  if (RunEnding(context)) return;
   const std::string prefix = LevelFilePrefix(old_level_folder);
   if (LevelFolderAndPrefixTooLong(new_level_folder, prefix)) {
     context.prompter->Warn(
@@ -124,7 +157,7 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
     return;
   }
   auto [cached, first_time] = context.level_folder_files->try_emplace(old_level_folder);
-  if (first_time) cached->second = CopyableFiles(*context.fs, old_level_folder);
+  if (first_time) cached->second = CopyableFiles(context, old_level_folder);
   std::string source;
   for (const std::string& name : cached->second) {
     if (RunStopRequested(context)) return;
@@ -141,10 +174,11 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
 void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_folder,
                      const std::string& relative_path, const std::string& new_main_folder,
                      RunMode mode) {
+  if (RunEnding(context)) return;
   const std::string new_folder = new_main_folder + "\\" + relative_path;
   if (!context.processed_deeper_folders->insert(new_folder).second) return;
   const std::string old_folder = old_main_folder + "\\" + relative_path;
-  const TEXT_LIST names = CopyableFiles(*context.fs, old_folder);
+  const TEXT_LIST names = CopyableFiles(context, old_folder);
   if (names.empty()) return;
   // A simulation counts a file only when its target is not there yet; in a
   // folder that does not exist no target can be.

@@ -49,15 +49,21 @@ struct LevelFilesContext {
   RunJournalWriter* journal = nullptr;
   // Pumped between files; once it says stop, no further file is begun.
   EventPump* pump = nullptr;
+  // A copy found the destination's disk full: no further file is begun,
+  // since every one would fail the same way.
+  bool disk_full = false;
 };
 
-// True once the user asked the run to stop; lets pending window messages
-// run first.
+// True once the user asked the run to stop or the disk is full; lets
+// pending window messages run first.
 bool RunStopRequested(const LevelFilesContext& context);
 
 // Copies (Normal) or counts (Simulate) the files directly in
 // `old_level_folder` into `new_level_folder` under prefixed names. Shows FL1
 // and does nothing when the new folder and the prefix are too long together.
+// Both routines record every file they do not copy (a taken target aside)
+// as not copied, with the reason, and files whose names have no program path
+// when they first list a folder.
 void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_folder,
                     const std::string& new_level_folder, RunMode mode);
 

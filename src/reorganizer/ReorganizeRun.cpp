@@ -106,6 +106,7 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   }
 
   files_.pump = inputs.pump;
+  files_.disk_full = false;
   bool stopped = false;
   for (std::size_t i = 0; i < inputs.include_entries.size(); ++i) {
     // A safe point: every file begun so far is complete.
@@ -117,14 +118,45 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
     if (journal_) journal_->Tick();
   }
   // A stop inside the last path's files cut it short as well.
-  stopped = stopped || (inputs.pump && inputs.pump->StopRequested());
+  stopped = stopped || files_.disk_full || (inputs.pump && inputs.pump->StopRequested());
   files_.pump = nullptr;
   if (journal_ && !journal_->Finish(stopped)) report.journal_failed = true;
   journal_ = nullptr;
   files_.journal = nullptr;
   known_folders_.clear();
   level_folder_files_.clear();
+  const NOT_COPIED_FILES& not_copied = results_.not_copied();
+  report.files_not_copied = not_copied.size();
+  if (!not_copied.empty()) report.first_not_copied = not_copied.front();
+  if (files_.disk_full) {
+    const auto full = std::find_if(not_copied.rbegin(), not_copied.rend(), [](const NotCopiedFile& file) {
+      return file.reason == CopyError::kDiskFull;
+    });
+    if (full != not_copied.rend()) report.disk_full_at = *full;
+    return ended(RunOutcome::DiskFull);
+  }
   return ended(stopped ? RunOutcome::Stopped : RunOutcome::Completed);
+}
+
+std::optional<RunEndWarning> NotCopiedWarning(const RunReport& report) {
+  const std::string count = std::to_string(report.files_not_copied);
+  if (report.outcome == RunOutcome::DiskFull) {
+    return RunEndWarning{"The destination disk is full !\nThe run stopped at : " +
+                             report.disk_full_at.source + "\nFiles not copied : " + count +
+                             "\nAction : Make room on the disk, then Undo this run or run it "
+                             "again.",
+                         kDiskFullTitle};
+  }
+  if (report.files_not_copied == 0) return std::nullopt;
+  const NotCopiedFile& first = report.first_not_copied;
+  const bool one = report.files_not_copied == 1;
+  return RunEndWarning{
+      (one ? std::string("1 file was not copied !\nFile : ")
+           : count + " files were not copied !\nThe first : ") +
+          first.source + "\nReason : " + NotCopiedReasonText(first.reason) +
+          (one ? "\nAction : See \"Files Not Copied\" in the results."
+               : "\nAction : See \"Files Not Copied\" in the results for each file and its reason."),
+      kNotCopiedTitle};
 }
 
 bool Reorganizer::PassesFilters(const RunInputs& inputs, const RunSetup& setup,

@@ -77,6 +77,8 @@ enum class RunOutcome {
   BadCutNumber,      // the front end could read no cut number; it says so
   EmptyIncludeList,  // message R1 shown
   Stopped,           // the user stopped it; the records hold what it made
+  DiskFull,          // a copy found the destination's disk full and the run stopped
+                     // there; the records hold what it made
   // Refused before anything was made or recorded, by a rule a RunSession
   // was given:
   DestinationInsideSource,  // the destination is, or lies inside, an included path
@@ -96,7 +98,23 @@ struct RunReport {
   JournalStart journal_start = JournalStart::Started;
   // DestinationInsideSource: the included path that holds the destination.
   std::string source_holding_destination;
+  // How many files the run did not copy (a taken target aside), and the
+  // first of them; DiskFull: the copy that found the disk full.
+  std::size_t files_not_copied = 0;
+  NotCopiedFile first_not_copied;
+  NotCopiedFile disk_full_at;
 };
+
+// The one warning a run ends with when files were not copied, or when the
+// disk filled up and stopped it; nullopt when there is nothing to tell.
+// Both front ends show it as it is.
+struct RunEndWarning {
+  std::string text;
+  const char* title;
+};
+std::optional<RunEndWarning> NotCopiedWarning(const RunReport& report);
+inline constexpr const char* kNotCopiedTitle = "Ordovan.            Warning no: 140070.";
+inline constexpr const char* kDiskFullTitle = "Ordovan.            Warning no: 140071.";
 
 // Where the run put each included path, by its position in the Include list:
 // its new full folder, or its new main folder when it has no deeper levels.

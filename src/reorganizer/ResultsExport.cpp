@@ -39,6 +39,9 @@ constexpr std::array<ExportMessage, kResultListCount> kEmptyListMessages = {{
     {"The List of Not Restructured (Folders Failed Undo) Folder Names is empty !\nAction : You "
      "must Have at least one Folder to use the Export Feature.",
      ORDOVAN_EXPORT_TITLE("60053")},
+    {"The List of Files Not Copied is empty !\nAction : You must Have at least one File Not "
+     "Copied to use the Export Feature.",
+     "Ordovan.            Warning no: 140072."},
 }};
 
 #undef ORDOVAN_EXPORT_TITLE

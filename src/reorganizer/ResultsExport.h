@@ -1,5 +1,5 @@
 #pragma once
-// The eight lists of the results window and what their "Export" buttons do
+// The lists of the results window and what their "Export" buttons do
 // before the export dialog takes over: the message for an empty list, and the
 // entries the dialog receives from a list that holds some.
 

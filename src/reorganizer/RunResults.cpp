@@ -49,8 +49,17 @@ void RunResults::RecordFailedUndo(const std::string& path) {
   zoom_list(ResultList::FailedUndo).Append(path);
 }
 
+void RunResults::RecordNotCopied(NotCopiedFile file) {
+  const std::string entry = NotCopiedEntryText(file);
+  not_copied_.push_back(std::move(file));
+  RefreshResultCounters();
+  list(ResultList::FilesNotCopied).Append(entry);
+  zoom_list(ResultList::FilesNotCopied).Append(entry);
+}
+
 void RunResults::ClearResultLists() {
   for (auto& entries : lists_) entries->Clear();
+  not_copied_.clear();
 }
 
 void RunResults::ClearResultZoomLists() {

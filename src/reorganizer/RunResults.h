@@ -1,9 +1,10 @@
 #pragma once
 // The results of a run and of an Undo, one model for the whole program: the
 // seven counters, the eight result lists of the results window (three of them
-// sorted) and the eight lists of its zoom window (in recorded order). The run
-// and Undo write into it; the results window, its zoom window and the main
-// window follow it through observers.
+// sorted) and the eight lists of its zoom window (in recorded order), and
+// apart from them the files the run did not copy, with their reasons. The
+// run and Undo write into it; the results window, its zoom window and the
+// main window follow it through observers.
 
 #include <array>
 #include <cstddef>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "paths/PathText.h"
+#include "reorganizer/NotCopied.h"
 #include "reorganizer/ResultEntries.h"
 
 namespace ordovan {
@@ -33,7 +35,8 @@ inline constexpr std::size_t CategoryIndex(ResultCategory category) {
   return static_cast<std::size_t>(category);
 }
 
-// The seven result categories in their order, then the failed-undo list.
+// The seven result categories in their order, then the failed-undo list,
+// then the files not copied (each entry naming its reason).
 enum class ResultList {
   ToReorganize,
   MainFoldersReorganized,
@@ -43,8 +46,9 @@ enum class ResultList {
   DestinationExists,
   OtherReasons,
   FailedUndo,
+  FilesNotCopied,
 };
-inline constexpr std::size_t kResultListCount = 8;
+inline constexpr std::size_t kResultListCount = 9;
 
 inline constexpr std::size_t ListIndex(ResultList list) { return static_cast<std::size_t>(list); }
 inline constexpr ResultList ListOf(ResultCategory category) {
@@ -55,6 +59,7 @@ inline constexpr std::array<ResultList, kResultListCount> kAllResultLists = {
     ResultList::SubfoldersReorganized, ResultList::FilesReorganized,
     ResultList::SourceNotExists,   ResultList::DestinationExists,
     ResultList::OtherReasons,      ResultList::FailedUndo,
+    ResultList::FilesNotCopied,
 };
 
 // Whether the results window shows a list sorted: the folders to reorganize
@@ -91,9 +96,13 @@ class RunResults {
   // Refreshes the counters, then appends the path to the failed-undo list
   // and its zoom list.
   void RecordFailedUndo(const std::string& path);
-  // Empties the eight lists of the results window.
+  // Keeps a file the run did not copy, appends its entry to the
+  // files-not-copied list and its zoom list, and refreshes the counters so
+  // the windows show its count.
+  void RecordNotCopied(NotCopiedFile file);
+  // Empties the lists of the results window, the files not copied with them.
   void ClearResultLists();
-  // Empties the eight zoom lists (first step of every run).
+  // Empties the zoom lists (first step of every run).
   void ClearResultZoomLists();
   // Every counter to zero; shown at the next refresh.
   void ResetRunCounters();
@@ -103,6 +112,8 @@ class RunResults {
   void RefreshResultCounters();
 
   double counter(ResultCategory category) const { return counters_[CategoryIndex(category)]; }
+  // The files not copied since the lists were last emptied, in recorded order.
+  const NOT_COPIED_FILES& not_copied() const { return not_copied_; }
   const RUN_COUNTERS& counters() const { return counters_; }
   // The counters as the last refresh showed them; empty texts before the
   // first refresh.
@@ -122,6 +133,7 @@ class RunResults {
   std::size_t refresh_count_ = 0;
   std::array<std::unique_ptr<ResultEntries>, kResultListCount> lists_;
   std::array<std::unique_ptr<ResultEntries>, kResultListCount> zoom_lists_;
+  NOT_COPIED_FILES not_copied_;
   std::vector<RunResultsObserver*> observers_;
 };
 

@@ -202,6 +202,10 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
       {"destination inside a source",
        {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", inside},
        "--dest"},
+      // Blanks count as nothing: no folder named "   " in the current directory.
+      {"blank destination",
+       {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", "   "},
+       "The selection field is empty !"},
       {"root as destination",
        {"organize", "--include", list_file_, "--base", base_, "--positions", "2,1,3", "--dest", root},
        "Warning no: 140033."},
@@ -227,6 +231,7 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
     EXPECT_EQ(TreeOf(temp_.root() / "work"), before);
     EXPECT_EQ(ReadAll(list_file_), list_content);
   }
+  EXPECT_FALSE(fs::exists(fs::current_path() / "   "));
 }
 
 TEST_F(CliRoad, SomePathsNotReorganizedGiveStatusOneWithTheReasonsCounted) {
@@ -242,6 +247,56 @@ TEST_F(CliRoad, SomePathsNotReorganizedGiveStatusOneWithTheReasonsCounted) {
   EXPECT_NE(run.err.find("source missing 1"), std::string::npos) << run.err;
   EXPECT_TRUE(fs::is_directory(fs::path(dest_) / "2016" / "Client1" / "docs"));
   EXPECT_FALSE(fs::exists(fs::path(dest_) / "2016" / "Client1" / "docs" / "a.pdf"));
+}
+
+#ifndef _WIN32
+// A disk that fills up after a few kilobytes while it lives: a tmpfs, which
+// only root may mount.
+struct SmallDisk {
+  SmallDisk(const fs::path& at, int kilobytes) : path(at) {
+    fs::create_directories(at);
+    mounted = std::system(("mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs '" +
+                           at.string() + "' 2>/dev/null").c_str()) == 0;
+  }
+  ~SmallDisk() {
+    if (mounted) static_cast<void>(std::system(("umount '" + path.string() + "'").c_str()));
+  }
+  fs::path path;
+  bool mounted = false;
+};
+#endif
+
+// A file not copied is never a success: it is listed with its reason in the
+// report, the run ends with one warning and status 1; a full destination
+// disk stops the run with its own warning and status 3.
+TEST_F(CliRoad, FilesNotCopiedGiveStatusOneAndAFullDiskStatusThree) {
+#ifdef _WIN32
+  GTEST_SKIP() << "POSIX links and mounts";
+#else
+  const fs::path docs = source_ / "Old Clients" / "Client1" / "2016" / "docs";
+  std::ofstream(list_file_) << docs.string() << '\n';
+  fs::create_symlink("../../../../../outside/gone.pdf", docs / "link.pdf");
+  const std::string report = (scratch_ / "run.json").string();
+  const Outcome run = RunCli(scratch_, RunArgs("organize", {"--positions", "2,1,3", "--report", report}));
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_NE(run.err.find("Warning no: 140070.\n1 file was not copied !"), std::string::npos) << run.err;
+  EXPECT_NE(ReadAll(report).find("-docs-link.pdf\", \"reason\": \"the file is gone, or is a link "
+                                 "that leads nowhere\"}\n  ]"),
+            std::string::npos);
+
+  const SmallDisk small(temp_.root() / "small", 16);
+  if (!small.mounted) GTEST_SKIP() << "mounting a tmpfs needs root";
+  std::ofstream(docs / "big.pdf") << std::string(64 * 1024, 'b');
+  std::vector<std::string> args = RunArgs("organize", {"--positions", "2,1,3", "--report", report + "2"});
+  std::replace(args.begin(), args.end(), dest_, small.path.string());
+  const Outcome full = RunCli(scratch_, args);
+  EXPECT_EQ(full.status, 3) << full.err;
+  for (const auto& entry : fs::recursive_directory_iterator(small.path)) {
+    EXPECT_EQ(entry.path().string().find("big.pdf"), std::string::npos);  // no partial copy
+  }
+  EXPECT_NE(full.err.find("Warning no: 140071.\nThe destination disk is full !"), std::string::npos);
+  EXPECT_NE(ReadAll(report + "2").find("\"disk_full\": true"), std::string::npos);
+#endif
 }
 
 // Scripts get paths as this system writes them (on Windows the program's form

@@ -24,9 +24,10 @@ namespace fs = std::filesystem;
 class CtrlCDuringFirstCopy : public FileSystemWrapper {
  public:
   using FileSystemWrapper::FileSystemWrapper;
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error = nullptr) override {
     cli::RequestStop();
-    return target()->CopyFileNoOverwrite(from, to);
+    return target()->CopyFileNoOverwrite(from, to, error);
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <tuple>
 #include <vector>
 
 #include "platform/CopyFaults.h"
@@ -106,6 +107,30 @@ TEST_F(CopyTest, FailsWithoutATraceWhenSourceOrTargetFolderIsMissing) {
   EXPECT_FALSE(fs::exists(f / "nowhere"));
   EXPECT_FALSE(files->CopyFileNoOverwrite("q:\\report.pdf", "f:\\dst\\report.pdf"));
   EXPECT_TRUE(fs::is_empty(f / "dst"));
+}
+
+// The run lists each file it could not copy with the reason the copy gives
+// (a full disk is met in ordovan-cli's tests, on a tmpfs made small).
+TEST_F(CopyTest, EachFailureSaysWhy) {
+  tree.File("f:\\dst\\taken.pdf", "theirs");
+  std::vector<std::tuple<std::string, std::string, CopyError>> cases = {
+      {"f:\\src\\missing.pdf", "f:\\dst\\missing.pdf", CopyError::kSourceMissing},
+      {"f:\\src", "f:\\dst\\src", CopyError::kSourceNotAFile},
+      {"f:\\src\\report.pdf", "f:\\nowhere\\report.pdf", CopyError::kTargetFolderMissing},
+      {"f:\\src\\report.pdf", "f:\\dst\\taken.pdf", CopyError::kTargetExists},
+      {"f:\\src\\report.pdf", "f:\\dst\\" + std::string(300, 'n') + ".pdf", CopyError::kNameNotAllowed}};
+#ifndef _WIN32
+  // A link whose target lies outside the copied tree no longer leads anywhere.
+  fs::create_symlink("../../elsewhere/gone.pdf", f / "src" / "link.pdf");
+  cases.emplace_back("f:\\src\\link.pdf", "f:\\dst\\link.pdf", CopyError::kSourceMissing);
+#endif
+  for (const auto& [from, to, expected] : cases) {
+    CopyError why = CopyError::kFailed;
+    EXPECT_FALSE(files->CopyFileNoOverwrite(from, to, &why));
+    EXPECT_EQ(why, expected) << from << " -> " << to;
+  }
+  EXPECT_EQ(ReadBytes(f / "dst" / "taken.pdf"), "theirs");
+  EXPECT_EQ(std::distance(fs::directory_iterator(f / "dst"), fs::directory_iterator()), 1);
 }
 
 TEST_F(CopyTest, CopyBrokenOffMidwayLeavesNothing) {

@@ -77,9 +77,10 @@ class ScriptedDialogs : public stubs::NoDialogs {
 class SlowCopies : public FileSystemWrapper {
  public:
   SlowCopies(FileSystem* target, int delay_us) : FileSystemWrapper(target), half_(delay_us / 2) {}
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error = nullptr) override {
     std::this_thread::sleep_for(std::chrono::microseconds(half_));
-    const bool copied = target()->CopyFileNoOverwrite(from, to);
+    const bool copied = target()->CopyFileNoOverwrite(from, to, error);
     std::this_thread::sleep_for(std::chrono::microseconds(half_));
     return copied;
   }

@@ -179,6 +179,30 @@ TEST(LevelFilesTest, WhenEveryCopyFailsOnlyFoldersAreLeft) {
   }
 }
 
+// Every copy that makes no file is listed with its reason, a taken target
+// aside; a full disk ends the run there with its own warning.
+TEST(LevelFilesTest, EachFailedCopyIsListedWithItsReasonAndAFullDiskStopsTheRun) {
+  const std::string source = "f:\\Old Clients\\001.jpg";
+  const std::string target = N + "\\2015\\Client2\\Old Clients\\f--Old Clients-001.jpg";
+  for (CopyError why : {CopyError::kTargetExists, CopyError::kSourceMissing, CopyError::kSourceNotAFile,
+                        CopyError::kSourceUnreadable, CopyError::kTargetFolderMissing,
+                        CopyError::kTargetRefused, CopyError::kNameNotAllowed, CopyError::kFailed,
+                        CopyError::kDiskFull}) {
+    SCOPED_TRACE(NotCopiedReasonText(why));
+    testing::FaultyFileSystem faulty;
+    ClientsRun r(&faulty);
+    faulty.FailCopy(1, why);
+    const RunReport report = r.run.Organize(r.inputs);
+    const bool listed = why != CopyError::kTargetExists, disk_full = why == CopyError::kDiskFull;
+    EXPECT_EQ(r.results.not_copied(), (listed ? NOT_COPIED_FILES{{source, target, why}} : NOT_COPIED_FILES{}));
+    EXPECT_EQ(report.outcome, disk_full ? RunOutcome::DiskFull : RunOutcome::Completed);
+    EXPECT_EQ(faulty.calls().copies == 1, disk_full);  // no file is begun after that
+    const std::optional<RunEndWarning> warning = NotCopiedWarning(report);
+    EXPECT_EQ(std::string(warning ? warning->title : ""),
+              disk_full ? kDiskFullTitle : listed ? kNotCopiedTitle : "");
+  }
+}
+
 TEST(LevelFilesTest, DeeperFilesOfOneNewFolderAreHandledOncePerRun) {
   testing::FaultyFileSystem counting;
   ClientsRun c(&counting);

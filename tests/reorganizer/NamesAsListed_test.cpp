@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 #include <set>
@@ -127,6 +129,22 @@ TEST(NamesAsListedTest, GeneratedTreesOfOddNamesCopyEachFileFromItselfAndUndoCle
     EXPECT_EQ(testing::Snapshot(destination), inside);
     EXPECT_EQ(testing::Snapshot(c.drive, destination), outside);
   }
+}
+
+// A name that cannot be a program path is not copied, and the run says so:
+// the file is listed with the name as it can be shown.
+TEST(NamesAsListedTest, FilesWhoseNamesHaveNoProgramPathAreListedAsNotCopied) {
+  ClientsRun c;
+  const std::string level = "f:\\Old Clients\\Client2\\2015";
+  std::ofstream(c.tree.Native("f:\\Old Clients\\Client2") / "a\\b.txt");
+  for (const char* name : {"caf\xE9.txt", "plain\xE9"}) std::ofstream(c.tree.Native(level) / name);
+  std::filesystem::create_directory(c.tree.Native(level) / "dir\xE9.d");
+  c.inputs.include_entries = {level};
+  c.run.Organize(c.inputs);
+  // A file without an extension and a folder are never copied anyway.
+  EXPECT_EQ(c.results.not_copied(),
+            (NOT_COPIED_FILES{{"f:\\Old Clients\\Client2\\a%5Cb.txt", "", CopyError::kNoProgramName},
+                              {level + "\\caf%E9.txt", "", CopyError::kNoProgramName}}));
 }
 
 #endif

@@ -87,9 +87,10 @@ TEST_F(FolderStructSizeTest, ADriveRootCountsItsLevelsFromTheRoot) {
   struct Recording : FileSystemWrapper {
     using FileSystemWrapper::FileSystemWrapper;
     std::vector<std::string> listed;
-    bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
+    bool ListFolder(const std::string& path, DIR_ENTRIES* entries,
+                    DIR_ENTRIES* nameless = nullptr) override {
       listed.push_back(path);
-      return FileSystemWrapper::ListFolder(path, entries);
+      return FileSystemWrapper::ListFolder(path, entries, nameless);
     }
   } recording(FileSystem::Default());
   size.Scan(recording, EventPump::None());

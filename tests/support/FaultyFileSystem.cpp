@@ -129,7 +129,7 @@ bool FaultyFileSystem::ReplaceFileWith(const std::string& temp, const std::strin
   return FileSystemWrapper::ReplaceFileWith(temp, target);
 }
 
-void FaultyFileSystem::FailCopy(int n) { fail_copy_at_ = calls_.copies + n; }
+void FaultyFileSystem::FailCopy(int n, CopyError why) { failing_copies_[calls_.copies + n] = why; }
 
 void FaultyFileSystem::FailCopyMidway(int n, std::uint64_t bytes) {
   midway_copy_at_ = calls_.copies + n;
@@ -156,14 +156,18 @@ bool FaultyFileSystem::CreateFolders(const std::string& path) {
   return FileSystemWrapper::CreateFolders(path);
 }
 
-bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::string& to) {
+bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                                           CopyError* error) {
   int number = ++calls_.copies;
-  if (number == fail_copy_at_) return false;
+  if (const auto failing = failing_copies_.find(number); failing != failing_copies_.end()) {
+    if (error) *error = failing->second;
+    return false;
+  }
   if (number == midway_copy_at_) {
     ScopedCopyFault fault(midway_bytes_);
-    return FileSystemWrapper::CopyFileNoOverwrite(from, to);
+    return FileSystemWrapper::CopyFileNoOverwrite(from, to, error);
   }
-  return FileSystemWrapper::CopyFileNoOverwrite(from, to);
+  return FileSystemWrapper::CopyFileNoOverwrite(from, to, error);
 }
 
 bool FaultyFileSystem::RemoveFile(const std::string& path) {
@@ -181,9 +185,10 @@ bool FaultyFileSystem::RemoveEmptyFolder(const std::string& path, FileError* err
   return FileSystemWrapper::RemoveEmptyFolder(path, error);
 }
 
-bool FaultyFileSystem::ListFolder(const std::string& path, DIR_ENTRIES* entries) {
+bool FaultyFileSystem::ListFolder(const std::string& path, DIR_ENTRIES* entries,
+                                  DIR_ENTRIES* nameless) {
   ++calls_.list_folder;
-  return FileSystemWrapper::ListFolder(path, entries);
+  return FileSystemWrapper::ListFolder(path, entries, nameless);
 }
 
 }  // namespace ordovan::testing

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <istream>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -31,8 +32,8 @@ class FaultyFileSystem : public FileSystemWrapper {
       : FileSystemWrapper(target) {}
 
   // The n-th copy from now on (1 = the next one) fails without touching the
-  // disk.
-  void FailCopy(int n);
+  // disk, for the reason given. Several copies may be told to fail.
+  void FailCopy(int n, CopyError why = CopyError::kFailed);
   // The n-th copy from now on runs on the real file system but breaks off
   // after `bytes` bytes (a file no longer than that copies fine).
   void FailCopyMidway(int n, std::uint64_t bytes);
@@ -47,10 +48,12 @@ class FaultyFileSystem : public FileSystemWrapper {
   bool IsFolder(const std::string& path) override;
   bool IsFile(const std::string& path) override;
   bool CreateFolders(const std::string& path) override;
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error = nullptr) override;
   bool RemoveFile(const std::string& path) override;
   bool RemoveEmptyFolder(const std::string& path, FileError* error = nullptr) override;
-  bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override;
+  bool ListFolder(const std::string& path, DIR_ENTRIES* entries,
+                  DIR_ENTRIES* nameless = nullptr) override;
 
   // --- List files ---
   // The next file opened for writing (CreateNewBinaryFile, OpenBinaryWrite)
@@ -75,7 +78,7 @@ class FaultyFileSystem : public FileSystemWrapper {
   bool fail_replace_ = false;
 
   FileSystemCalls calls_;
-  int fail_copy_at_ = 0;  // absolute copy number; 0 = none
+  std::map<int, CopyError> failing_copies_;  // by absolute copy number
   int midway_copy_at_ = 0;
   std::uint64_t midway_bytes_ = 0;
   std::set<std::string> refused_removals_;

@@ -59,8 +59,8 @@ class SilentPrompter : public Prompter {
   }
 };
 
-// What the worked example's Organize run records, with a path that is gone
-// and a folder an Undo could not remove.
+// What the worked example's Organize run records, with a path that is gone,
+// a folder an Undo could not remove, and two files not copied.
 void RecordExampleRun(RunResults& results) {
   const std::string n = "f:\\New Clients";
   for (const char* path : {"f:\\Old Clients\\Client2\\2015\\", "f:\\Old Clients\\Client2\\2016\\emails",
@@ -82,6 +82,11 @@ void RecordExampleRun(RunResults& results) {
   results.RecordResult(ResultCategory::DestinationExists, n + "\\2016\\Client2\\Old Clients");
   results.RecordResult(ResultCategory::DestinationExists, n + "\\2016\\Client1\\Old Clients");
   results.RecordFailedUndo(n + "\\2016\\Client1\\Old Clients\\docs");
+  results.RecordNotCopied({"f:\\Old Clients\\Client2\\2016\\Marks.doc",
+                           n + "\\2016\\f--Old Clients-Client2-2016-Marks.doc",
+                           CopyError::kSourceUnreadable});
+  results.RecordNotCopied({"f:\\Old Clients\\Client2\\2016\\emails\\caf%E9.eml", "",
+                           CopyError::kNoProgramName});
 }
 
 // A small client tree on d: for the builder's pictures.

@@ -60,47 +60,118 @@ bool StatNative(const std::string& program_path, struct stat* st) {
   return native && ::stat(native->c_str(), st) == 0;
 }
 
+// The length of the UTF-8 character at `p` other than a backslash; 0 when
+// the bytes there are no such character.
+int ProgramCharacterLength(const unsigned char* p) {
+  const unsigned char c = *p;
+  if (c < 0x80) return c == '\\' ? 0 : 1;
+  int follow;
+  std::uint32_t code;
+  if (c >= 0xC2 && c <= 0xDF) {
+    follow = 1;
+    code = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    follow = 2;
+    code = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    follow = 3;
+    code = c & 0x07;
+  } else {
+    return 0;
+  }
+  for (int i = 1; i <= follow; ++i) {
+    if ((p[i] & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (p[i] & 0x3F);
+  }
+  if ((follow == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
+      (follow == 3 && (code < 0x10000 || code > 0x10FFFF))) {
+    return 0;
+  }
+  return follow + 1;
+}
+
 // A name that is not UTF-8, or that holds a backslash, has no program path.
 bool HasProgramName(const char* name) {
-  const auto* p = reinterpret_cast<const unsigned char*>(name);
-  while (*p != 0) {
-    unsigned char c = *p;
-    if (c < 0x80) {
-      if (c == '\\') return false;
-      ++p;
-      continue;
-    }
-    int follow;
-    std::uint32_t code;
-    if (c >= 0xC2 && c <= 0xDF) {
-      follow = 1;
-      code = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      follow = 2;
-      code = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      follow = 3;
-      code = c & 0x07;
-    } else {
-      return false;
-    }
-    for (int i = 1; i <= follow; ++i) {
-      if ((p[i] & 0xC0) != 0x80) return false;
-      code = (code << 6) | (p[i] & 0x3F);
-    }
-    if ((follow == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
-        (follow == 3 && (code < 0x10000 || code > 0x10FFFF))) {
-      return false;
-    }
-    p += follow + 1;
+  for (const auto* p = reinterpret_cast<const unsigned char*>(name); *p != 0;) {
+    const int length = ProgramCharacterLength(p);
+    if (length == 0) return false;
+    p += length;
   }
   return true;
 }
 
+// Such a name as a person can find it: what is UTF-8 stays, each other byte
+// and the backslash become %XX.
+std::string ShownName(const char* name) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  for (const auto* p = reinterpret_cast<const unsigned char*>(name); *p != 0;) {
+    const int length = ProgramCharacterLength(p);
+    if (length == 0) {
+      shown.append(1, '%').append(1, kHex[*p >> 4]).append(1, kHex[*p & 0x0F]);
+      ++p;
+    } else {
+      shown.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(length));
+      p += length;
+    }
+  }
+  return shown;
+}
+
+// What a failed system call on the target says about the copy.
+CopyError TargetError(int error) {
+  switch (error) {
+    case EEXIST:
+      return CopyError::kTargetExists;
+    case ENOENT:
+    case ENOTDIR:
+      return CopyError::kTargetFolderMissing;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+    case EBUSY:
+    case EFBIG:
+      return CopyError::kTargetRefused;
+    case ENAMETOOLONG:
+    case EINVAL:  // vfat and others refuse characters such as ':' or '?' so
+    case EILSEQ:  // (and names not in their character set so)
+      return CopyError::kNameNotAllowed;
+    case ENOSPC:
+    case EDQUOT:
+      return CopyError::kDiskFull;
+    default:
+      return CopyError::kFailed;
+  }
+}
+
+// ... and a failed call on the source.
+CopyError SourceError(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ELOOP:
+      return CopyError::kSourceMissing;
+    default:
+      return CopyError::kSourceUnreadable;
+  }
+}
+
 // Copies until end of file or until `limit` bytes are written; sets *written.
 // Uses the kernel's copy first and falls back when the file systems do not
-// support it.
-bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written) {
+// support it. On failure *error says why: a read that failed is the
+// source's, a full disk the target's; the kernel's copy cannot tell a read
+// error from a write error, so that is kFailed.
+bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written, CopyError* error) {
+  auto failed = [error](CopyError why) {
+    *error = why;
+    return false;
+  };
+  auto either = [](int e) {
+    const CopyError why = TargetError(e);
+    return why == CopyError::kDiskFull || why == CopyError::kTargetRefused ? why
+                                                                          : CopyError::kFailed;
+  };
   constexpr std::size_t kKernelChunk = 1u << 30;
   *written = 0;
   bool kernel_copy = true;
@@ -115,7 +186,7 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written) {
     if (errno == EINTR) continue;
     if (*written != 0 || (errno != ENOSYS && errno != EXDEV && errno != EINVAL &&
                           errno != EOPNOTSUPP && errno != EPERM && errno != EBADF)) {
-      return false;
+      return failed(either(errno));
     }
     kernel_copy = false;
   }
@@ -129,7 +200,7 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written) {
     }
     if (n == 0) return true;
     if (errno == EINTR) continue;
-    if (*written != 0 || (errno != EINVAL && errno != ENOSYS)) return false;
+    if (*written != 0 || (errno != EINVAL && errno != ENOSYS)) return failed(either(errno));
     send = false;
   }
   std::vector<char> buffer(1u << 18);
@@ -139,13 +210,14 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written) {
     if (n == 0) return true;
     if (n < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return failed(CopyError::kSourceUnreadable);
     }
     for (ssize_t done = 0; done < n;) {
       ssize_t w = ::write(out, buffer.data() + done, static_cast<std::size_t>(n - done));
       if (w < 0) {
         if (errno == EINTR) continue;
-        return false;
+        return failed(TargetError(errno) == CopyError::kDiskFull ? CopyError::kDiskFull
+                                                                  : CopyError::kFailed);
       }
       done += w;
     }
@@ -294,61 +366,97 @@ class PosixFileSystem final : public FileSystem {
     return CreateFoldersWith(path, make_one, is_folder);
   }
 
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
-    return CopyFileAnnounced(from, to, nullptr);
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error) override {
+    return CopyFileAnnounced(from, to, nullptr, error);
   }
 
   bool CopyFileAnnounced(const std::string& from, const std::string& to,
-                         const std::function<void(const FileIdentity&)>& announce) override {
+                         const std::function<void(const FileIdentity&)>& announce,
+                         CopyError* error) override {
+    CopyError why = CopyError::kFailed;
+    const bool copied = Copy(from, to, announce, &why);
+    if (!copied && error) *error = why;
+    return copied;
+  }
+
+ private:
+  static bool Copy(const std::string& from, const std::string& to,
+                   const std::function<void(const FileIdentity&)>& announce, CopyError* error) {
+    auto failed = [error](CopyError why) {
+      *error = why;
+      return false;
+    };
     auto source = ToNativePath(from);
+    if (!source) return failed(CopyError::kSourceMissing);
     auto target = ToNativePath(to);
-    if (!source || !target) return false;
+    if (!target) return failed(CopyError::kTargetFolderMissing);
     Fd in(::open(source->c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) return failed(SourceError(errno));
     struct stat st;
-    if (in.get() < 0 || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (::fstat(in.get(), &st) != 0) return failed(CopyError::kSourceUnreadable);
+    if (!S_ISREG(st.st_mode)) return failed(CopyError::kSourceNotAFile);
     // Where the system allows, the copy is an unnamed file in the target's
     // folder that gets its name only once complete: a process killed halfway
     // leaves no partial file behind.
     struct stat existing;
-    if (::lstat(target->c_str(), &existing) == 0) return false;
+    if (::lstat(target->c_str(), &existing) == 0) return failed(CopyError::kTargetExists);
+    if (errno == ENAMETOOLONG) return failed(CopyError::kNameNotAllowed);
     // What the source is, as the copy will be: its size and modification time.
     if (announce) announce(IdentityOf(st));
     const std::string folder = target->parent_path().string();
     Fd unnamed(::open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, st.st_mode & 0777));
     if (unnamed.get() >= 0) {
-      if (!CopyContentOf(in.get(), st, unnamed.get())) return false;
+      if (!CopyContentOf(in.get(), st, unnamed.get(), error)) return false;
       const std::string fd_path = "/proc/self/fd/" + std::to_string(unnamed.get());
       if (::linkat(AT_FDCWD, fd_path.c_str(), AT_FDCWD, target->c_str(), AT_SYMLINK_FOLLOW) == 0) {
         if (unnamed.Close()) return true;
+        const int close_error = errno;
         ::unlink(target->c_str());  // ours: the link was just made
-        return false;
+        return failed(TargetError(close_error) == CopyError::kDiskFull ? CopyError::kDiskFull
+                                                                       : CopyError::kFailed);
       }
-      if (errno == EEXIST) return false;
+      // A name the folder cannot hold, or a full disk, is as final as a taken target.
+      const CopyError link_error = TargetError(errno);
+      if (link_error == CopyError::kTargetExists || link_error == CopyError::kNameNotAllowed ||
+          link_error == CopyError::kDiskFull) {
+        return failed(link_error);
+      }
       // No /proc to name the file by: copy again the plain way.
-      if (::lseek(in.get(), 0, SEEK_SET) != 0) return false;
+      if (::lseek(in.get(), 0, SEEK_SET) != 0) return failed(CopyError::kSourceUnreadable);
     }
     // O_EXCL: an existing target, a dangling link included, is never opened.
     Fd out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777));
-    if (out.get() < 0) return false;
-    bool ok = CopyContentOf(in.get(), st, out.get());
-    if (!out.Close()) ok = false;
+    if (out.get() < 0) return failed(TargetError(errno));
+    bool ok = CopyContentOf(in.get(), st, out.get(), error);
+    if (!out.Close()) {
+      if (ok) *error = TargetError(errno) == CopyError::kDiskFull ? CopyError::kDiskFull
+                                                                 : CopyError::kFailed;
+      ok = false;
+    }
     if (!ok) ::unlink(target->c_str());  // the target is ours: O_EXCL created it
     return ok;
   }
 
   // The whole content of `in` (described by `st`) into `out`, with the
-  // source's modification time. False on failure, or on an injected fault.
-  static bool CopyContentOf(int in, const struct stat& st, int out) {
+  // source's modification time. False, with *error set, on failure or on an
+  // injected fault.
+  static bool CopyContentOf(int in, const struct stat& st, int out, CopyError* error) {
     std::uint64_t limit = CopyFaultLimit();
     const bool fault = limit != kNoCopyFault && static_cast<std::uint64_t>(st.st_size) > limit;
     std::uint64_t written = 0;
-    if (!CopyContent(in, out, fault ? limit : UINT64_MAX, &written) || fault) return false;
+    if (!CopyContent(in, out, fault ? limit : UINT64_MAX, &written, error)) return false;
+    if (fault) {
+      *error = CopyError::kFailed;
+      return false;
+    }
     // Keep the modification time, as the Windows copy does.
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     ::futimens(out, times);
     return true;
   }
 
+ public:
   bool RemoveFile(const std::string& path) override {
     auto native = ToNativePath(path);
     struct stat st;
@@ -388,12 +496,14 @@ class PosixFileSystem final : public FileSystem {
                                             : FileError::kRefused);
   }
 
-  bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
-    return WalkFolder(path, entries, [](int fd, const dirent* entry, DIR_ENTRIES* entries) {
+  bool ListFolder(const std::string& path, DIR_ENTRIES* entries, DIR_ENTRIES* nameless) override {
+    if (nameless) nameless->clear();
+    const bool listed = WalkFolder(path, entries, [nameless](int fd, const dirent* entry, DIR_ENTRIES* entries) {
       const char* name = entry->d_name;
-      if (!HasProgramName(name)) return;
+      const bool named = HasProgramName(name);
+      if (!named && !nameless) return;
       DirEntry item;
-      item.name = name;
+      item.name = named ? std::string(name) : ShownName(name);
       struct stat st;
       // A folder by the listing's own word needs no further call (no size,
       // and no program reads a folder's read-only bit).
@@ -417,8 +527,10 @@ class PosixFileSystem final : public FileSystem {
       if (IsReadOnlyMode(st.st_mode)) item.attributes |= kAttrReadOnly;
       if (name[0] == '.') item.attributes |= kAttrHidden;
       if (IsLink(fd, *entry)) item.attributes |= kAttrReparsePoint;
-      entries->push_back(std::move(item));
+      (named ? entries : nameless)->push_back(std::move(item));
     });
+    if (!listed && nameless) nameless->clear();
+    return listed;
   }
 
   bool CanEnterFolder(const std::string& path) override {

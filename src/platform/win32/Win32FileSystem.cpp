@@ -120,6 +120,85 @@ FileError LastFileError() {
   }
 }
 
+// What a failed CopyFileExW says about the copy, by its error and, where
+// the error does not tell which of the two files it is about, by a look at
+// the source and the target's folder.
+CopyError CopyErrorOf(DWORD error, const std::filesystem::path& source,
+                      const std::filesystem::path& target) {
+  switch (error) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return CopyError::kTargetExists;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return CopyError::kDiskFull;
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BAD_PATHNAME:
+      return CopyError::kNameNotAllowed;
+    case ERROR_WRITE_PROTECT:
+    case ERROR_FILE_TOO_LARGE:
+      return CopyError::kTargetRefused;
+    case ERROR_SHARING_VIOLATION:  // only the source can be open elsewhere
+    case ERROR_LOCK_VIOLATION:
+      return CopyError::kSourceUnreadable;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME: {
+      const DWORD attributes = GetFileAttributesW(source.c_str());
+      if (attributes == INVALID_FILE_ATTRIBUTES) return CopyError::kSourceMissing;
+      if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return CopyError::kSourceNotAFile;
+      // The source is there; a link that leads nowhere is "there" too.
+      Handle in(CreateFileW(source.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr));
+      if (!in.valid()) return CopyError::kSourceMissing;
+      // With its folder there, "not found" is about the name itself (wine
+      // says so of a name longer than the file system holds).
+      const DWORD folder = GetFileAttributesW(target.parent_path().c_str());
+      return folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY) != 0
+                 ? CopyError::kNameNotAllowed
+                 : CopyError::kTargetFolderMissing;
+    }
+    case ERROR_ACCESS_DENIED: {
+      const DWORD attributes = GetFileAttributesW(source.c_str());
+      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return CopyError::kSourceNotAFile;
+      }
+      Handle in(CreateFileW(source.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr));
+      return in.valid() ? CopyError::kTargetRefused : CopyError::kSourceUnreadable;
+    }
+    default:
+      return CopyError::kFailed;
+  }
+}
+
+// A name that has no UTF-8 form (a lone surrogate) as a person can find it:
+// the rest as it is, each lone surrogate as %uXXXX.
+std::string ShownName(std::wstring_view name) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  std::string piece;
+  for (std::size_t i = 0; i < name.size();) {
+    const wchar_t c = name[i];
+    const bool high = c >= 0xD800 && c <= 0xDBFF;
+    const bool paired = high && i + 1 < name.size() && name[i + 1] >= 0xDC00 && name[i + 1] <= 0xDFFF;
+    const std::size_t units = paired ? 2 : 1;
+    if ((c >= 0xD800 && c <= 0xDFFF && !paired) || !win32::ToUtf8(name.substr(i, units), &piece)) {
+      shown += "%u";
+      for (int shift = 12; shift >= 0; shift -= 4) shown += kHex[(c >> shift) & 0x0F];
+    } else {
+      shown += piece;
+    }
+    i += units;
+  }
+  return shown;
+}
+
 // Removes a target that a failed copy created, read-only or not.
 void RemovePartialTarget(const std::filesystem::path& target) {
   SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -179,16 +258,25 @@ class Win32FileSystem final : public FileSystem {
     return CreateFoldersWith(path, make_one, is_folder);
   }
 
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
-    return CopyFileAnnounced(from, to, nullptr);
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error) override {
+    return CopyFileAnnounced(from, to, nullptr, error);
   }
 
   bool CopyFileAnnounced(const std::string& from, const std::string& to,
-                         const std::function<void(const FileIdentity&)>& announce) override {
+                         const std::function<void(const FileIdentity&)>& announce,
+                         CopyError* error) override {
+    auto failed = [error](CopyError why) {
+      if (error) *error = why;
+      return false;
+    };
     auto source = ToNativePath(from);
+    if (!source) return failed(CopyError::kSourceMissing);
     auto target = ToNativePath(to);
-    if (!source || !target) return false;
-    if (GetFileAttributesW(target->c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    if (!target) return failed(CopyError::kTargetFolderMissing);
+    if (GetFileAttributesW(target->c_str()) != INVALID_FILE_ATTRIBUTES) {
+      return failed(CopyError::kTargetExists);
+    }
     // The copy writes under the target's name from its first byte on.
     if (announce) {
       if (const std::optional<FileIdentity> identity = IdentifyFile(from)) announce(*identity);
@@ -201,18 +289,19 @@ class Win32FileSystem final : public FileSystem {
           ((std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow) > limit) {
         WritePartialCopy(*source, *target, limit);
         RemovePartialTarget(*target);
-        return false;
+        return failed(CopyError::kFailed);
       }
     }
     if (CopyFileExW(source->c_str(), target->c_str(), nullptr, nullptr, nullptr,
                     COPY_FILE_FAIL_IF_EXISTS)) {
       return true;
     }
-    DWORD error = GetLastError();
+    const DWORD last_error = GetLastError();
     // "Exists" means someone else's file appeared meanwhile: leave it alone.
     // Any other failure may have left a partial target of our own.
-    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) RemovePartialTarget(*target);
-    return false;
+    const CopyError why = CopyErrorOf(last_error, *source, *target);
+    if (why != CopyError::kTargetExists) RemovePartialTarget(*target);
+    return failed(why);
   }
 
   bool RemoveFile(const std::string& path) override {
@@ -255,8 +344,9 @@ class Win32FileSystem final : public FileSystem {
     return RemoveDirectoryW(native->c_str()) || Failed(error, LastFileError());
   }
 
-  bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
+  bool ListFolder(const std::string& path, DIR_ENTRIES* entries, DIR_ENTRIES* nameless) override {
     entries->clear();
+    if (nameless) nameless->clear();
     auto native = ToNativePath(path);
     if (!native) return false;
     WIN32_FIND_DATAW data;
@@ -269,7 +359,11 @@ class Win32FileSystem final : public FileSystem {
       const wchar_t* name = data.cFileName;
       if (name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0))) continue;
       DirEntry item;
-      if (!win32::ToUtf8(name, &item.name)) continue;
+      const bool named = win32::ToUtf8(name, &item.name);
+      if (!named) {
+        if (!nameless) continue;
+        item.name = ShownName(name);
+      }
       item.attributes = data.dwFileAttributes & kKnownAttributes;
       if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
         item.attributes |= kAttrReparsePoint;
@@ -277,10 +371,11 @@ class Win32FileSystem final : public FileSystem {
       if (!item.IsDirectory()) {
         item.size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
       }
-      entries->push_back(std::move(item));
+      (named ? entries : nameless)->push_back(std::move(item));
     } while (FindNextFileW(find.get(), &data));
     if (GetLastError() != ERROR_NO_MORE_FILES) {
       entries->clear();
+      if (nameless) nameless->clear();
       return false;
     }
     return true;

@@ -80,10 +80,16 @@ constexpr std::array<ListInfo, kResultListCount> kLists = {{
      "lblStat14ListFoldersFailedUndo", "btnStat14ZoomFoldersFailedUndo", "Zoom this Window",
      "btnStat14SmartExportFoldersFailedUndo",
      "Export (Save) the Failed Undo Folder Names to a Text File."},
+    {"lstStat14FilesNotCopied", "Files Not Copied", "lblStat14ListFilesNotCopied",
+     "btnStat14ZoomFilesNotCopied", kZoomHint, "btnStat14SmartExportFilesNotCopied",
+     "Export (Save) the List of Files Not Copied, each with its Reason, to a Text File."},
 }};
+
+constexpr const char* kNotCopiedCounterName = "lblStat14FilesNotCopied";
 
 constexpr int kListWidth = 320;
 constexpr int kListHeight = 110;
+constexpr int kNotCopiedListHeight = 70;
 constexpr int kButtonWidth = 75;
 
 QFont Bold(QFont font) {
@@ -128,19 +134,21 @@ void TfrmStatistic14::BuildControls() {
   normal_simulate_->setChecked(true);
   normal_simulate_->hide();
 
-  auto make_list_cell = [this](ResultList which) {
+  // `beside_caption`, when given, stands right of the list's caption.
+  auto make_list_cell = [this](ResultList which, int list_height = kListHeight,
+                               QWidget* beside_caption = nullptr) {
     const ListInfo& info = kLists[ListIndex(which)];
     auto* cell = new QVBoxLayout;
     cell->setSpacing(3);
     auto* caption = new QLabel(info.caption, this);
     caption->setObjectName(info.caption_name);
     auto* view = new ResultListView(info.list_name, info.caption, results_.list(which), this);
-    view->setMinimumSize(kListWidth, kListHeight);
+    view->setMinimumSize(kListWidth, list_height);
     caption->setBuddy(view);
     auto* zoom = MakeButton(this, info.zoom_name, "Zoom", info.zoom_hint);
     zoom->setFixedWidth(kButtonWidth);
     auto* exporter = MakeButton(this, info.export_name, "Export", info.export_hint);
-    // Sixteen buttons share two captions; a screen reader says which list each serves.
+    // Eighteen buttons share two captions; a screen reader says which list each serves.
     zoom->setAccessibleDescription(info.caption);
     exporter->setAccessibleDescription(info.caption);
     exporter->setFixedWidth(kButtonWidth);
@@ -156,7 +164,16 @@ void TfrmStatistic14::BuildControls() {
     buttons->addStretch(1);
     buttons->addWidget(zoom);
     buttons->addWidget(exporter);
-    cell->addWidget(caption);
+    if (beside_caption) {
+      auto* caption_row = new QHBoxLayout;
+      caption_row->setSpacing(8);
+      caption_row->addWidget(caption);
+      caption_row->addWidget(beside_caption);
+      caption_row->addStretch(1);
+      cell->addLayout(caption_row);
+    } else {
+      cell->addWidget(caption);
+    }
     cell->addWidget(view, 1);
     cell->addLayout(buttons);
     views_[ListIndex(which)] = view;
@@ -239,6 +256,17 @@ void TfrmStatistic14::BuildControls() {
   not_reorganized_layout->addLayout(make_list_cell(ResultList::OtherReasons), 1);
   root->addWidget(not_reorganized, 1);
 
+  // Apart from the lists above: every file the run meant to copy and did
+  // not, with its reason, and how many they are beside the caption.
+  auto* not_copied = new QGroupBox("NOT COPIED", this);
+  not_copied->setObjectName("grpStat14FilesNotCopied");
+  auto* not_copied_layout = new QVBoxLayout(not_copied);
+  not_copied_count_ = MakeCounter(this, kNotCopiedCounterName, "Files Not Copied", "0");
+  not_copied_count_->setFont(Bold(not_copied_count_->font()));
+  not_copied_layout->addLayout(
+      make_list_cell(ResultList::FilesNotCopied, kNotCopiedListHeight, not_copied_count_));
+  root->addWidget(not_copied);
+
   auto* foot = new QHBoxLayout;
   stop_ = MakeButton(this, "btnStat14Stop", "Stop",
                      "Stop the running process after the file in hand (or press Escape).");
@@ -263,6 +291,7 @@ void TfrmStatistic14::BuildControls() {
       &TfrmStatistic14::btnStat14ZoomDestinationExistsClick,
       &TfrmStatistic14::btnStat14ZoomOtherReasonsClick,
       &TfrmStatistic14::btnStat14ZoomFoldersFailedUndoClick,
+      &TfrmStatistic14::btnStat14ZoomFilesNotCopiedClick,
   };
   constexpr std::array<Handler, kResultListCount> export_handlers = {
       &TfrmStatistic14::btnStat14SmartExportFoldersToRestructureClick,
@@ -273,6 +302,7 @@ void TfrmStatistic14::BuildControls() {
       &TfrmStatistic14::btnStat14SmartExportDestinationExistsClick,
       &TfrmStatistic14::btnStat14SmartExportFoldersOtherReasonsClick,
       &TfrmStatistic14::btnStat14SmartExportFoldersFailedUndoClick,
+      &TfrmStatistic14::btnStat14SmartExportFilesNotCopiedClick,
   };
   for (std::size_t i = 0; i < kResultListCount; ++i) {
     connect(zoom_buttons_[i], &QPushButton::clicked, this, zoom_handlers[i]);
@@ -291,6 +321,8 @@ void TfrmStatistic14::CountersRefreshed() {
     shown_counters_[i] = std::move(text);
   }
   counters_shown_ = true;
+  const QString not_copied = QString::number(results_.not_copied().size());
+  if (not_copied_count_->text() != not_copied) not_copied_count_->setText(not_copied);
   Repaint();
 }
 
@@ -351,6 +383,7 @@ void TfrmStatistic14::btnStat14ZoomDestinationExistsClick() {
 }
 void TfrmStatistic14::btnStat14ZoomOtherReasonsClick() { Zoom(ResultList::OtherReasons); }
 void TfrmStatistic14::btnStat14ZoomFoldersFailedUndoClick() { Zoom(ResultList::FailedUndo); }
+void TfrmStatistic14::btnStat14ZoomFilesNotCopiedClick() { Zoom(ResultList::FilesNotCopied); }
 
 void TfrmStatistic14::btnStat14SmartExportFoldersToRestructureClick() {
   Export(ResultList::ToReorganize);
@@ -375,6 +408,9 @@ void TfrmStatistic14::btnStat14SmartExportFoldersOtherReasonsClick() {
 }
 void TfrmStatistic14::btnStat14SmartExportFoldersFailedUndoClick() {
   Export(ResultList::FailedUndo);
+}
+void TfrmStatistic14::btnStat14SmartExportFilesNotCopiedClick() {
+  Export(ResultList::FilesNotCopied);
 }
 
 void TfrmStatistic14::btnStat14OKClick() { close(); }

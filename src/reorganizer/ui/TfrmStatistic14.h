@@ -1,6 +1,7 @@
 #pragma once
 // The results window ("Visual Log"): seven counters and eight lists of what
-// the last run did and what the last Undo could not remove. It is the run's
+// the last run did and what the last Undo could not remove, and apart from
+// them the files the run did not copy, with their count and reasons. It is the run's
 // and Undo's RunResults, mirroring every recorded path into its own list and
 // the zoom window's. The counters it counts in and shows are the main
 // window's run counters (BindCounters), so the program has one set of them.
@@ -72,6 +73,7 @@ class TfrmStatistic14 : public QDialog, private RunResultsObserver {
   void btnStat14ZoomDestinationExistsClick();
   void btnStat14ZoomOtherReasonsClick();
   void btnStat14ZoomFoldersFailedUndoClick();
+  void btnStat14ZoomFilesNotCopiedClick();
   void btnStat14SmartExportFoldersToRestructureClick();
   void btnStat14SmartExportMainFoldersRestructuredClick();
   void btnStat14SmartExportSubFoldersRestructuredClick();
@@ -80,6 +82,7 @@ class TfrmStatistic14 : public QDialog, private RunResultsObserver {
   void btnStat14SmartExportDestinationExistsClick();
   void btnStat14SmartExportFoldersOtherReasonsClick();
   void btnStat14SmartExportFoldersFailedUndoClick();
+  void btnStat14SmartExportFilesNotCopiedClick();
   void btnStat14OKClick();
 
  private:
@@ -105,6 +108,7 @@ class TfrmStatistic14 : public QDialog, private RunResultsObserver {
   std::array<QPushButton*, kResultListCount> zoom_buttons_{};
   std::array<QPushButton*, kResultListCount> export_buttons_{};
   QLabel* mode_caption_ = nullptr;
+  QLabel* not_copied_count_ = nullptr;
   QCheckBox* normal_simulate_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* stop_ = nullptr;

@@ -34,6 +34,8 @@ constexpr std::array<ZoomListInfo, kResultListCount> kZoomLists = {{
      "Not Restructured Folders - Other Reasons."},
     {"lstVol14ZoomStatisticsFoldersFailedUndo", "lblVol14ZoomStatisticsFoldersFailedUndo",
      "Folders - Failed UNDO"},
+    {"lstVol14ZoomStatisticsFilesNotCopied", "lblVol14ZoomStatisticsFilesNotCopied",
+     "Files Not Copied, each with its Reason."},
 }};
 
 // Geometry of the client area: caption, the list below it, Close at the foot.

@@ -1,6 +1,6 @@
 #pragma once
-// The results zoom window: the eight zoom lists of the run's results
-// enlarged, one at a time, each in the order its entries were recorded.
+// The results zoom window: the zoom lists of the run's results enlarged,
+// one at a time, each in the order its entries were recorded.
 
 #include <QDialog>
 #include <array>

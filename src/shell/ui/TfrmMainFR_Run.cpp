@@ -86,6 +86,7 @@ class StopControlShown {
 };
 
 const char kNormalStoppedCaption[] = "Folder/File Copy Process. Stopped by the user.";
+const char kDiskFullCaption[] = "Folder/File Copy Process. Stopped: the destination disk is full.";
 const char kSimulateStoppedCaption[] = "Simulate the Folder/File Copy Process. Stopped by the user.";
 
 std::string JournalFailedText(const std::string& path) {
@@ -156,6 +157,10 @@ void TfrmMainFR::KeepRunReport(RunReport report, const char* stopped_caption) {
     services_.prompter->Warn(CutNumberNotANumberText(text), kCutNumberNotANumberTitle);
   }
   if (report.outcome == RunOutcome::Stopped && results_) results_->SetModeCaption(stopped_caption);
+  if (report.outcome == RunOutcome::DiskFull && results_) results_->SetModeCaption(kDiskFullCaption);
+  if (const std::optional<RunEndWarning> warning = NotCopiedWarning(report)) {
+    services_.prompter->Warn(warning->text, warning->title);
+  }
   if (report.journal_failed) WarnJournalFailed();
   // The run recorded the new level order into the template's line numbers.
   if (report.line_number_map) level_template_.LineNumberMap = std::move(*report.line_number_map);

@@ -21,6 +21,7 @@
 #include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/ui/TfrmStatistic14.h"
 #include "support/ExamplePaths.h"
+#include "support/FaultyFileSystem.h"
 #include "support/ReorganizerFixtures.h"
 #include "support/ui/AppFixture.h"
 #include "uikit/QtEventPump.h"
@@ -201,15 +202,41 @@ TEST_F(RunStopAndJournalTest, AFileThatIsNotAJournalIsReportedAndLeftAlone) {
   EXPECT_EQ(JournalText(), "my own notes\n");
 }
 
+// The window ends a run whose disk filled up with the full disk's warning, a
+// caption that says so, and every file not copied in its list.
+class CopyFailuresTest : public RunStopAndJournalTest {
+ protected:
+  CopyFailuresTest() : faulty_(&file_system_) { services_.file_system = &faulty_; }
+  FaultyFileSystem faulty_;
+};
+
+TEST_F(CopyFailuresTest, AFullDiskStopsTheRunWithItsOwnWarning) {
+  Start();
+  PrepareClientsRun();
+  faulty_.FailCopy(1, CopyError::kSourceUnreadable);
+  faulty_.FailCopy(2, CopyError::kDiskFull);
+  prompter_.Expect(MessageKind::kWarning,
+                   "The destination disk is full !\nThe run stopped at : f:\\Old Clients\\Client2\\"
+                   "2015\\Notes.txt\nFiles not copied : 2\nAction : Make room on the disk, then Undo "
+                   "this run or run it again.",
+                   "Ordovan.            Warning no: 140071.");
+  Click("btnVol14Restructure");
+  prompter_.VerifyDone();
+  EXPECT_EQ(results_.captions.back(), "Folder/File Copy Process. Stopped: the destination disk is full.");
+  EXPECT_EQ(main().Results().list(ResultList::FilesNotCopied).size(), 2u);
+  EXPECT_NE(JournalText().find("E\tstopped"), std::string::npos);
+}
+
 // Copies take a few milliseconds each, as on a network drive, so that the
 // windows' pump runs between them; `on_copy` hears each copy before it is made.
 class SlowCopies : public FileSystemWrapper {
  public:
   using FileSystemWrapper::FileSystemWrapper;
-  bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override {
+  bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
+                           CopyError* error = nullptr) override {
     if (on_copy) on_copy();
     QThread::msleep(20);
-    return FileSystemWrapper::CopyFileNoOverwrite(from, to);
+    return FileSystemWrapper::CopyFileNoOverwrite(from, to, error);
   }
   std::function<void()> on_copy;
 };

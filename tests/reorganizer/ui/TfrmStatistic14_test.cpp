@@ -89,6 +89,9 @@ constexpr ListNames kNames[] = {
     {ResultList::FailedUndo, "lstStat14FoldersFailedUndo", "lstVol14ZoomStatisticsFoldersFailedUndo",
      "lblVol14ZoomStatisticsFoldersFailedUndo", "Folders - Failed UNDO",
      "btnStat14ZoomFoldersFailedUndo", "btnStat14SmartExportFoldersFailedUndo"},
+    {ResultList::FilesNotCopied, "lstStat14FilesNotCopied", "lstVol14ZoomStatisticsFilesNotCopied",
+     "lblVol14ZoomStatisticsFilesNotCopied", "Files Not Copied, each with its Reason.",
+     "btnStat14ZoomFilesNotCopied", "btnStat14SmartExportFilesNotCopied"},
 };
 
 constexpr const char* kCounterLabels[] = {
@@ -131,7 +134,7 @@ TEST_F(ResultsWindowTest, CaptionsGroupsAndHintsAreTheProgramsOwn) {
   for (QGroupBox* group : results().findChildren<QGroupBox*>()) groups << group->title();
   groups.sort();
   EXPECT_EQ(groups, (QStringList{"Folders - Failed UNDO", "Folders to Reorganize",
-                                 "NOT REORGANIZED",
+                                 "NOT COPIED", "NOT REORGANIZED",
                                  "Reorganizing Main Folders and their Subfolders and Files",
                                  "Statistics"}));
 
@@ -211,7 +214,7 @@ TEST_F(ResultsWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
   constexpr const char* kListCaptions[] = {
       "Folders to Reorganize", "Reorganizedd Main Folders", "Subfolders in Reorg. Folders",
       "Files in Reorganized Folders", "SOURCE NOT EXISTS.", "DESTINATION ALREADY EXISTS",
-      "OTHER REASONS", "Folders - Failed UNDO"};
+      "OTHER REASONS", "Folders - Failed UNDO", "Files Not Copied"};
   constexpr const char* kCounterCaptions[] = {
       "Total Folders to Reorganize", "Reorganized Main Folders",
       "Subfolders in Reorg. Main Folders", "Files in Reorganizd Folder Structures",
@@ -220,7 +223,7 @@ TEST_F(ResultsWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
     const ListNames& names = kNames[i];
     EXPECT_EQ(SpokenName(Find<ResultListView>(results(), names.results)), kListCaptions[i]);
     EXPECT_EQ(SpokenName(Find<ResultListView>(zoom(), names.zoom)), names.zoom_caption_text);
-    // Sixteen buttons called "Zoom" and "Export": each says which list it serves.
+    // Eighteen buttons called "Zoom" and "Export": each says which list it serves.
     EXPECT_EQ(SpokenName(Find<QPushButton>(results(), names.zoom_button)), "Zoom");
     EXPECT_EQ(SpokenDescription(Find<QPushButton>(results(), names.zoom_button)),
               kListCaptions[i]);
@@ -235,6 +238,8 @@ TEST_F(ResultsWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
     EXPECT_EQ(SpokenName(Find<QLabel>(results(), kCounterLabels[i])),
               std::string(kCounterCaptions[i]) + (counted ? ": 1" : ": 0"));
   }
+  run_.RecordNotCopied({"f:\\Old\\a.txt", "f:\\New\\a.txt", CopyError::kSourceUnreadable});
+  EXPECT_EQ(SpokenName(Find<QLabel>(results(), "lblStat14FilesNotCopied")), "Files Not Copied: 1");
 
   // No control of either window is announced by its object name or by nothing.
   for (QWidget* window : {static_cast<QWidget*>(&results()), static_cast<QWidget*>(&zoom())}) {
@@ -266,6 +271,7 @@ TEST_F(ResultsWindowTest, ThreeListsAreSortedTheZoomKeepsTheRecordedOrder) {
 
   const TEXT_LIST sorted = {"F:\\OLD\\a", "f:\\Old\\b", "f:\\Old\\b", "f:\\Old\\C"};
   for (const ListNames& names : kNames) {
+    if (names.list == ResultList::FilesNotCopied) continue;  // its entries name their reasons
     const bool is_sorted = names.list == ResultList::ToReorganize ||
                            names.list == ResultList::MainFoldersReorganized ||
                            names.list == ResultList::SubfoldersReorganized;
@@ -360,7 +366,7 @@ TEST_F(ResultsWindowTest, EveryExportOfAnEmptyListWarnsWithItsOwnMessage) {
     EXPECT_TRUE(prompter_.Done()) << names.export_button;
   }
   EXPECT_TRUE(handed.empty());
-  ASSERT_EQ(prompter_.shown().size(), 8u);
+  ASSERT_EQ(prompter_.shown().size(), 9u);
   EXPECT_NE(prompter_.shown()[5].title.find("Files -From a"), std::string::npos);
   EXPECT_NE(prompter_.shown()[7].title.find("Warning no: 60053."), std::string::npos);
 }

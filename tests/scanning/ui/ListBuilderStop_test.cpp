@@ -32,9 +32,10 @@ namespace msg = builder_messages;
 class SlowFileSystem : public FileSystemWrapper {
  public:
   using FileSystemWrapper::FileSystemWrapper;
-  bool ListFolder(const std::string& path, DIR_ENTRIES* entries) override {
+  bool ListFolder(const std::string& path, DIR_ENTRIES* entries,
+                  DIR_ENTRIES* nameless = nullptr) override {
     Wait();
-    return FileSystemWrapper::ListFolder(path, entries);
+    return FileSystemWrapper::ListFolder(path, entries, nameless);
   }
   bool ListSubfolders(const std::string& path, DIR_ENTRIES* entries) override {
     Wait();

@@ -46,6 +46,7 @@ TEST_F(AccessibilityTest, EveryValueLabelIsReadWithItsCaptionAndItsCurrentValue)
       {"lblStat14FoldersSourceNotExists", "Source Not Exists: 7"},
       {"lblStat14FoldersDestinationExists", "Destination Already Exists: 7"},
       {"lblStat14FoldersOtherReasons", "Other Reasons: 7"},
+      {"lblStat14FilesNotCopied", "Files Not Copied: 7"},
       {"lblMainLevelSumSubFolder", "Contains: 7 Folders."},
       {"lblMainLevelSumFiles", "Contains: 7 Files."},
       {"lblMainLevelSumFileSize", "File Size: 7"},
