@@ -362,6 +362,16 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
     throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is not a run journal"};
   }
+  if (restored.outcome == RestoreOutcome::UnusableDestination) {
+    prompter.Warn(UnusableJournalText(journal_path, restored.destination, restored.kept_as),
+                  kUnusableJournalTitle);
+    throw CliError{kExitBadInput, "--journal: '" + journal_path + "' names no usable destination"};
+  }
+  if (restored.unreadable_line != 0) {
+    prompter.Warn(DamagedJournalText(journal_path, restored.unreadable_line, restored.acted_on,
+                                     restored.kept_as),
+                  kDamagedJournalTitle);
+  }
   for (const std::string& path : restored.set_aside) {
     io.err << "ordovan-cli: the journal names '" << path
            << "' outside its destination; it is left alone\n";
@@ -384,7 +394,12 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
       return kExitDone;
     case UndoOutcome::Done:
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      if (result.kept_for_next_undo) prompter.Inform(kKeptForUndoText, kKeptForUndoTitle);
       prompter.Inform(kUndoEndText, kUndoEndTitle);
+      if (undone.journal_failed) {
+        io.err << "ordovan-cli: the run journal '" << journal_path
+               << "' could not be written anew; an undo after this one may not know all of it\n";
+      }
       break;
     case UndoOutcome::Stopped: {
       // The session's journal names what is left, so the next undo deletes the rest.
