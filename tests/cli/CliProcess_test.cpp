@@ -174,6 +174,56 @@ TEST_F(CliRoad, ListPlanOrganizeUndoLeavesTheTreeAsItWas) {
   EXPECT_NE(again.err.find("Warning no: 120056."), std::string::npos) << again.err;
 }
 
+// What a kill in a run's first moments leaves (zeros, part of a header) is
+// this program's unfinished journal: nothing to undo, and no run refused.
+TEST_F(CliRoad, AJournalCutBeforeItsHeaderRefusesNothing) {
+  std::ofstream(list_file_) << (source_ / "Old Clients" / "Client1" / "2016" / "docs").string() << '\n';
+  const std::string journal = (scratch_ / "run.journal").string();
+  const auto before = TreeOf(work_);
+  for (const std::string& start :
+       {std::string(8192, '\0'), std::string("ORDOVAN RUN JOUR") + std::string(8192, '\0')}) {
+    std::ofstream(journal, std::ios::binary | std::ios::trunc) << start;
+    const Outcome nothing = RunCli(scratch_, {"undo", "--journal", journal, "--yes"});
+    EXPECT_EQ(nothing.status, 2);
+    EXPECT_NE(nothing.err.find("Warning no: 120056."), std::string::npos) << nothing.err;
+    const Outcome run = RunCli(scratch_, RunArgs("organize", {"--positions", "2,1,3", "--journal", journal}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(RunCli(scratch_, {"undo", "--journal", journal, "--yes"}).status, 0);
+    EXPECT_EQ(TreeOf(work_), before);
+  }
+}
+
+// A run folder moved out of the destination with a link left in its place:
+// Undo goes through no link, and says what stays behind it.
+TEST_F(CliRoad, UndoGoesThroughNoLinkBelowTheDestination) {
+  for (const char* client : {"Client1", "Client2"}) {
+    for (const char* year : {"2016", "2017"}) {
+      std::ofstream(list_file_, std::ios::app)
+          << (source_ / "Old Clients" / client / year / "docs").string() << '\n';
+    }
+  }
+  const std::string journal = (scratch_ / "run.journal").string();
+  ASSERT_EQ(RunCli(scratch_, RunArgs("organize", {"--positions", "2,1,3", "--journal", journal})).status, 0);
+  const fs::path moved = scratch_ / "moved";
+  const fs::path link = fs::path(dest_) / "2016";
+  fs::rename(link, moved);
+  std::error_code error;
+  fs::create_directory_symlink(moved, link, error);
+  if (error) GTEST_SKIP() << "this system makes no folder links";
+  const auto behind = TreeOf(moved);
+  ASSERT_EQ(behind.size(), 8u);  // two folders and a copy for each client, two year files
+
+  const Outcome undo = RunCli(scratch_, {"undo", "--journal", journal, "--yes"});
+  EXPECT_EQ(undo.status, 1) << undo.err;
+  for (const auto& [name, content] : behind) {
+    EXPECT_NE(undo.out.find("stayed: " + (link / fs::path(name).make_preferred()).string()),
+              std::string::npos) << name;
+  }
+  EXPECT_EQ(TreeOf(moved), behind);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_FALSE(fs::exists(fs::path(dest_) / "2017"));
+}
+
 TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
   std::ofstream(list_file_) << (source_ / "Old Clients" / "Client1" / "2016" / "docs").string()
                             << '\n'

@@ -1,7 +1,15 @@
 #include "support/FaultyFileSystem.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <streambuf>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "platform/CopyFaults.h"
 
@@ -93,7 +101,60 @@ class LimitedReadStream : public std::istream {
   LimitedReadBuffer buffer_;
 };
 
+// A journal file that lets its owner end the process before an append.
+class CrashingAppendFile : public AppendFile {
+ public:
+  CrashingAppendFile(std::unique_ptr<AppendFile> real, FaultyFileSystem& owner)
+      : real_(std::move(real)), owner_(owner) {}
+  bool Append(const char* data, std::size_t size) override {
+    owner_.Reached(CrashPoint::kAppend);
+    return real_->Append(data, size);
+  }
+  bool Sync() override { return real_->Sync(); }
+
+ private:
+  std::unique_ptr<AppendFile> real_;
+  FaultyFileSystem& owner_;
+};
+
 }  // namespace
+
+int RunInChildProcess(const std::function<void()>& body) {
+#ifdef _WIN32
+  static_cast<void>(body);
+  return -1;
+#else
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    body();
+    std::_Exit(0);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+void FaultyFileSystem::CrashAt(CrashPoint point, int n) {
+  crash_point_ = point;
+  crash_in_ = n;
+}
+
+void FaultyFileSystem::CrashMidCopy(int n, std::uint64_t bytes) {
+  crash_copy_at_ = calls_.copies + n;
+  crash_copy_bytes_ = bytes;
+}
+
+void FaultyFileSystem::Reached(CrashPoint point) {
+  if (point == crash_point_ && crash_in_ > 0 && --crash_in_ == 0) std::_Exit(kCrashExitCode);
+}
+
+std::unique_ptr<AppendFile> FaultyFileSystem::CreateAppendFile(const std::string& path) {
+  std::unique_ptr<AppendFile> real = FileSystemWrapper::CreateAppendFile(path);
+  if (!real) return nullptr;
+  return std::make_unique<CrashingAppendFile>(std::move(real), *this);
+}
 
 void FaultyFileSystem::FailWriteAfter(std::uint64_t bytes) { write_limit_ = bytes; }
 
@@ -125,6 +186,7 @@ std::unique_ptr<std::istream> FaultyFileSystem::OpenBinaryRead(const std::string
 }
 
 bool FaultyFileSystem::ReplaceFileWith(const std::string& temp, const std::string& target) {
+  Reached(CrashPoint::kReplace);
   if (fail_replace_) return false;
   return FileSystemWrapper::ReplaceFileWith(temp, target);
 }
@@ -158,7 +220,18 @@ bool FaultyFileSystem::CreateFolders(const std::string& path) {
 
 bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::string& to) {
   int number = ++calls_.copies;
+  Reached(CrashPoint::kCopy);
   if (number == fail_copy_at_) return false;
+  if (number == crash_copy_at_) {
+    std::unique_ptr<std::istream> in = FileSystemWrapper::OpenBinaryRead(from);
+    std::unique_ptr<OutputFile> out = FileSystemWrapper::CreateNewBinaryFile(to);
+    std::vector<char> start(crash_copy_bytes_);
+    if (in && out && in->read(start.data(), static_cast<std::streamsize>(start.size()))) {
+      out->write(start.data(), static_cast<std::streamsize>(start.size()));
+      out->Close();
+    }
+    std::_Exit(kCrashExitCode);
+  }
   if (number == midway_copy_at_) {
     ScopedCopyFault fault(midway_bytes_);
     return FileSystemWrapper::CopyFileNoOverwrite(from, to);
@@ -168,6 +241,7 @@ bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::s
 
 bool FaultyFileSystem::RemoveFile(const std::string& path) {
   ++calls_.remove_file;
+  Reached(CrashPoint::kRemoveFile);
   if (refused_removals_.count(path) != 0) return false;
   return FileSystemWrapper::RemoveFile(path);
 }
