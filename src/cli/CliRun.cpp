@@ -3,6 +3,7 @@
 // checks it, then the run session's Simulation, Organize or Undo. What the
 // session reports becomes output, messages and the exit status.
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -179,6 +180,12 @@ TEXT_LIST NewLevelOrder(const CliArgs& args, const TEXT_LIST& old_order) {
       if (Trim(destination).empty()) {
         prompter.Warn(kDestinationEmptyText, kDestinationTitle);
         throw CliError{kExitBadInput, "--dest: no destination"};
+      }
+      // No folder name holds a control character; the window cannot be given one.
+      if (std::any_of(destination.begin(), destination.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+          })) {
+        throw CliError{kExitBadInput, "--dest: the destination holds a control character"};
       }
       prompter.Warn(kDestinationRootText, kDestinationTitle);
       throw CliError{kExitBadInput, "--dest: '" + destination + "' is a drive root"};

@@ -264,8 +264,10 @@ void RunJournalWriter::Write(char kind, const std::string& first, const std::str
   if (announced_) announced_target_ = first;
   if (!hold && !SendHeld()) return;
   ++unsynced_lines_;
-  // The batch counts what the run made; the line before each copy does not.
-  if (kind != 'P') ++unsynced_;
+  // The batch counts what the run made; the lines before each copy and each
+  // deletion do not: they speak to an Undo after a crash of the program,
+  // whose lines the system keeps, and cost no sync of their own.
+  if (kind != 'P' && kind != 'U') ++unsynced_;
   if (!published_) return;
   if (unsynced_ >= kRunJournalBatchRecords) {
     SyncBatch();

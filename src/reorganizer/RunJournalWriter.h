@@ -12,8 +12,9 @@
 // (it survives the end of the process), except the record of a copy whose
 // announcement (P) is the line before it: that one goes with the next line,
 // and until then the announcement stands for it. The lines are put on the
-// disk in batches, at least every 256 records of folders and copies (the line
-// that announces a copy is not counted) and every second, and at the end.
+// disk in batches, at least every 256 records of folders and copies (the lines
+// that announce a copy or a deletion are not counted) and every second, and
+// at the end.
 //
 // The calls come from one thread. Copies may run elsewhere meanwhile: each is
 // announced before it starts and ended by CopiedFile or CopyNotMade, in any
