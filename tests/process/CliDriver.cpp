@@ -1,11 +1,8 @@
-// ordovan-cli for the kill tests: the same commands, and with a first
-// argument --without-unnamed-files its copies take the way of file systems
-// that have no unnamed temporary files (vfat, network shares), writing under
-// the target's own name from the first byte on.
+// ordovan-cli for the kill tests; with a first argument
+// --without-unnamed-files its copies write under the target's own name from
+// the first byte on, as on file systems without unnamed temporary files.
 
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "cli/CliCommands.h"
 #include "platform/CopyFaults.h"
@@ -18,7 +15,5 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
   }
   const ordovan::cli::CliStreams io{std::cout, std::cerr, std::cin, false, false};
-  const int status = ordovan::cli::RunCli(args, *ordovan::FileSystem::Default(), io);
-  std::cout.flush();
-  return status;
+  return ordovan::cli::RunCli(args, *ordovan::FileSystem::Default(), io);
 }

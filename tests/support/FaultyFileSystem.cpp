@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <streambuf>
-#include <vector>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -101,22 +100,6 @@ class LimitedReadStream : public std::istream {
   LimitedReadBuffer buffer_;
 };
 
-// A journal file that lets its owner end the process before an append.
-class CrashingAppendFile : public AppendFile {
- public:
-  CrashingAppendFile(std::unique_ptr<AppendFile> real, FaultyFileSystem& owner)
-      : real_(std::move(real)), owner_(owner) {}
-  bool Append(const char* data, std::size_t size) override {
-    owner_.Reached(CrashPoint::kAppend);
-    return real_->Append(data, size);
-  }
-  bool Sync() override { return real_->Sync(); }
-
- private:
-  std::unique_ptr<AppendFile> real_;
-  FaultyFileSystem& owner_;
-};
-
 }  // namespace
 
 int RunInChildProcess(const std::function<void()>& body) {
@@ -131,8 +114,8 @@ int RunInChildProcess(const std::function<void()>& body) {
     std::_Exit(0);
   }
   int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
 #endif
 }
 
@@ -148,12 +131,6 @@ void FaultyFileSystem::CrashMidCopy(int n, std::uint64_t bytes) {
 
 void FaultyFileSystem::Reached(CrashPoint point) {
   if (point == crash_point_ && crash_in_ > 0 && --crash_in_ == 0) std::_Exit(kCrashExitCode);
-}
-
-std::unique_ptr<AppendFile> FaultyFileSystem::CreateAppendFile(const std::string& path) {
-  std::unique_ptr<AppendFile> real = FileSystemWrapper::CreateAppendFile(path);
-  if (!real) return nullptr;
-  return std::make_unique<CrashingAppendFile>(std::move(real), *this);
 }
 
 void FaultyFileSystem::FailWriteAfter(std::uint64_t bytes) { write_limit_ = bytes; }
@@ -220,16 +197,14 @@ bool FaultyFileSystem::CreateFolders(const std::string& path) {
 
 bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::string& to) {
   int number = ++calls_.copies;
-  Reached(CrashPoint::kCopy);
   if (number == fail_copy_at_) return false;
   if (number == crash_copy_at_) {
     std::unique_ptr<std::istream> in = FileSystemWrapper::OpenBinaryRead(from);
     std::unique_ptr<OutputFile> out = FileSystemWrapper::CreateNewBinaryFile(to);
-    std::vector<char> start(crash_copy_bytes_);
-    if (in && out && in->read(start.data(), static_cast<std::streamsize>(start.size()))) {
-      out->write(start.data(), static_cast<std::streamsize>(start.size()));
-      out->Close();
-    }
+    std::string start(crash_copy_bytes_, '\0');
+    in->read(start.data(), static_cast<std::streamsize>(start.size()));
+    out->write(start.data(), in->gcount());
+    out->Close();
     std::_Exit(kCrashExitCode);
   }
   if (number == midway_copy_at_) {

@@ -3,8 +3,7 @@
 // test names: the n-th copy (outright, or midway through the real copy),
 // removals of given paths, CreateFolders of a given folder. It counts every
 // call, so a test can also prove what was not attempted. It can also end the
-// process at a chosen operation, as a kill would (run such a test's command
-// in RunInChildProcess).
+// process at a chosen operation, as a kill would.
 
 #include <cstdint>
 #include <functional>
@@ -28,15 +27,11 @@ struct FileSystemCalls {
   int list_folder = 0;
 };
 
-// How a process ends that a crash point ended.
-inline constexpr int kCrashExitCode = 86;
-// Runs `body` in a child process and gives how that ended: its exit code (0
-// when `body` returned), -1 when it died otherwise or when this system
-// forks no process (Windows: tests of crashes skip there). The disk is what
-// the child left; the caller's memory is as before.
+// Runs `body` in a child process: its exit code, or -1 when it died otherwise
+// or no child process can be made (Windows, where tests of crashes skip).
 int RunInChildProcess(const std::function<void()>& body);
-
-enum class CrashPoint { kCopy, kRemoveFile, kAppend, kReplace };
+inline constexpr int kCrashExitCode = 86;
+enum class CrashPoint { kRemoveFile, kReplace };
 
 class FaultyFileSystem : public FileSystemWrapper {
  public:
@@ -54,12 +49,11 @@ class FaultyFileSystem : public FileSystemWrapper {
   void RefuseRemoval(const std::string& path);
   // CreateFolders fails for this program path and every path below it.
   void FailCreateFolders(const std::string& path);
-  // Ends the process before the n-th call from now on of `point` (an append
-  // to a journal, the renaming of one into its place, a copy, a removal).
+  // Ends the process before the n-th call from now on of `point` (a removal,
+  // a file put in place of another).
   void CrashAt(CrashPoint point, int n);
-  // The n-th copy from now on makes its target new, writes `bytes` bytes of
-  // the source into it, as a copy without unnamed files does, and ends the
-  // process there.
+  // Ends it in the n-th copy from now on, once `bytes` bytes of the source
+  // are in the new target, as a copy without unnamed files leaves it.
   void CrashMidCopy(int n, std::uint64_t bytes);
 
   const FileSystemCalls& calls() const { return calls_; }
@@ -87,12 +81,14 @@ class FaultyFileSystem : public FileSystemWrapper {
   std::unique_ptr<std::istream> OpenBinaryRead(const std::string& path,
                                                FileError* error = nullptr) override;
   bool ReplaceFileWith(const std::string& temp, const std::string& target) override;
-  std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override;
-  // Counts toward the crash point and ends the process when it is reached.
-  void Reached(CrashPoint point);
 
  private:
   std::unique_ptr<OutputFile> LimitWrite(std::unique_ptr<OutputFile> real);
+  void Reached(CrashPoint point);
+  CrashPoint crash_point_ = CrashPoint::kRemoveFile;
+  int crash_in_ = 0;  // calls of crash_point_ left before the crash; 0: none
+  int crash_copy_at_ = 0;
+  std::uint64_t crash_copy_bytes_ = 0;
   std::uint64_t write_limit_ = UINT64_MAX;
   std::uint64_t read_limit_ = UINT64_MAX;
   bool fail_replace_ = false;
@@ -102,10 +98,6 @@ class FaultyFileSystem : public FileSystemWrapper {
   int midway_copy_at_ = 0;
   std::uint64_t midway_bytes_ = 0;
   std::set<std::string> refused_removals_;
-  CrashPoint crash_point_ = CrashPoint::kCopy;
-  int crash_in_ = 0;  // calls of crash_point_ until the crash; 0 = none
-  int crash_copy_at_ = 0;
-  std::uint64_t crash_copy_bytes_ = 0;
   std::string failing_folder_;
 };
 

@@ -259,14 +259,6 @@ TEST_F(RunCommandsTest, UndoReportsAndListsTheFoldersStillHoldingAFileOfTheUser)
   results_window_->SetExportHandler([&](const TEXT_LIST& entries) { handed.push_back(entries); });
   results_window_->findChild<QPushButton*>("btnStat14SmartExportFoldersFailedUndo")->click();
   EXPECT_EQ(handed, (std::vector<TEXT_LIST>{kept}));
-
-  // Once the user's file is gone, the next Undo takes the folders it kept.
-  std::filesystem::remove(tree_.Native(MClient1 + "\\docs\\mine.txt"));
-  prompter_.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
-  prompter_.Expect(MessageKind::kInformation, kUndoEndText, kUndoEndTitle);
-  Click("btnVol14Undo");
-  prompter_.VerifyDone();
-  EXPECT_FALSE(Exists(N + "\\2016"));
 }
 
 TEST_F(RunCommandsTest, WithoutVisualLogTheWindowStaysHiddenButIsFilled) {
