@@ -174,8 +174,9 @@ class FileSystem {
                                                           FileError* error = nullptr) = 0;
   // Puts the file `temp` in place of `target` in one step: `target` then
   // holds temp's content (an existing file of that name is replaced) and
-  // `temp` is gone; the new name is on the disk when this returns. `temp` may
-  // be an AppendFile still open, which goes on writing under the new name.
+  // `temp` is gone; where the system allows, the new name is on the disk when
+  // this returns. `temp` may be an AppendFile still open, which goes on
+  // writing under the new name.
   // False, with both left as they were, on failure.
   virtual bool ReplaceFileWith(const std::string& temp, const std::string& target) = 0;
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "paths/PathPlaces.h"
-
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"

@@ -626,10 +626,12 @@ class PosixFileSystem final : public FileSystem {
       return false;
     }
     if (::rename(from->c_str(), to->c_str()) != 0) return false;
-    // The new name lasts only once its folder is on the disk too.
+    // The new name lasts a power loss only once its folder is on the disk
+    // too; a folder that cannot be opened for that still has the new name.
     const std::string folder = to->parent_path().string();
     Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return dir.get() >= 0 && ::fsync(dir.get()) == 0;
+    if (dir.get() >= 0) static_cast<void>(::fsync(dir.get()));
+    return true;
   }
 
   // --- Run journal ---
