@@ -199,8 +199,8 @@ deb_plan() { # root
     "$1/usr/bin/ordovan-cli" plan --include "$pk/demo/list.txt" --base "$pk/demo/src/Old Clients" \
       --positions 2,1,3 --dest "$pk/demo/new" --quiet >"$pk/plan.txt" || return 1
   cat "$pk/plan.txt"
-  # Nine folders planned, the year first; a plan writes nothing.
-  [ "$(grep -c 'demo\\new\\201[678]\\Client[123]\\docs' "$pk/plan.txt")" -eq 9 ] && [ ! -e "$pk/demo/new" ]
+  # Nine folders planned, the year first, as native paths; a plan writes nothing.
+  [ "$(grep -c 'demo/new/201[678]/Client[123]/docs$' "$pk/plan.txt")" -eq 9 ] && [ ! -e "$pk/demo/new" ]
 }
 deb_start() { # root: the main window with its icon, default.set in ~/.config/ordovan
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
