@@ -25,6 +25,7 @@ class MemoryFileSystem : public FileSystem {
     return false;
   }
   bool RemoveFile(const std::string&) override { return false; }
+  bool IsLink(const std::string&) override { return false; }
   std::optional<FileIdentity> IdentifyFile(const std::string&) override { return std::nullopt; }
   bool RemoveEmptyFolder(const std::string&, FileError*) override { return false; }
   bool ListFolder(const std::string&, DIR_ENTRIES* entries, DIR_ENTRIES* nameless) override {

@@ -8,7 +8,7 @@
 #            and the installer's install, shortcut, upgrade and uninstall
 #   packages the .deb (lintian, desktop-file-validate, its programs run from
 #            where dpkg -x unpacked it), and what the Windows packages hold
-#   fuzz     every fuzz/fuzz_* target (settings reader, import parser) under libFuzzer for a fixed time
+#   fuzz     every fuzz/fuzz_* target (settings reader, import parser, run journal reader) under libFuzzer for a fixed time
 # The last line sums them up as "all: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -3,6 +3,7 @@
 // checks it, then the run session's Simulation, Organize or Undo. What the
 // session reports becomes output, messages and the exit status.
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -188,6 +189,12 @@ TEXT_LIST NewLevelOrder(const CliArgs& args, const TEXT_LIST& old_order) {
       if (Trim(destination).empty()) {
         prompter.Warn(kDestinationEmptyText, kDestinationTitle);
         throw CliError{kExitBadInput, "--dest: no destination"};
+      }
+      // No folder name holds a control character; the window cannot be given one.
+      if (std::any_of(destination.begin(), destination.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+          })) {
+        throw CliError{kExitBadInput, "--dest: the destination holds a control character"};
       }
       prompter.Warn(kDestinationRootText, kDestinationTitle);
       throw CliError{kExitBadInput, "--dest: '" + destination + "' is a drive root"};
@@ -386,6 +393,16 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
     prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);
     throw CliError{kExitBadInput, "--journal: '" + journal_path + "' is not a run journal"};
   }
+  if (restored.outcome == RestoreOutcome::UnusableDestination) {
+    prompter.Warn(UnusableJournalText(journal_path, restored.destination, restored.kept_as),
+                  kUnusableJournalTitle);
+    throw CliError{kExitBadInput, "--journal: '" + journal_path + "' names no usable destination"};
+  }
+  if (restored.unreadable_line != 0) {
+    prompter.Warn(DamagedJournalText(journal_path, restored.unreadable_line, restored.acted_on,
+                                     restored.kept_as),
+                  kDamagedJournalTitle);
+  }
   for (const std::string& path : restored.set_aside) {
     io.err << "ordovan-cli: the journal names '" << path
            << "' outside its destination; it is left alone\n";
@@ -408,7 +425,12 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
       return kExitDone;
     case UndoOutcome::Done:
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      if (result.kept_for_next_undo) prompter.Inform(kKeptForUndoText, kKeptForUndoTitle);
       prompter.Inform(kUndoEndText, kUndoEndTitle);
+      if (undone.journal_failed) {
+        io.err << "ordovan-cli: the run journal '" << journal_path
+               << "' could not be written anew; an undo after this one may not know all of it\n";
+      }
       break;
     case UndoOutcome::Stopped: {
       // The session's journal names what is left, so the next undo deletes the rest.

@@ -17,6 +17,12 @@ std::uint64_t CopyFaultLimit();
 // Makes copies fail after `bytes` bytes; kNoCopyFault turns the fault off.
 void SetCopyFaultLimit(std::uint64_t bytes);
 
+// Test hook: while set, copies on POSIX take the way of file systems that
+// have no unnamed temporary files (vfat, network shares), writing under the
+// target's own name from the first byte on. Windows copies always do.
+bool CopyWithoutUnnamedFiles();
+void SetCopyWithoutUnnamedFiles(bool without);
+
 // Sets the fault for one scope.
 class ScopedCopyFault {
  public:

@@ -132,6 +132,10 @@ class FileSystem {
   // Deletes a file. False when it does not exist, is a folder, is read-only or
   // cannot be deleted for another reason.
   virtual bool RemoveFile(const std::string& path) = 0;
+  // True when the entry at path is itself a symbolic link or a junction (any
+  // reparse point on Windows), whatever it points to; false when it is not,
+  // or nothing is there.
+  virtual bool IsLink(const std::string& path) = 0;
   // The identity of the entry at path, itself and not what a link points to
   // (the entry RemoveFile would delete). nullopt when it does not exist, is a
   // folder, or cannot be examined.
@@ -197,11 +201,13 @@ class FileSystem {
   // missing) or kRefused.
   virtual std::unique_ptr<OutputFile> CreateNewBinaryFile(const std::string& path,
                                                           FileError* error = nullptr) = 0;
-  // Puts the closed file `temp` in place of `target` in one step: `target`
-  // then holds temp's content (an existing file of that name is replaced,
-  // and temp takes its permissions) and `temp` is gone. A link at `target`
-  // stays: the file it leads to is the one replaced. False, with both left
-  // as they were, on failure (also for a link that leads nowhere).
+  // Puts the file `temp` in place of `target` in one step: `target` then
+  // holds temp's content (an existing file of that name is replaced, and temp
+  // takes its permissions) and `temp` is gone; where the system allows, the
+  // new name is on the disk when this returns. A link at `target` stays: the
+  // file it leads to is the one replaced. `temp` may be an AppendFile still
+  // open, which goes on writing under the new name. False, with both left as
+  // they were, on failure (also for a link that leads nowhere).
   virtual bool ReplaceFileWith(const std::string& temp, const std::string& target) = 0;
 
   // Appending, for the run journal. Creates a new file that only grows; null
@@ -224,6 +230,7 @@ class FileSystemWrapper : public FileSystem {
     return target_->CopyFileNoOverwrite(from, to, error);
   }
   bool RemoveFile(const std::string& path) override { return target_->RemoveFile(path); }
+  bool IsLink(const std::string& path) override { return target_->IsLink(path); }
   std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
     return target_->IdentifyFile(path);
   }

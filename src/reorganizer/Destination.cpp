@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <unordered_set>
 
+#include "paths/PathText.h"
 #include "platform/PathServices.h"
 #include "platform/Utf8.h"
 
@@ -40,7 +41,13 @@ DestinationAcceptance AcceptDestination(const std::string& path, const TEXT_LIST
 }
 
 bool DestinationAllowsRun(const std::string& stored_destination) {
-  return Utf8CharacterCount(Trim(stored_destination)) > 3;
+  const std::string destination = Trim(stored_destination);
+  if (Utf8CharacterCount(destination) <= 3) return false;
+  for (const char c : stored_destination) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+  }
+  const std::string root = PlatformDriveOf(destination);
+  return !root.empty() && !SplitPathLevels(destination.substr(root.size())).levels.empty();
 }
 
 }  // namespace ordovan

@@ -30,7 +30,11 @@ struct DestinationAcceptance {
 DestinationAcceptance AcceptDestination(const std::string& path, const TEXT_LIST& history);
 
 // A run (and its Undo) works only on a stored destination that, trimmed, is
-// longer than 3 characters: never browsed, cancelled or a drive root do nothing.
+// longer than 3 characters: never browsed, cancelled or a drive root do
+// nothing. Nor does one that holds a control character (no folder name can)
+// or names no folder below a drive or network share (`c:\\\`, `\\srv\share`,
+// a path without a drive): a run there would start in a root or nowhere.
+// A run journal's destination must pass the same check before Undo uses it.
 bool DestinationAllowsRun(const std::string& stored_destination);
 
 // Messages D1 and D2, under one title.

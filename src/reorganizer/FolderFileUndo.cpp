@@ -1,8 +1,13 @@
 #include "reorganizer/FolderFileUndo.h"
 
+#include <optional>
+#include <vector>
+
+#include "paths/PathPlaces.h"
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunResults.h"
 
 namespace ordovan {
@@ -44,6 +49,38 @@ void FolderFileUndo::CollectFrom(const TEXT_LIST& folders) {
   }
 }
 
+bool FolderFileUndo::ReachedWithoutLinks(const std::string& folder) {
+  // The folders from `folder` up to one judged before, or to the destination.
+  std::vector<std::string> chain;
+  bool reached = true;
+  for (std::string x = folder;;) {
+    if (const auto known = link_free_.find(x); known != link_free_.end()) {
+      reached = known->second;
+      break;
+    }
+    if (!LiesBelow(x, destination_)) break;
+    chain.push_back(x);
+    std::string parent = ParentFolderOf(x);
+    if (parent == x) break;
+    x = std::move(parent);
+  }
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    reached = reached && !fs_.IsLink(*it);
+    link_free_.emplace(*it, reached);
+  }
+  return reached;
+}
+
+void FolderFileUndo::NotDeletedFile(const std::string& path, bool kept) {
+  not_deleted_files_.push_back(path);
+  if (kept) kept_files_.push_back(path);
+}
+
+void FolderFileUndo::NotDeletedFolder(const std::string& path) {
+  not_deleted_folders_.push_back(path);
+  kept_folders_.push_back(path);
+}
+
 std::size_t FolderFileUndo::DeleteFiles(EventPump* pump) {
   std::size_t handled = 0;
   // The recorded paths are used exactly as the run recorded them: a name that
@@ -54,12 +91,25 @@ std::size_t FolderFileUndo::DeleteFiles(EventPump* pump) {
       if (pump->StopRequested()) return handled;
     }
     ++handled;
+    if (!ReachedWithoutLinks(ParentFolderOf(path))) {
+      NotDeletedFile(path, true);
+      continue;
+    }
+    const std::optional<FileIdentity> present = fs_.IdentifyFile(path);
+    if (!present) {
+      // Gone: the work of an earlier Undo cut short, or else the user's.
+      if (removed_by_undo_.count(path) == 0) NotDeletedFile(path, false);
+      continue;
+    }
     // A file the user put in place of the copy, or changed since, is theirs
     // now; one whose identity was never known is not provably the copy.
     const auto recorded = copied_file_identities_.find(path);
-    const bool still_the_copy = recorded != copied_file_identities_.end() &&
-                                fs_.IdentifyFile(path) == recorded->second;
-    if (!still_the_copy || !fs_.RemoveFile(path)) not_deleted_files_.push_back(path);
+    if (recorded == copied_file_identities_.end() || *present != recorded->second) {
+      NotDeletedFile(path, false);
+      continue;
+    }
+    if (journal_) journal_->RemovingCopy(path);
+    if (!fs_.RemoveFile(path)) NotDeletedFile(path, true);
   }
   return handled;
 }
@@ -69,10 +119,14 @@ void FolderFileUndo::RemoveFolders() {
     // A folder that was there before the run is not the run's to remove.
     if (created_folders_.count(it->second) == 0) continue;
     const std::string& path = it->second;
+    if (!ReachedWithoutLinks(path)) {
+      NotDeletedFolder(path);
+      continue;
+    }
     // One that is gone already, or is no folder now, is not reported.
     FileError error = FileError::kRefused;
     if (!fs_.RemoveEmptyFolder(path, &error) && error == FileError::kRefused) {
-      not_deleted_folders_.push_back(path);
+      NotDeletedFolder(path);
     }
   }
 }
@@ -93,6 +147,7 @@ void FolderFileUndo::TakeRecords(const RunRecords& records) {
   SetSubfolders(records.CreatedSubFolders);
   SetCopiedFiles(records.CopiedFiles);
   SetCopiedFileIdentities(records.CopiedFileIdentities);
+  SetRemovedByUndo(records.RemovedByUndo);
   CollectFolders();
   SetMainFolders(records.CreatedMainFolders);
   CollectFolders();
@@ -100,16 +155,45 @@ void FolderFileUndo::TakeRecords(const RunRecords& records) {
   CollectFolders();
 }
 
+bool RecordsMadeSomething(const RunRecords& records) {
+  return !records.CreatedMainFolders.empty() || !records.CreatedSubFolders.empty() ||
+         !records.CreatedFolders.empty() || !records.CopiedFiles.empty();
+}
+
+namespace {
+
+// Keeps in the records only the copies `files` (in that order) and, given
+// `folders`, only the folders among them.
+void KeepRecorded(RunRecords& records, TEXT_LIST files, const TEXT_LIST* folders) {
+  COPIED_FILE_IDENTITIES identities;
+  std::unordered_set<std::string> removed;
+  for (const std::string& file : files) {
+    if (const auto found = records.CopiedFileIdentities.find(file);
+        found != records.CopiedFileIdentities.end()) {
+      identities.insert(*found);
+    }
+    if (records.RemovedByUndo.count(file) != 0) removed.insert(file);
+  }
+  records.CopiedFiles = std::move(files);
+  records.CopiedFileIdentities = std::move(identities);
+  records.RemovedByUndo = std::move(removed);
+  if (!folders) return;
+  const std::set<std::string> kept(folders->begin(), folders->end());
+  for (TEXT_LIST* list :
+       {&records.CreatedFolders, &records.CreatedMainFolders, &records.CreatedSubFolders}) {
+    std::erase_if(*list, [&kept](const std::string& folder) { return kept.count(folder) == 0; });
+  }
+}
+
+}  // namespace
+
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
-                       RunResults& results, EventPump* pump) {
+                       RunResults& results, EventPump* pump, RunJournalWriter* journal) {
   UndoResult result;
   // A simulation's records name folders and files that were never made. A
   // Normal run whose main folders all existed can still have made subfolders
   // and copied files: those are taken back too.
-  const bool made_something = !records.CreatedMainFolders.empty() ||
-                              !records.CreatedSubFolders.empty() ||
-                              !records.CreatedFolders.empty() || !records.CopiedFiles.empty();
-  if (!made_something || records.Simulated) {
+  if (!RecordsMadeSomething(records) || records.Simulated) {
     result.outcome = UndoOutcome::NothingToUndo;
     return result;
   }
@@ -118,20 +202,21 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
     return result;
   }
 
+  // The journal names what this Undo deletes, so that an Undo after a crash
+  // knows a copy gone for its own work; it starts as the records stand.
+  if (journal && !journal->BeginUndo(records)) result.journal_failed = true;
   FolderFileUndo undo(fs);
   const bool recorded = records.RunKindMarker == "R";
   if (recorded) undo.TakeRecords(records);
+  if (!result.journal_failed) undo.SetJournal(journal);
   const std::size_t handled = undo.DeleteFiles(pump);
   if (recorded && handled < records.CopiedFiles.size()) {
-    // Stopped: the files not yet handled and every folder stay recorded.
-    records.CopiedFiles.erase(records.CopiedFiles.begin(),
-                              records.CopiedFiles.begin() + static_cast<std::ptrdiff_t>(handled));
-    COPIED_FILE_IDENTITIES left;
-    for (const std::string& file : records.CopiedFiles) {
-      const auto found = records.CopiedFileIdentities.find(file);
-      if (found != records.CopiedFileIdentities.end()) left.insert(*found);
-    }
-    records.CopiedFileIdentities = std::move(left);
+    // Stopped: the files not yet handled, those that could not be deleted
+    // and every folder stay recorded.
+    TEXT_LIST left = undo.KeptFiles();
+    left.insert(left.end(), records.CopiedFiles.begin() + static_cast<std::ptrdiff_t>(handled),
+                records.CopiedFiles.end());
+    KeepRecorded(records, std::move(left), nullptr);
     undo.BuildReport();
     result.not_deleted_files = undo.NotDeletedFiles();
     result.report = undo.Report();
@@ -141,7 +226,13 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
   undo.RemoveFolders();
   undo.BuildReport();
 
-  records.ForgetCreated();
+  // What could not go stays recorded, for a later Undo once its cause is gone.
+  if (recorded) {
+    KeepRecorded(records, undo.KeptFiles(), &undo.KeptFolders());
+  } else {
+    records.ForgetCreated();
+  }
+  result.kept_for_next_undo = RecordsMadeSomething(records);
 
   results.ClearResultLists();
   results.ZeroCountersAfterUndo();

@@ -3,12 +3,16 @@
 // (when they are still the run's copies) and removes the folders it created, deepest first, together with the empty
 // folders between them and the destination; what it cannot delete it reports.
 // It only ever removes folders the run made, never the destination or
-// anything above it, and a removal only takes away an empty folder.
+// anything above it, and a removal only takes away an empty folder. It never
+// goes through a link below the destination: what lies behind one was moved
+// there by someone, and stays.
 
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "paths/PathText.h"
 #include "reorganizer/ReorganizeRun.h"
@@ -18,6 +22,7 @@ namespace ordovan {
 class EventPump;
 class FileSystem;
 class Prompter;
+class RunJournalWriter;
 class RunResults;
 
 // Folders to remove, keyed by depth; equal depths keep the order of adding.
@@ -39,6 +44,11 @@ class FolderFileUndo {
     copied_file_identities_ = identities;
   }
   void SetMainFolders(const TEXT_LIST& main_folders) { main_folders_ = main_folders; }
+  // Copies an earlier Undo began to delete: one of them that is gone is
+  // done, not reported.
+  void SetRemovedByUndo(const std::unordered_set<std::string>& files) { removed_by_undo_ = files; }
+  // Where DeleteFiles names each copy before it deletes it; none when null.
+  void SetJournal(RunJournalWriter* journal) { journal_ = journal; }
   // The folders the run created; RemoveFolders removes no other folder.
   void SetCreatedFolders(const TEXT_LIST& created_folders);
   // Everything above from the records of a Normal run, with the removal order
@@ -62,14 +72,30 @@ class FolderFileUndo {
 
   TEXT_LIST NotDeletedFolders() const { return not_deleted_folders_; }
   TEXT_LIST NotDeletedFiles() const { return not_deleted_files_; }
+  // What a later Undo may still take back, once the cause is gone: the
+  // copies that could not be deleted (refused, or behind a link), and the
+  // folders that could not be removed. Not the copies that are gone or are
+  // no longer the run's.
+  const TEXT_LIST& KeptFiles() const { return kept_files_; }
+  const TEXT_LIST& KeptFolders() const { return kept_folders_; }
   std::string Report() const { return report_; }
   const MAP_DEPTH_FOLDERS& RemovalOrder() const { return removal_order_; }
   const std::set<std::string>& ProtectedPaths() const { return protected_paths_; }
 
  private:
   void CollectFrom(const TEXT_LIST& folders);
+  // True when neither `folder` nor a folder between it and the destination
+  // is a link. Each folder is asked once.
+  bool ReachedWithoutLinks(const std::string& folder);
+  void NotDeletedFile(const std::string& path, bool kept);
+  void NotDeletedFolder(const std::string& path);
 
   FileSystem& fs_;
+  RunJournalWriter* journal_ = nullptr;
+  std::unordered_set<std::string> removed_by_undo_;
+  std::unordered_map<std::string, bool> link_free_;  // by folder: ReachedWithoutLinks
+  TEXT_LIST kept_files_;
+  TEXT_LIST kept_folders_;
   std::string destination_;
   TEXT_LIST main_folders_;
   TEXT_LIST subfolders_;
@@ -96,16 +122,28 @@ struct UndoResult {
   TEXT_LIST not_deleted_folders;
   TEXT_LIST not_deleted_files;
   std::string report;
+  // Done: what could not be removed stays in the records (kKeptForUndoText).
+  bool kept_for_next_undo = false;
+  // The journal could not be written anew before the deleting began.
+  bool journal_failed = false;
 };
 
+// True when the records name anything a Normal run made.
+bool RecordsMadeSomething(const RunRecords& records);
+
 // The "Undo" command: takes back the run the records describe, empties the
-// records and the results lists, and records what it could not remove into
+// records (but for what it could not remove, which a later Undo tries again)
+// and the results lists, and records what it could not remove into
 // `results`. The only message it shows itself is the confirmation before it
 // deletes; the window turns the outcome and the report into the messages
 // below. With a pump the user may stop it between two files: the files not
-// yet handled and every folder stay in the records, for the next Undo.
+// yet handled and every folder stay in the records, for the next Undo. With a
+// journal, the journal is written anew from the records before anything is
+// deleted and then names each copy as it goes; the caller retires or
+// rewrites it afterwards.
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
-                       RunResults& results, EventPump* pump = nullptr);
+                       RunResults& results, EventPump* pump = nullptr,
+                       RunJournalWriter* journal = nullptr);
 
 // Messages of the Undo command.
 inline constexpr const char* kNothingToUndoText =
@@ -121,5 +159,10 @@ inline constexpr const char* kUndoEndTitle = "Ordovan.            Information no
 // Shown with kUndoEndTitle instead of kUndoEndText after a Stop.
 inline constexpr const char* kUndoStoppedText =
     "Undo was stopped !!!\nPress Undo again to delete the rest.";
+// After the report, when Undo keeps what it could not delete for the next one.
+inline constexpr const char* kKeptForUndoText =
+    "What could not be deleted stays recorded !!!\nPress Undo again to delete it once that is "
+    "possible.";
+inline constexpr const char* kKeptForUndoTitle = "Ordovan.            Information no: 140065.";
 
 }  // namespace ordovan

@@ -55,10 +55,17 @@ void CopyAndRecord(LevelFilesContext& context, const std::string& source,
     // complete copy of this source is, so a copy cut short by a crash is
     // known later; never a copy onto a taken target, which would let a crash
     // right after make someone's file there look like this run's copy.
+    bool announced = false;
     copied = fs.CopyFileAnnounced(
         source, target,
-        [&](const FileIdentity& source_identity) { journal->CopyStarting(target, source_identity); },
+        [&](const FileIdentity& source_identity) {
+          journal->CopyStarting(target, source_identity, source);
+          announced = true;
+        },
         &error);
+    // The announcement ends either way, so the journal never takes a file
+    // someone else put there for part of this copy.
+    if (!copied && announced) journal->CopyNotMade(target);
   } else {
     copied = fs.CopyFileNoOverwrite(source, target, &error);
   }

@@ -1,6 +1,9 @@
 #include "reorganizer/RunJournalFormat.h"
 
 #include <cstdint>
+#include <memory>
+#include <string_view>
+#include <utility>
 
 namespace ordovan {
 
@@ -27,10 +30,48 @@ int HexValue(char c) {
 
 }  // namespace
 
-bool BeginsWithJournalHeader(std::istream& in) {
-  std::string first;
-  std::getline(in, first);
-  return in.good() && first == kRunJournalHeader;
+int JournalVersionOf(const std::string& text) {
+  for (const auto& [header, version] : {std::pair{kRunJournalHeader, 2},
+                                        std::pair{kRunJournalHeaderVersion1, 1}}) {
+    const std::string_view line = header;
+    if (text.size() > line.size() && text.compare(0, line.size(), line) == 0 &&
+        text[line.size()] == '\n') {
+      return version;
+    }
+  }
+  return 0;
+}
+
+bool IsUnfinishedJournalStart(const std::string& text) {
+  // The headers of both versions differ only in their last digit.
+  const std::string header = std::string(kRunJournalHeader) + '\n';
+  std::size_t start = 0;
+  while (start < text.size() && start < header.size() && text[start] != '\0' &&
+         (text[start] == header[start] ||
+          (start == header.size() - 2 && text[start] == kRunJournalHeaderVersion1[start]))) {
+    ++start;
+  }
+  if (start == header.size()) return false;  // a whole header: a journal
+  return text.find_first_not_of('\0', start) == std::string::npos;
+}
+
+JournalFileKind JudgeJournalFile(FileSystem& fs, const std::string& path) {
+  FileError error = FileError::kRefused;
+  std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path, &error);
+  if (!in) return error == FileError::kNotFound ? JournalFileKind::None : JournalFileKind::Other;
+  // The header, and a byte more: a journal is known by its first line.
+  std::string start(sizeof kRunJournalHeader + 1, '\0');
+  in->read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(in->gcount()));
+  if (JournalVersionOf(start) != 0) return JournalFileKind::Journal;
+  if (!IsUnfinishedJournalStart(start)) return JournalFileKind::Other;
+  // Room made ahead of a header that never came may go on for megabytes.
+  char chunk[1 << 14];
+  while (in->read(chunk, sizeof chunk) || in->gcount() > 0) {
+    const std::string_view read(chunk, static_cast<std::size_t>(in->gcount()));
+    if (read.find_first_not_of('\0') != std::string_view::npos) return JournalFileKind::Other;
+  }
+  return in->bad() ? JournalFileKind::Other : JournalFileKind::Unfinished;
 }
 
 std::string RunJournalPath(const std::string& settings_directory) {
@@ -39,9 +80,42 @@ std::string RunJournalPath(const std::string& settings_directory) {
   return path + "\\" + kRunJournalFileName;
 }
 
+std::string RunJournalTempPath(const std::string& journal_path) { return journal_path + ".new"; }
+
+std::string KeptJournalPath(const std::string& journal_path, int n) {
+  return journal_path + ".damaged-" + std::to_string(n);
+}
+
 std::string NotAJournalText(const std::string& path) {
   return "The file " + path +
          " is not a run journal of this program.\nIt is left as it is, and Undo does not use it.";
+}
+
+std::string DamagedJournalText(const std::string& path, std::size_t line, std::size_t acted_on,
+                               const std::string& kept_as) {
+  std::string text = "The run journal " + path + " cannot be read from line " +
+                     std::to_string(line) + " on.\nUndo takes back the " +
+                     std::to_string(acted_on) + " folders and files named before that line.\n";
+  return text + (kept_as.empty() ? "The journal could not be kept under another name: it is "
+                                   "left as it is, and no run writes a journal until it is gone."
+                                 : "The journal as it was is kept as " + kept_as + ".");
+}
+
+std::string UnusableJournalText(const std::string& path, const std::string& destination,
+                                const std::string& kept_as) {
+  // Control characters are shown as codes: a message box would cut or garble them.
+  std::string shown;
+  for (const char c : destination) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      shown.append(1, '%').append(1, kHexDigits[(c >> 4) & 0xF]).append(1, kHexDigits[c & 0xF]);
+    } else {
+      shown.push_back(c);
+    }
+  }
+  std::string text = "The run journal " + path + " names \"" + shown +
+                     "\" as its destination, which no run can have.\nUndo does not use it.";
+  return text + (kept_as.empty() ? " It is left as it is."
+                                 : " It is kept as " + kept_as + ".");
 }
 
 void AppendEscapedJournalField(std::string* line, const std::string& text) {

@@ -17,10 +17,18 @@
 //   X <folder>                        ... that could not be made after all
 //   M <folder>                        ... that is a new main folder
 //   S <folder>                        ... that is a new full subfolder
-//   P <target> <size> <last_write>    a copy begins; the source's size and time
+//   P <target> <size> <last_write> <source>
+//                                     a copy begins: the source's size, time, path
 //   C <target> <identity...>          the copy is complete: what the copy is
 //   C <target>                        ... complete, but its identity unreadable
+//   N <target>                        the copy ended without making a file
+//   U <file>                          Undo deletes this copy now (written
+//                                     before it does)
 //   E finished|stopped                the run ended
+//
+// A copy stays announced until its own C or N: copies may end in another
+// order than they began. Version 1 journals, written before N, U and the
+// source in P, still read: there the record after an announcement ends it.
 
 #include <charconv>
 #include <cstddef>
@@ -34,17 +42,44 @@
 namespace ordovan {
 
 inline constexpr char kRunJournalFileName[] = "ordovan-run.journal";
-inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t1";
+inline constexpr char kRunJournalHeader[] = "ORDOVAN RUN JOURNAL\t2";
+inline constexpr char kRunJournalHeaderVersion1[] = "ORDOVAN RUN JOURNAL\t1";
 
-// True when the first line `in` gives is the journal's header.
-bool BeginsWithJournalHeader(std::istream& in);
+// The version of the journal whose text this is (1 or 2); 0 when its first
+// line is no header this program reads.
+int JournalVersionOf(const std::string& text);
+// True when `text` is nothing but the start of a journal whose header never
+// got written whole: part of a header (or nothing), then only zero bytes.
+bool IsUnfinishedJournalStart(const std::string& text);
+
+enum class JournalFileKind {
+  None,        // nothing at the path
+  Journal,     // begins with a header this program reads
+  Unfinished,  // the start of a journal that never got its header whole
+  Other,       // someone's file, a journal of another version, or unreadable
+};
+// What is at `path`, read no further than needed.
+JournalFileKind JudgeJournalFile(FileSystem& fs, const std::string& path);
 
 // The journal's path in the settings directory.
 std::string RunJournalPath(const std::string& settings_directory);
+// Where a journal is written before it takes its name.
+std::string RunJournalTempPath(const std::string& journal_path);
+// The n-th name (from 1) a damaged journal may be kept under.
+std::string KeptJournalPath(const std::string& journal_path, int n);
 
 // The warning for a file in the journal's place that is no journal.
 std::string NotAJournalText(const std::string& path);
 inline constexpr const char* kNotAJournalTitle = "Ordovan.            Warning no: 140060.";
+// The warning for a journal that cannot be read to its end: from which line
+// on, what Undo acts on, and where it is kept (empty: it could not be).
+std::string DamagedJournalText(const std::string& path, std::size_t line, std::size_t acted_on,
+                               const std::string& kept_as);
+inline constexpr const char* kDamagedJournalTitle = "Ordovan.            Warning no: 140063.";
+// The warning for a journal whose destination no run could have had.
+std::string UnusableJournalText(const std::string& path, const std::string& destination,
+                                const std::string& kept_as);
+inline constexpr const char* kUnusableJournalTitle = "Ordovan.            Warning no: 140064.";
 
 // A path field: `%`, tab, CR and LF escaped. Unescaping gives nullopt for a
 // `%` not followed by two hex digits.

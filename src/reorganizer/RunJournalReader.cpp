@@ -4,6 +4,7 @@
 #include <iterator>
 #include <memory>
 #include <sstream>
+#include <string_view>
 
 #include "paths/PathPlaces.h"
 #include "reorganizer/RunRecords.h"
@@ -12,9 +13,25 @@ namespace ordovan {
 
 namespace {
 
-// Applies one checked record; false when it is not a record this version
-// writes, which ends the reading as a damaged line does.
-bool ApplyRecord(const std::string& record, RunJournalContents* contents) {
+// A path field: nullopt when it is no path (empty, a bad escape, or a zero
+// byte, which no file system takes and which would end the path early).
+std::optional<std::string> PathField(const std::string& field) {
+  std::optional<std::string> path = UnescapeJournalField(field);
+  if (!path || path->empty() || path->find('\0') != std::string::npos) return std::nullopt;
+  return path;
+}
+
+// Ends the announcement of the copy into `target`: it ended.
+void EndPending(RunJournalContents* contents, const std::string& target) {
+  auto& pending = contents->pending_copies;
+  const auto found = std::find_if(pending.rbegin(), pending.rend(),
+                                  [&](const JournalPendingCopy& copy) { return copy.target == target; });
+  if (found != pending.rend()) pending.erase(std::next(found).base());
+}
+
+// Applies one checked record of a journal of `version`; false when it is not
+// a record that version writes, which ends the reading as a damaged line does.
+bool ApplyRecord(const std::string& record, int version, RunJournalContents* contents) {
   const std::vector<std::string> fields = SplitJournalFields(record);
   if (fields[0].size() != 1 || fields.size() < 2) return false;
   const char kind = fields[0][0];
@@ -22,11 +39,11 @@ bool ApplyRecord(const std::string& record, RunJournalContents* contents) {
     if (fields.size() != 2 || (fields[1] != "finished" && fields[1] != "stopped")) return false;
     contents->ended = true;
     contents->stopped = fields[1] == "stopped";
-    contents->pending_copy.reset();
+    contents->pending_copies.clear();
     return true;
   }
-  std::optional<std::string> path = UnescapeJournalField(fields[1]);
-  if (!path || path->empty()) return false;
+  std::optional<std::string> path = PathField(fields[1]);
+  if (!path) return false;
   if (kind == 'D') {
     if (fields.size() != 2 || !contents->destination.empty()) return false;
     contents->destination = std::move(*path);
@@ -35,16 +52,21 @@ bool ApplyRecord(const std::string& record, RunJournalContents* contents) {
   // Everything else belongs to a destination named before it.
   if (contents->destination.empty()) return false;
 
-  // A copy that began is either completed by the very next record or failed.
-  contents->pending_copy.reset();
+  // Version 1 wrote one copy at a time: the next record ends the one begun.
+  if (version == 1) contents->pending_copies.clear();
 
   std::optional<JournalCopiedFile> copied;
   std::optional<JournalPendingCopy> starting;
-  TEXT_LIST* folders = nullptr;
+  TEXT_LIST* paths = nullptr;
   switch (kind) {
-    case 'F': folders = &contents->created_folders; break;
-    case 'M': folders = &contents->main_folders; break;
-    case 'S': folders = &contents->sub_folders; break;
+    case 'F': paths = &contents->created_folders; break;
+    case 'M': paths = &contents->main_folders; break;
+    case 'S': paths = &contents->sub_folders; break;
+    case 'N':
+    case 'U':
+      if (version == 1) return false;
+      paths = kind == 'U' ? &contents->removed_by_undo : nullptr;
+      break;
     case 'X': {
       if (fields.size() != 2) return false;
       auto& made = contents->created_folders;
@@ -64,10 +86,16 @@ bool ApplyRecord(const std::string& record, RunJournalContents* contents) {
       }
       break;
     case 'P': {
-      JournalPendingCopy copy{*path, 0, 0};
-      if (fields.size() != 4 || !ParseJournalNumber(fields[2], &copy.source_size) ||
+      JournalPendingCopy copy{*path, 0, 0, {}};
+      if (fields.size() != (version == 1 ? 4u : 5u) ||
+          !ParseJournalNumber(fields[2], &copy.source_size) ||
           !ParseJournalNumber(fields[3], &copy.source_last_write)) {
         return false;
+      }
+      if (version > 1) {
+        std::optional<std::string> source = PathField(fields[4]);
+        if (!source) return false;
+        copy.source = std::move(*source);
       }
       starting = std::move(copy);
       break;
@@ -75,22 +103,45 @@ bool ApplyRecord(const std::string& record, RunJournalContents* contents) {
     default:
       return false;
   }
-  if (folders && fields.size() != 2) return false;
+  if (!copied && !starting && fields.size() != 2) return false;
+  if (kind == 'C' || kind == 'N') EndPending(contents, *path);
 
   // Undo never acts outside the run's destination, whatever the file says.
   if (!LiesBelow(*path, contents->destination)) {
     contents->outside_destination.push_back(*path);
     return true;
   }
-  if (folders) folders->push_back(std::move(*path));
+  if (paths) paths->push_back(std::move(*path));
   if (copied) contents->copied_files.push_back(std::move(*copied));
-  if (starting) contents->pending_copy = std::move(starting);
+  if (starting) contents->pending_copies.push_back(std::move(*starting));
   return true;
 }
 
-bool StartsWithHeader(const std::string& text) {
-  const std::string header = std::string(kRunJournalHeader) + "\n";
-  return text.compare(0, header.size(), header) == 0;
+// True when the file at `target` holds the start of `source` and, after it,
+// only zero bytes; both read through `fs`.
+bool HoldsStartOf(FileSystem& fs, const std::string& target, const std::string& source) {
+  std::unique_ptr<std::istream> copy = fs.OpenBinaryRead(target);
+  std::unique_ptr<std::istream> original = fs.OpenBinaryRead(source);
+  if (!copy || !original) return false;
+  constexpr std::size_t kChunk = 1 << 16;
+  std::string copied(kChunk, '\0'), expected(kChunk, '\0');
+  bool in_zeros = false;
+  for (;;) {
+    copy->read(copied.data(), kChunk);
+    const auto got = static_cast<std::size_t>(copy->gcount());
+    if (got == 0) return !copy->bad();
+    std::size_t matched = 0;
+    if (!in_zeros) {
+      original->read(expected.data(), static_cast<std::streamsize>(got));
+      const auto have = static_cast<std::size_t>(original->gcount());
+      while (matched < have && copied[matched] == expected[matched]) ++matched;
+      in_zeros = matched < got;
+    }
+    if (std::string_view(copied.data() + matched, got - matched).find_first_not_of('\0') !=
+        std::string_view::npos) {
+      return false;
+    }
+  }
 }
 
 }  // namespace
@@ -108,24 +159,27 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
   std::ostringstream whole;
   whole << in->rdbuf();
   std::string text = whole.str();
-  if (!StartsWithHeader(text)) {
-    result.status = JournalReadStatus::NotAJournal;
+  const int version = JournalVersionOf(text);
+  if (version == 0) {
+    result.status = IsUnfinishedJournalStart(text) ? JournalReadStatus::Unfinished
+                                                   : JournalReadStatus::NotAJournal;
     return result;
   }
   // Room the writer made ahead of its lines: after a crash it is still there.
   if (const std::size_t zero = text.find('\0'); zero != std::string::npos) text.resize(zero);
   result.status = JournalReadStatus::Read;
   RunJournalContents& contents = result.contents;
-  std::size_t start = std::string(kRunJournalHeader).size() + 1;
+  std::size_t start = text.find('\n') + 1;
+  std::size_t line = 1;
   while (start < text.size()) {
+    ++line;
     const std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) {
-      contents.cut_off = true;  // the last line never got its end
-      break;
-    }
-    std::optional<std::string> record = CheckedJournalRecord(text.substr(start, end - start));
-    if (!record || !ApplyRecord(*record, &contents)) {
+    // A last line without its end was cut off.
+    std::optional<std::string> record;
+    if (end != std::string::npos) record = CheckedJournalRecord(text.substr(start, end - start));
+    if (!record || !ApplyRecord(*record, version, &contents)) {
       contents.cut_off = true;
+      contents.unreadable_line = line;
       break;
     }
     start = end + 1;
@@ -133,16 +187,25 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
   return result;
 }
 
-void SettlePendingCopy(FileSystem& fs, RunJournalContents* contents) {
-  if (!contents->pending_copy) return;
-  const JournalPendingCopy pending = std::move(*contents->pending_copy);
-  contents->pending_copy.reset();
-  const std::optional<FileIdentity> present = fs.IdentifyFile(pending.target);
-  if (present && present->size == pending.source_size &&
-      present->last_write == pending.source_last_write) {
-    contents->copied_files.push_back(JournalCopiedFile{pending.target, present});
-  } else if (present) {
-    contents->copied_files.push_back(JournalCopiedFile{pending.target, std::nullopt});
+void SettlePendingCopies(FileSystem& fs, RunJournalContents* contents) {
+  std::vector<JournalPendingCopy> pending = std::move(contents->pending_copies);
+  contents->pending_copies.clear();
+  for (const JournalPendingCopy& copy : pending) {
+    const std::optional<FileIdentity> present = fs.IdentifyFile(copy.target);
+    if (!present) continue;
+    std::optional<FileIdentity> ours;
+    if (!fs.IsLink(copy.target)) {
+      const bool complete = present->size == copy.source_size &&
+                            present->last_write == copy.source_last_write;
+      const std::optional<FileIdentity> source =
+          copy.source.empty() ? std::nullopt : fs.IdentifyFile(copy.source);
+      const bool cut_short = !complete && source && source->size == copy.source_size &&
+                             source->last_write == copy.source_last_write &&
+                             present->size <= copy.source_size &&
+                             HoldsStartOf(fs, copy.target, copy.source);
+      if (complete || cut_short) ours = present;
+    }
+    contents->copied_files.push_back(JournalCopiedFile{copy.target, ours});
   }
 }
 
@@ -159,12 +222,8 @@ RunRecords RecordsFromJournal(const RunJournalContents& contents) {
     records.CopiedFiles.push_back(file.path);
     if (file.identity) records.CopiedFileIdentities.insert_or_assign(file.path, *file.identity);
   }
+  records.RemovedByUndo.insert(contents.removed_by_undo.begin(), contents.removed_by_undo.end());
   return records;
-}
-
-bool IsRunJournal(FileSystem& fs, const std::string& path) {
-  std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path);
-  return in && BeginsWithJournalHeader(*in);
 }
 
 }  // namespace ordovan

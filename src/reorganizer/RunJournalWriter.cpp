@@ -8,17 +8,41 @@
 
 namespace ordovan {
 
+namespace {
+
+// Removes what a crash left of a journal being written beside `path`.
+bool ClearTemp(FileSystem& fs, const std::string& path) {
+  const std::string temp = RunJournalTempPath(path);
+  switch (JudgeJournalFile(fs, temp)) {
+    case JournalFileKind::None:
+      return true;
+    case JournalFileKind::Journal:
+    case JournalFileKind::Unfinished:
+      return fs.RemoveFile(temp);
+    case JournalFileKind::Other:
+      break;
+  }
+  return false;  // someone's file: not ours to delete
+}
+
+}  // namespace
+
 bool RetireRunJournal(FileSystem& fs, const std::string& path, JournalStart* why) {
+  ClearTemp(fs, path);
   JournalStart in_the_way = JournalStart::CannotCreate;
-  FileError error = FileError::kRefused;
-  std::unique_ptr<std::istream> in = fs.OpenBinaryRead(path, &error);
-  if (!in && error == FileError::kNotFound) return true;
-  // A file that cannot be read may be someone's: it is not ours to delete.
-  if ((!in && error == FileError::kRefused) || (in && !BeginsWithJournalHeader(*in))) {
-    in_the_way = JournalStart::NotAJournalInTheWay;
-  } else if (in) {
-    in.reset();  // Windows deletes no open file
-    if (fs.RemoveFile(path)) return true;
+  if (!fs.IsFolder(path)) {
+    switch (JudgeJournalFile(fs, path)) {
+      case JournalFileKind::None:
+        return true;
+      case JournalFileKind::Journal:
+      case JournalFileKind::Unfinished:
+        if (fs.RemoveFile(path)) return true;
+        break;
+      case JournalFileKind::Other:
+        // A file that is not a journal, or cannot be read, may be someone's.
+        in_the_way = JournalStart::NotAJournalInTheWay;
+        break;
+    }
   }
   if (why) *why = in_the_way;
   return false;
@@ -95,65 +119,79 @@ RunJournalWriter::RunJournalWriter(FileSystem& fs, std::string path, Clock clock
 RunJournalWriter::~RunJournalWriter() { Close(true); }
 
 bool RunJournalWriter::Close(bool sync) {
-  if (file_ && sync) SendHeld();
+  if (file_ && sync && published_) SendHeld();
   held_.clear();
   announced_ = false;
-  bool ok = file_ != nullptr && !failed_;
+  bool ok = file_ != nullptr && !failed_ && published_;
   if (syncer_) ok = syncer_->Wait() && ok;
   syncer_.reset();
-  if (file_ && sync && unsynced_lines_ > 0) {
+  if (file_ && sync && published_ && unsynced_lines_ > 0) {
     ok = file_->Sync() && ok;
     ++syncs_;
   }
+  const bool unpublished = file_ && !published_;
   file_.reset();
+  // A journal that never took its name is nobody's.
+  if (unpublished) fs_.RemoveFile(RunJournalTempPath(path_));
+  published_ = false;
   unsynced_ = 0;
   unsynced_lines_ = 0;
   return ok;
 }
 
-JournalStart RunJournalWriter::Begin(const std::string& destination) {
+JournalStart RunJournalWriter::Open(const std::string& destination) {
   Close(true);
+  failed_ = true;  // until the journal is open
+  if (left_as_it_is_ || fs_.IsFolder(path_)) return JournalStart::CannotCreate;
+  if (JudgeJournalFile(fs_, path_) == JournalFileKind::Other) {
+    return JournalStart::NotAJournalInTheWay;
+  }
+  if (!ClearTemp(fs_, path_)) return JournalStart::CannotCreate;
+  file_ = fs_.CreateAppendFile(RunJournalTempPath(path_));
+  if (!file_) return JournalStart::CannotCreate;
   failed_ = false;
-  JournalStart in_the_way = JournalStart::CannotCreate;
-  if (!RetireRunJournal(fs_, path_, &in_the_way)) {
-    failed_ = true;
-    return in_the_way;
-  }
-  file_ = fs_.CreateAppendFile(path_);
-  if (!file_) {
-    failed_ = true;
-    return JournalStart::CannotCreate;
-  }
-  last_sync_ = clock_();
-  const std::string header = std::string(kRunJournalHeader) + '\n';
-  if (!file_->Append(header.data(), header.size())) {
-    failed_ = true;
-    file_.reset();
-    return JournalStart::CannotCreate;
-  }
+  // Every line waits until Publish sends them all at once.
+  held_ = std::string(kRunJournalHeader) + '\n';
   Write('D', destination);
-  // The start is on the disk before any work.
-  if (!file_ || !file_->Sync()) {
-    Fail();
-    return JournalStart::CannotCreate;
-  }
-  ++syncs_;
-  unsynced_ = 0;
-  unsynced_lines_ = 0;
-  last_sync_ = clock_();
-  if (syncing_ == JournalSyncing::InBackground) syncer_ = std::make_unique<Syncer>(*file_);
   return JournalStart::Started;
+}
+
+bool RunJournalWriter::Publish() {
+  if (file_ && SendHeld() && file_->Sync() &&
+      fs_.ReplaceFileWith(RunJournalTempPath(path_), path_)) {
+    published_ = true;
+    ++syncs_;
+    unsynced_ = 0;
+    unsynced_lines_ = 0;
+    last_sync_ = clock_();
+    if (syncing_ == JournalSyncing::InBackground) syncer_ = std::make_unique<Syncer>(*file_);
+    return true;
+  }
+  Fail();
+  return false;
+}
+
+JournalStart RunJournalWriter::Begin(const std::string& destination) {
+  const JournalStart started = Open(destination);
+  if (started != JournalStart::Started) return started;
+  // The start is on the disk, under the journal's name, before any work.
+  return Publish() ? JournalStart::Started : JournalStart::CannotCreate;
 }
 
 void RunJournalWriter::CreatingFolder(const std::string& folder) { Write('F', folder); }
 void RunJournalWriter::FolderNotMade(const std::string& folder) { Write('X', folder); }
 void RunJournalWriter::CreatedMainFolder(const std::string& folder) { Write('M', folder); }
 void RunJournalWriter::CreatedSubFolder(const std::string& folder) { Write('S', folder); }
+void RunJournalWriter::CopyNotMade(const std::string& target) { Write('N', target); }
+void RunJournalWriter::RemovingCopy(const std::string& file) { Write('U', file); }
 
-void RunJournalWriter::CopyStarting(const std::string& target, const FileIdentity& source) {
+void RunJournalWriter::CopyStarting(const std::string& target, const FileIdentity& source,
+                                    const std::string& source_path) {
   fields_.clear();
   AppendJournalNumber(&fields_, source.size);
   AppendJournalNumber(&fields_, source.last_write);
+  fields_.push_back('\t');
+  AppendEscapedJournalField(&fields_, source_path);
   Write('P', target, fields_);
 }
 
@@ -166,11 +204,15 @@ void RunJournalWriter::CopiedFile(const std::string& target,
 
 void RunJournalWriter::Retire() {
   Close(false);
-  RetireRunJournal(fs_, path_);
+  if (!left_as_it_is_) RetireRunJournal(fs_, path_);
 }
 
-bool RunJournalWriter::Rewrite(const RunRecords& records) {
-  if (Begin(records.RunDestination) != JournalStart::Started) return false;
+void RunJournalWriter::LeaveAsItIs() {
+  Close(false);
+  left_as_it_is_ = true;
+}
+
+void RunJournalWriter::WriteRecords(const RunRecords& records) {
   for (const std::string& folder : records.CreatedFolders) CreatingFolder(folder);
   for (const std::string& folder : records.CreatedMainFolders) CreatedMainFolder(folder);
   for (const std::string& folder : records.CreatedSubFolders) CreatedSubFolder(folder);
@@ -180,7 +222,22 @@ bool RunJournalWriter::Rewrite(const RunRecords& records) {
                          ? std::nullopt
                          : std::optional<FileIdentity>(identity->second));
   }
-  return Finish(false);
+  for (const std::string& file : records.CopiedFiles) {
+    if (records.RemovedByUndo.count(file) != 0) RemovingCopy(file);
+  }
+}
+
+bool RunJournalWriter::Rewrite(const RunRecords& records) {
+  if (Open(records.RunDestination) != JournalStart::Started) return false;
+  WriteRecords(records);
+  Write('E', "finished");
+  return Publish() && Close(true);
+}
+
+bool RunJournalWriter::BeginUndo(const RunRecords& records) {
+  if (Open(records.RunDestination) != JournalStart::Started) return false;
+  WriteRecords(records);
+  return Publish();
 }
 
 void RunJournalWriter::Fail() {
@@ -200,14 +257,18 @@ void RunJournalWriter::Write(char kind, const std::string& first, const std::str
   // before announced that copy: the announcement stands for it (a journal
   // that ends there settles the copy by its identity), and one write instead
   // of two per file is most of what the journal costs. Every other line goes
-  // out at once, with what waits before it.
-  const bool hold = kind == 'C' && announced_ && first == announced_target_;
+  // out at once, with what waits before it; before the journal has its name
+  // nothing does.
+  const bool hold = !published_ || (kind == 'C' && announced_ && first == announced_target_);
   announced_ = kind == 'P';
   if (announced_) announced_target_ = first;
   if (!hold && !SendHeld()) return;
   ++unsynced_lines_;
-  // The batch counts what the run made; the line before each copy does not.
-  if (kind != 'P') ++unsynced_;
+  // The batch counts what the run made; the lines before each copy and each
+  // deletion do not: they speak to an Undo after a crash of the program,
+  // whose lines the system keeps, and cost no sync of their own.
+  if (kind != 'P' && kind != 'U') ++unsynced_;
+  if (!published_) return;
   if (unsynced_ >= kRunJournalBatchRecords) {
     SyncBatch();
   } else {
@@ -216,7 +277,9 @@ void RunJournalWriter::Write(char kind, const std::string& first, const std::str
 }
 
 void RunJournalWriter::Tick() {
-  if (file_ && unsynced_lines_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) SyncBatch();
+  if (file_ && published_ && unsynced_lines_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) {
+    SyncBatch();
+  }
 }
 
 bool RunJournalWriter::SendHeld() {

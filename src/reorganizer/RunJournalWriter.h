@@ -1,14 +1,24 @@
 #pragma once
 // Writing the run journal (format in RunJournalFormat.h) while an Organize
-// runs.
+// runs, and while an Undo deletes what it names.
+//
+// A journal takes its name only once its start is on the disk: it is written
+// beside its place, synced and renamed into it, so a crash never leaves a
+// journal without its header, and one written anew (after a stopped Undo)
+// replaces the old one in one step, never after it was deleted.
 //
 // A copied file is recorded (C) only after its copy completed and its
 // identity was read. Each line reaches the system as soon as it is written
 // (it survives the end of the process), except the record of a copy whose
 // announcement (P) is the line before it: that one goes with the next line,
 // and until then the announcement stands for it. The lines are put on the
-// disk in batches, at least every 256 records of folders and copies (the line
-// that announces a copy is not counted) and every second, and at the end.
+// disk in batches, at least every 256 records of folders and copies (the lines
+// that announce a copy or a deletion are not counted) and every second, and
+// at the end.
+//
+// The calls come from one thread. Copies may run elsewhere meanwhile: each is
+// announced before it starts and ended by CopiedFile or CopyNotMade, in any
+// order, so several can be in flight.
 
 #include <chrono>
 #include <cstddef>
@@ -39,7 +49,8 @@ enum class JournalStart {
   CannotCreate,
 };
 
-// Deletes the journal at `path`. A file there that is not a journal stays.
+// Deletes the journal at `path` (or what a crash left of the start of one),
+// and what a crash left beside it. A file there that is not a journal stays.
 // True when no journal is left there; otherwise `why`, when given, says
 // NotAJournalInTheWay, or CannotCreate (a folder there, or a journal that
 // could not be deleted).
@@ -70,10 +81,14 @@ class RunJournalWriter {
   void FolderNotMade(const std::string& folder);
   void CreatedMainFolder(const std::string& folder);
   void CreatedSubFolder(const std::string& folder);
-  // Before a copy into `target` begins, with what the source is.
-  void CopyStarting(const std::string& target, const FileIdentity& source);
+  // Before a copy of `source_path` into `target` begins, with what the
+  // source is.
+  void CopyStarting(const std::string& target, const FileIdentity& source,
+                    const std::string& source_path);
   // After the copy into `target` completed, with what the copy is.
   void CopiedFile(const std::string& target, const std::optional<FileIdentity>& identity);
+  // After the copy announced for `target` failed, leaving nothing of its own.
+  void CopyNotMade(const std::string& target);
   // Puts the records on the disk when a second has passed since that was
   // last done; for the run to call while it works.
   void Tick();
@@ -83,8 +98,18 @@ class RunJournalWriter {
   // Deletes the journal (when it is one): the records it holds are gone.
   void Retire();
   // Replaces the journal with one that holds exactly `records` (after an
-  // Undo that was stopped half-way). False when it could not be written.
+  // Undo that was stopped or left something). False when it could not be
+  // written; the old journal then stays.
   bool Rewrite(const RunRecords& records);
+  // As Rewrite, but the journal stays open: Undo then names each copy it
+  // deletes (RemovingCopy), so that a later Undo knows the copy gone for its
+  // own work. Finished by Retire or Rewrite.
+  bool BeginUndo(const RunRecords& records);
+  // Before Undo deletes `file`, a copy the journal names.
+  void RemovingCopy(const std::string& file);
+  // From now on the file at the journal's place is left exactly as it is:
+  // no run begins a journal there, and nothing retires or rewrites it.
+  void LeaveAsItIs();
 
   const std::string& path() const { return path_; }
   bool active() const { return file_ != nullptr; }
@@ -94,6 +119,11 @@ class RunJournalWriter {
 
  private:
   class Syncer;
+  // Starts the journal for `destination` beside its place; Publish gives it
+  // its name.
+  JournalStart Open(const std::string& destination);
+  void WriteRecords(const RunRecords& records);
+  bool Publish();
   void Write(char kind, const std::string& first, const std::string& rest = std::string());
   // Sends the lines held back to the system; false (and failed) when that fails.
   bool SendHeld();
@@ -118,6 +148,8 @@ class RunJournalWriter {
   std::size_t syncs_ = 0;
   std::chrono::steady_clock::time_point last_sync_{};
   bool failed_ = false;
+  bool published_ = false;     // the open file has the journal's name
+  bool left_as_it_is_ = false;
 };
 
 }  // namespace ordovan

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "paths/PathText.h"
 #include "platform/FileSystem.h"
@@ -27,6 +28,9 @@ struct RunRecords {
   std::string RunDestination;
   TEXT_LIST CreatedFolders;
   bool Simulated = false;
+  // Copies an earlier Undo began to delete (an Undo that was killed): one of
+  // them found gone is that Undo's work, not the user's.
+  std::unordered_set<std::string> RemovedByUndo;
 
   // Forgets what was created (folders, files and their identities); the
   // marker, the destination and the simulation flag stay.
@@ -36,6 +40,7 @@ struct RunRecords {
     CopiedFiles.clear();
     CopiedFileIdentities.clear();
     CreatedFolders.clear();
+    RemovedByUndo.clear();
   }
 };
 

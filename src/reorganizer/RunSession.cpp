@@ -45,6 +45,16 @@ void RunSession::SetJournalPath(const std::string& path) {
   journal_ = path.empty() ? nullptr : std::make_unique<RunJournalWriter>(fs_, path);
 }
 
+std::string RunSession::KeepJournalCopy() {
+  constexpr int kKeptNames = 100;
+  for (int n = 1; n <= kKeptNames; ++n) {
+    const std::string kept = KeptJournalPath(journal_->path(), n);
+    if (fs_.CopyFileNoOverwrite(journal_->path(), kept)) return kept;
+    if (!fs_.IsFile(kept) && !fs_.IsFolder(kept)) break;  // not taken: the copy failed
+  }
+  return {};
+}
+
 RestoreReport RunSession::RestoreFromJournal() {
   RestoreReport report;
   if (!journal_) return report;
@@ -55,14 +65,43 @@ RestoreReport RunSession::RestoreFromJournal() {
     case JournalReadStatus::NotAJournal:
       report.outcome = RestoreOutcome::NotAJournal;
       return report;
+    case JournalReadStatus::Unfinished:
+      // A run that ended before its journal had a header made nothing.
+      report.outcome = RestoreOutcome::NothingMade;
+      return report;
     case JournalReadStatus::Read:
       break;
   }
-  SettlePendingCopy(fs_, &read.contents);
-  report.set_aside = std::move(read.contents.outside_destination);
-  RunRecords restored = RecordsFromJournal(read.contents);
-  if (restored.CreatedFolders.empty() && restored.CreatedMainFolders.empty() &&
-      restored.CreatedSubFolders.empty() && restored.CopiedFiles.empty()) {
+  RunJournalContents& contents = read.contents;
+  if (!contents.destination.empty() && !DestinationAllowsRun(contents.destination)) {
+    // No run wrote that: Undo would act on a root or elsewhere.
+    report.outcome = RestoreOutcome::UnusableDestination;
+    report.destination = contents.destination;
+    report.kept_as = KeepJournalCopy();
+    if (report.kept_as.empty()) {
+      journal_->LeaveAsItIs();
+    } else {
+      journal_->Retire();
+    }
+    return report;
+  }
+  SettlePendingCopies(fs_, &contents);
+  report.set_aside = std::move(contents.outside_destination);
+  RunRecords restored = RecordsFromJournal(contents);
+  if (contents.cut_off) {
+    report.unreadable_line = contents.unreadable_line;
+    report.acted_on = restored.CreatedFolders.size() + restored.CopiedFiles.size();
+    report.kept_as = KeepJournalCopy();
+    // In its place the readable part, so no later start finds it damaged.
+    if (report.kept_as.empty()) {
+      journal_->LeaveAsItIs();
+    } else if (RecordsMadeSomething(restored)) {
+      journal_->Rewrite(restored);
+    } else {
+      journal_->Retire();
+    }
+  }
+  if (!RecordsMadeSomething(restored)) {
     report.outcome = RestoreOutcome::NothingMade;
     return report;
   }
@@ -102,17 +141,20 @@ UndoReport RunSession::Undo(EventPump* front_end_pump) {
   UndoReport report;
   {
     CommandPump pump(*this, front_end_pump);
-    report.undo = UndoLastRun(records(), fs_, prompter_, results_, &pump);
+    report.undo = UndoLastRun(records(), fs_, prompter_, results_, &pump, journal_.get());
   }
+  report.journal_failed = report.undo.journal_failed;
   if (!journal_) return report;
   switch (report.undo.outcome) {
     case UndoOutcome::Done:
-      // Nothing is left for an Undo after a restart either.
-      journal_->Retire();
-      break;
     case UndoOutcome::Stopped:
-      // The journal names what is left, as the records do.
-      report.journal_failed = !journal_->Rewrite(records());
+      // The journal names what is left, as the records do; with nothing
+      // left, nothing is left for an Undo after a restart either.
+      if (RecordsMadeSomething(records())) {
+        if (!journal_->Rewrite(records())) report.journal_failed = true;
+      } else {
+        journal_->Retire();
+      }
       break;
     case UndoOutcome::NothingToUndo:
     case UndoOutcome::Declined:

@@ -44,7 +44,11 @@ struct RunSessionOptions {
 enum class RestoreOutcome {
   NoJournal,    // nothing at the journal's place (or no journal kept)
   NotAJournal,  // someone's file is there: left alone, not read
-  NothingMade,  // a journal of a run that made nothing; the records stay
+  // The journal names a destination no run can have (a root, a control
+  // character): refused, its records not taken; kept under another name.
+  UnusableDestination,
+  NothingMade,  // a journal of a run that made nothing (or never got its
+                // header whole); the records stay
   Restored,     // the records are the journaled run's, for Undo
 };
 
@@ -53,12 +57,22 @@ struct RestoreReport {
   // Records of the journal that name places outside its destination; they
   // are set aside, and Undo never acts on them.
   TEXT_LIST set_aside;
+  // UnusableDestination: the destination the journal names.
+  std::string destination;
+  // The journal could not be read to its end: the first line it could not
+  // read (0 when it read whole), and how many folders and files Undo takes
+  // back from the lines before it.
+  std::size_t unreadable_line = 0;
+  std::size_t acted_on = 0;
+  // Where a damaged or refused journal is kept as it was; empty when it
+  // could not be (the file is then left as it is, and no journal written).
+  std::string kept_as;
 };
 
 struct UndoReport {
   UndoResult undo;
-  // Stopped: the journal could not be rewritten to name what is left, so
-  // only this program's records still know it.
+  // The journal could not be written anew (before the deleting, or to name
+  // what is left), so only this program's records still know it all.
   bool journal_failed = false;
 };
 
@@ -81,7 +95,9 @@ class RunSession {
   // Takes the records of the run the journal names, as they were when it
   // ended, so that Undo can take that run back (after the program was
   // closed, crashed or lost power). A copy the journal ends in the middle of
-  // is settled by what is on the disk.
+  // is settled by what is on the disk. A journal that cannot be read to its
+  // end gives what it names before the damage, is kept as it was under
+  // another name and written anew in its place.
   RestoreReport RestoreFromJournal();
 
   // "Organize": a Normal run, journaled. `inputs.journal` is the session's.
@@ -89,8 +105,9 @@ class RunSession {
   // "Simulation/View": a Simulate run; afterwards Undo has nothing to take
   // back, and the journal of an earlier run is retired with its records.
   RunReport Simulation(RunInputs inputs);
-  // "Undo": takes back the run the records describe. A finished Undo retires
-  // the journal; a stopped one rewrites it to name what is left.
+  // "Undo": takes back the run the records describe, journaling what it
+  // deletes. Afterwards the journal names what is left (a stopped Undo, or
+  // one that could not delete everything), or is retired.
   UndoReport Undo(EventPump* pump);
   // Asks the running command to end at its next safe point. Safe to call
   // from another thread.
@@ -105,6 +122,9 @@ class RunSession {
  private:
   class CommandPump;
   RunReport Run(RunMode mode, RunInputs inputs);
+  // Copies the journal, as it is, to the first free kept name; that name,
+  // or empty when no copy could be made.
+  std::string KeepJournalCopy();
 
   FileSystem& fs_;
   Prompter& prompter_;

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,11 +57,13 @@ std::string CliProgram() {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// Runs ordovan-cli with `args` in `folder`'s sandbox, its output caught in files.
-Outcome RunCli(const fs::path& scratch, const std::vector<std::string>& args) {
+// Runs ordovan-cli (or the command `program`) with `args` in `folder`'s
+// sandbox, its output caught in files.
+Outcome RunCli(const fs::path& scratch, const std::vector<std::string>& args,
+               const std::string& program = {}) {
   const fs::path out = scratch / "stdout.txt";
   const fs::path err = scratch / "stderr.txt";
-  std::string command = Quoted(CliProgram());
+  std::string command = program.empty() ? Quoted(CliProgram()) : program;
   for (const std::string& arg : args) command += " " + Quoted(arg);
   command += " > " + Quoted(out.string()) + " 2> " + Quoted(err.string());
 #ifdef _WIN32
@@ -111,7 +116,22 @@ class CliRoad : public ::testing::Test {
     fs::create_directories(dest_);
     // The template starts below Old Clients: <client>\<year>\docs.
     base_ = (source_ / "Old Clients").string();
+    journal_ = (scratch_ / "run.journal").string();
   }
+
+  // Every docs folder of the tree, into the list file.
+  void ListDocs() {
+    std::ofstream list(list_file_);
+    for (const char* client : {"Client1", "Client2"}) {
+      for (const char* year : {"2016", "2017"}) {
+        list << (source_ / "Old Clients" / client / year / "docs").string() << '\n';
+      }
+    }
+  }
+  std::vector<std::string> Organize() {
+    return RunArgs("organize", {"--positions", "2,1,3", "--journal", journal_});
+  }
+  std::vector<std::string> Undo() const { return {"undo", "--journal", journal_, "--yes"}; }
 
   std::vector<std::string> RunArgs(const char* command, std::vector<std::string> more = {}) {
     std::vector<std::string> args = {command, "--include", list_file_, "--base", base_,
@@ -122,7 +142,7 @@ class CliRoad : public ::testing::Test {
 
   testing::TempTree temp_;
   fs::path work_, source_, scratch_;
-  std::string list_file_, dest_, base_;
+  std::string list_file_, dest_, base_, journal_;
 };
 
 TEST_F(CliRoad, ListPlanOrganizeUndoLeavesTheTreeAsItWas) {
@@ -173,6 +193,87 @@ TEST_F(CliRoad, ListPlanOrganizeUndoLeavesTheTreeAsItWas) {
   EXPECT_EQ(again.status, 2);
   EXPECT_NE(again.err.find("Warning no: 120056."), std::string::npos) << again.err;
 }
+
+// What a kill in a run's first moments leaves (zeros, part of a header) is
+// this program's unfinished journal: nothing to undo, and no run refused.
+TEST_F(CliRoad, AJournalCutBeforeItsHeaderRefusesNothing) {
+  ListDocs();
+  const auto before = TreeOf(work_);
+  for (const std::string& start : {std::string(8192, '\0'), "ORDOVAN RUN JOUR" + std::string(99, '\0')}) {
+    std::ofstream(journal_, std::ios::binary) << start;
+    EXPECT_NE(RunCli(scratch_, Undo()).err.find("Warning no: 120056."), std::string::npos);
+    EXPECT_EQ(RunCli(scratch_, Organize()).status, 0);
+    EXPECT_EQ(RunCli(scratch_, Undo()).status, 0);
+    EXPECT_EQ(TreeOf(work_), before);
+  }
+}
+
+// A run folder moved out of the destination, a link left in its place.
+TEST_F(CliRoad, UndoGoesThroughNoLinkBelowTheDestination) {
+  ListDocs();
+  ASSERT_EQ(RunCli(scratch_, Organize()).status, 0);
+  const fs::path moved = scratch_ / "moved", link = fs::path(dest_) / "2016";
+  fs::rename(link, moved);
+  std::error_code error;
+  fs::create_directory_symlink(moved, link, error);
+  if (error) GTEST_SKIP() << "this system makes no folder links";
+  const auto behind = TreeOf(moved);
+  const Outcome undo = RunCli(scratch_, Undo());
+  EXPECT_EQ(undo.status, 1);
+  for (const auto& [name, content] : behind) {
+    const fs::path shown = link / fs::path(name).make_preferred();
+    EXPECT_NE(undo.out.find("stayed: " + shown.string()), std::string::npos) << undo.out;
+  }
+  EXPECT_EQ(TreeOf(moved), behind);
+  EXPECT_FALSE(fs::exists(fs::path(dest_) / "2017"));
+}
+
+#ifdef ORDOVAN_CLI_DRIVER
+// A kill at a random moment of a run, and of every other Undo, then Undo:
+// the destination is as before the run. For a time, on this file system and
+// as one without unnamed temporary files, where a copy killed halfway leaves
+// part of itself under its own name.
+TEST_F(CliRoad, UndoAfterAKillAtAnyMomentGivesTheDestinationBack) {
+  ListDocs();
+  for (const char* client : {"Client1", "Client2"}) {
+    std::ofstream(source_ / "Old Clients" / client / "2016" / "docs" / "big.dat")
+        << std::string(8 << 20, 'b');
+  }
+  std::ofstream(fs::path(dest_) / "mine.txt") << "the user's own";
+  const auto before = TreeOf(dest_);
+  const unsigned seed = std::random_device()();
+  std::mt19937 random(seed);
+  using Clock = std::chrono::steady_clock;
+  for (const char* copies : {"", " --without-unnamed-files"}) {
+    const std::string driver = Quoted(ORDOVAN_CLI_DRIVER) + copies;
+    auto start = Clock::now();
+    ASSERT_EQ(RunCli(scratch_, Organize(), driver).status, 0);
+    const double whole = std::chrono::duration<double>(Clock::now() - start).count();
+    ASSERT_EQ(RunCli(scratch_, Undo(), driver).status, 0);
+    auto killed = [&](const std::vector<std::string>& args, double most) {
+      const double moment = std::uniform_real_distribution<double>(0, most)(random);
+      return RunCli(scratch_, args, "timeout -s KILL " + std::to_string(moment) + " " + driver)
+                 .status == 128 + 9;
+    };
+    int runs = 0, kills = 0, undo_kills = 0, cut = 0;
+    for (start = Clock::now(); Clock::now() - start < std::chrono::seconds(4); ++runs) {
+      kills += killed(Organize(), whole * 1.2);
+      for (const auto& entry : fs::recursive_directory_iterator(dest_)) {
+        cut += entry.path().extension() == ".dat" && entry.file_size() < (8 << 20);
+      }
+      if (runs % 2 == 1) undo_kills += killed(Undo(), whole / 2);
+      // 2: nothing to undo, the kill came before the run made anything.
+      const Outcome undone = RunCli(scratch_, Undo(), driver);
+      ASSERT_TRUE(undone.status == 0 || undone.status == 2) << "seed " << seed << undone.err;
+      ASSERT_EQ(TreeOf(dest_), before) << "seed " << seed << ", run " << runs;
+    }
+    std::printf("copies%s: %d runs, %d killed, %d Undos killed, %d copies killed halfway (seed %u)\n",
+                copies, runs, kills, undo_kills, cut, seed);
+    EXPECT_GT(kills, runs / 4);
+    EXPECT_TRUE(cut > 0 || !*copies);
+  }
+}
+#endif
 
 TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
   std::ofstream(list_file_) << (source_ / "Old Clients" / "Client1" / "2016" / "docs").string()

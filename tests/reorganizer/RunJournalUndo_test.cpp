@@ -42,7 +42,7 @@ struct JournaledRun : ClientsRun {
   RunRecords Restored() {
     JournalReadResult read = ReadRunJournal(*FileSystem::Default(), Journal);
     EXPECT_EQ(read.status, JournalReadStatus::Read);
-    SettlePendingCopy(*FileSystem::Default(), &read.contents);
+    SettlePendingCopies(*FileSystem::Default(), &read.contents);
     return RecordsFromJournal(read.contents);
   }
   UndoResult Undo(RunRecords& records, const std::string& report, EventPump* pump = nullptr,

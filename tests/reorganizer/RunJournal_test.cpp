@@ -69,9 +69,9 @@ struct WrittenRun {
     writer.CreatedMainFolder(main);
     writer.CreatingFolder(sub);
     writer.CreatedSubFolder(sub);
-    writer.CopyStarting(file1, Identity(5));
+    writer.CopyStarting(file1, Identity(5), "f:\\Old\\a.pdf");
     writer.CopiedFile(file1, Identity(1));
-    writer.CopyStarting(file2, Identity(6));
+    writer.CopyStarting(file2, Identity(6), "f:\\Old\\Marks.doc");
     writer.CopiedFile(file2, std::nullopt);  // identity unreadable after the copy
     writer.CreatingFolder(odd);
     if (end) {
@@ -88,7 +88,7 @@ struct WrittenRun {
     EXPECT_EQ(c.copied_files[0].identity, Identity(1));
     EXPECT_EQ(c.copied_files[1].path, file2);
     EXPECT_FALSE(c.copied_files[1].identity.has_value());
-    EXPECT_FALSE(c.pending_copy.has_value());
+    EXPECT_TRUE(c.pending_copies.empty());
     EXPECT_TRUE(c.outside_destination.empty());
   }
 };
@@ -143,7 +143,7 @@ TEST(RunJournalTest, ACutOffJournalReadsUpToItsLastWholeRecord) {
     EXPECT_EQ(c.cut_off, !at_line_end) << cut;
     const std::size_t records = (c.destination.empty() ? 0 : 1) + c.created_folders.size() +
                                 c.main_folders.size() + c.sub_folders.size() +
-                                c.copied_files.size() + (c.pending_copy ? 1 : 0);
+                                c.copied_files.size() + c.pending_copies.size();
     // Lines 1 and after: D, F, F, M, F, S, P+C (one entry), P+C, F.
     const std::size_t lines = whole_lines - 1;  // whole lines after the header
     const std::size_t expected_table[] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 8, 8, 9};
@@ -158,7 +158,7 @@ TEST(RunJournalTest, ACutOffJournalReadsUpToItsLastWholeRecord) {
     EXPECT_EQ(z.cut_off, c.cut_off) << cut;
     EXPECT_EQ(z.created_folders, c.created_folders) << cut;
     EXPECT_EQ(z.copied_files.size(), c.copied_files.size()) << cut;
-    EXPECT_EQ(z.pending_copy.has_value(), c.pending_copy.has_value()) << cut;
+    EXPECT_EQ(z.pending_copies.size(), c.pending_copies.size()) << cut;
   }
 
   // A garbled byte in the middle ends the reading before that line.
@@ -174,8 +174,8 @@ TEST(RunJournalTest, ACutOffJournalReadsUpToItsLastWholeRecord) {
 
 TEST(RunJournalTest, AFileThatIsNotAJournalIsNeverActedOnNorReplaced) {
   JournalTree t;
-  const std::string mine = "ORDOVAN RUN JOURNAL\t2\nD\tf:\\New Clients\t00000000\n";
-  for (const std::string& text : {std::string("my notes\n"), mine, std::string()}) {
+  const std::string mine = "ORDOVAN RUN JOURNAL\t9\nD\tf:\\New Clients\t00000000\n";
+  for (const std::string& text : {std::string("my notes\n"), mine}) {
     WriteNative(t.Native(), text);
     EXPECT_EQ(t.Read().status, JournalReadStatus::NotAJournal);
     EXPECT_FALSE(RetireRunJournal(*FileSystem::Default(), Journal));
@@ -232,8 +232,9 @@ TEST(RunJournalTest, RecordsOutsideTheDestinationAreSetApart) {
   EXPECT_FALSE(c.cut_off);
 }
 
-// A journal that ends in the middle of a copy: only a complete copy of the
-// source is taken back; a file of another kind there stays, reported.
+// A journal that ends in the middle of a copy: a complete copy of the source,
+// and one cut short, holding only the start of the source, are the run's and
+// taken back; a file of another kind there stays, reported.
 TEST(RunJournalTest, TheCopyAJournalEndsInIsSettledByWhatIsThere) {
   JournalTree t;
   const std::string source = "f:\\Old\\a.pdf";
@@ -250,7 +251,7 @@ TEST(RunJournalTest, TheCopyAJournalEndsInIsSettledByWhatIsThere) {
     {
       RunJournalWriter writer(files, Journal);
       ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
-      writer.CopyStarting(target, source_identity);
+      writer.CopyStarting(target, source_identity, source);
     }  // the process ends here
     if (there == There::CompleteCopy) {
       ASSERT_TRUE(files.CopyFileNoOverwrite(source, target));
@@ -258,32 +259,33 @@ TEST(RunJournalTest, TheCopyAJournalEndsInIsSettledByWhatIsThere) {
     if (there == There::PartOfIt) t.tree.File(target, "twelve");
     if (there == There::UsersFile) t.tree.File(target, "someone else");  // same size, new time
     RunJournalContents c = t.Read().contents;
-    ASSERT_TRUE(c.pending_copy.has_value());
-    EXPECT_EQ(c.pending_copy->target, target);
-    SettlePendingCopy(files, &c);
-    EXPECT_FALSE(c.pending_copy.has_value());
+    ASSERT_EQ(c.pending_copies.size(), 1u);
+    EXPECT_EQ(c.pending_copies[0].target, target);
+    SettlePendingCopies(files, &c);
+    EXPECT_TRUE(c.pending_copies.empty());
     if (there == There::Nothing) {
       EXPECT_TRUE(c.copied_files.empty());
       continue;
     }
     ASSERT_EQ(c.copied_files.size(), 1u);
     EXPECT_EQ(c.copied_files[0].path, target);
-    if (there == There::CompleteCopy) {
-      EXPECT_EQ(c.copied_files[0].identity, files.IdentifyFile(target));
-    } else {
+    if (there == There::UsersFile) {
       EXPECT_FALSE(c.copied_files[0].identity.has_value());
+    } else {
+      EXPECT_EQ(c.copied_files[0].identity, files.IdentifyFile(target));
     }
   }
 
-  // A copy that began and failed is followed by another record: not pending.
+  // A copy that began and failed is ended by its own record: not pending.
   RunJournalWriter writer(files, Journal);
   ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
-  writer.CopyStarting(target, source_identity);
+  writer.CopyStarting(target, source_identity, source);
+  writer.CopyNotMade(target);
   writer.CreatingFolder(Dest + "\\next");
-  writer.CopyStarting(target, source_identity);
+  writer.CopyStarting(target, source_identity, source);
   writer.CopiedFile(target, source_identity);
   writer.Finish(false);
-  EXPECT_FALSE(t.Read().contents.pending_copy.has_value());
+  EXPECT_TRUE(t.Read().contents.pending_copies.empty());
 }
 
 // Counts what reached the disk: the text appended up to each Sync.
@@ -348,7 +350,7 @@ TEST(RunJournalTest, RecordsReachTheDiskEvery256RecordsEverySecondAndAtTheEnd) {
   files.lines_on_disk.clear();
   for (int i = 0; i < 256; ++i) {
     const std::string target = Dest + "\\" + std::to_string(i) + ".pdf";
-    copies.CopyStarting(target, Identity(1));
+    copies.CopyStarting(target, Identity(1), "f:\\Old\\a.pdf");
     copies.CopiedFile(target, Identity(2));
   }
   EXPECT_EQ(files.lines_on_disk, std::vector<std::size_t>{605u + 2 + 512});
@@ -375,24 +377,25 @@ TEST(RunJournalTest, ACopysRecordFollowsItsAnnouncementWithTheNextLine) {
   RunJournalWriter writer(*FileSystem::Default(), Journal);
   ASSERT_EQ(writer.Begin(Dest), JournalStart::Started);
   const std::string a = Dest + "\\a.pdf", b = Dest + "\\b.pdf";
-  writer.CopyStarting(a, Identity(1));
+  writer.CopyStarting(a, Identity(1), "f:\\Old\\a.pdf");
   writer.CopiedFile(a, Identity(2));
   JournalReadResult read = t.Read();
   EXPECT_TRUE(read.contents.copied_files.empty());
-  ASSERT_TRUE(read.contents.pending_copy.has_value());
-  EXPECT_EQ(read.contents.pending_copy->target, a);
-  writer.CopyStarting(b, Identity(3));
+  ASSERT_EQ(read.contents.pending_copies.size(), 1u);
+  EXPECT_EQ(read.contents.pending_copies[0].target, a);
+  writer.CopyStarting(b, Identity(3), "f:\\Old\\b.pdf");
   read = t.Read();
   ASSERT_EQ(read.contents.copied_files.size(), 1u);
   EXPECT_EQ(read.contents.copied_files[0].identity, Identity(2));
-  EXPECT_EQ(read.contents.pending_copy->target, b);
+  ASSERT_EQ(read.contents.pending_copies.size(), 1u);
+  EXPECT_EQ(read.contents.pending_copies[0].target, b);
   writer.CopiedFile(b, Identity(4));
   EXPECT_EQ(t.Read().contents.copied_files.size(), 1u);  // b's record waits
   writer.CopiedFile(Dest + "\\unannounced.pdf", Identity(5));
   read = t.Read();
   ASSERT_EQ(read.contents.copied_files.size(), 3u);
   EXPECT_EQ(read.contents.copied_files[2].path, Dest + "\\unannounced.pdf");
-  EXPECT_FALSE(read.contents.pending_copy.has_value());
+  EXPECT_TRUE(read.contents.pending_copies.empty());
   EXPECT_TRUE(writer.Finish(false));
   EXPECT_EQ(t.Read().contents.copied_files.size(), 3u);
   EXPECT_FALSE(t.Read().contents.cut_off);

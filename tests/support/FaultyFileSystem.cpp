@@ -1,7 +1,14 @@
 #include "support/FaultyFileSystem.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <streambuf>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "platform/CopyFaults.h"
 
@@ -95,6 +102,37 @@ class LimitedReadStream : public std::istream {
 
 }  // namespace
 
+int RunInChildProcess(const std::function<void()>& body) {
+#ifdef _WIN32
+  static_cast<void>(body);
+  return -1;
+#else
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    body();
+    std::_Exit(0);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+#endif
+}
+
+void FaultyFileSystem::CrashAt(CrashPoint point, int n) {
+  crash_point_ = point;
+  crash_in_ = n;
+}
+
+void FaultyFileSystem::CrashMidCopy(int n, std::uint64_t bytes) {
+  crash_copy_at_ = calls_.copies + n;
+  crash_copy_bytes_ = bytes;
+}
+
+void FaultyFileSystem::Reached(CrashPoint point) {
+  if (point == crash_point_ && crash_in_ > 0 && --crash_in_ == 0) std::_Exit(kCrashExitCode);
+}
+
 void FaultyFileSystem::FailWriteAfter(std::uint64_t bytes) { write_limit_ = bytes; }
 
 void FaultyFileSystem::FailReadAfter(std::uint64_t bytes) { read_limit_ = bytes; }
@@ -125,6 +163,7 @@ std::unique_ptr<std::istream> FaultyFileSystem::OpenBinaryRead(const std::string
 }
 
 bool FaultyFileSystem::ReplaceFileWith(const std::string& temp, const std::string& target) {
+  Reached(CrashPoint::kReplace);
   if (fail_replace_) return false;
   return FileSystemWrapper::ReplaceFileWith(temp, target);
 }
@@ -163,6 +202,15 @@ bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::s
     if (error) *error = failing->second;
     return false;
   }
+  if (number == crash_copy_at_) {
+    std::unique_ptr<std::istream> in = FileSystemWrapper::OpenBinaryRead(from);
+    std::unique_ptr<OutputFile> out = FileSystemWrapper::CreateNewBinaryFile(to);
+    std::string start(crash_copy_bytes_, '\0');
+    in->read(start.data(), static_cast<std::streamsize>(start.size()));
+    out->write(start.data(), in->gcount());
+    out->Close();
+    std::_Exit(kCrashExitCode);
+  }
   if (number == midway_copy_at_) {
     ScopedCopyFault fault(midway_bytes_);
     return FileSystemWrapper::CopyFileNoOverwrite(from, to, error);
@@ -172,6 +220,7 @@ bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::s
 
 bool FaultyFileSystem::RemoveFile(const std::string& path) {
   ++calls_.remove_file;
+  Reached(CrashPoint::kRemoveFile);
   if (refused_removals_.count(path) != 0) return false;
   return FileSystemWrapper::RemoveFile(path);
 }

@@ -2,9 +2,11 @@
 // A FileSystem for tests that forwards to a real one and fails the calls a
 // test names: the n-th copy (outright, or midway through the real copy),
 // removals of given paths, CreateFolders of a given folder. It counts every
-// call, so a test can also prove what was not attempted.
+// call, so a test can also prove what was not attempted. It can also end the
+// process at a chosen operation, as a kill would.
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <map>
 #include <memory>
@@ -26,6 +28,12 @@ struct FileSystemCalls {
   int list_folder = 0;
 };
 
+// Runs `body` in a child process: its exit code, or -1 when it died otherwise
+// or no child process can be made (Windows, where tests of crashes skip).
+int RunInChildProcess(const std::function<void()>& body);
+inline constexpr int kCrashExitCode = 86;
+enum class CrashPoint { kRemoveFile, kReplace };
+
 class FaultyFileSystem : public FileSystemWrapper {
  public:
   explicit FaultyFileSystem(FileSystem* target = FileSystem::Default())
@@ -42,6 +50,12 @@ class FaultyFileSystem : public FileSystemWrapper {
   void RefuseRemoval(const std::string& path);
   // CreateFolders fails for this program path and every path below it.
   void FailCreateFolders(const std::string& path);
+  // Ends the process before the n-th call from now on of `point` (a removal,
+  // a file put in place of another).
+  void CrashAt(CrashPoint point, int n);
+  // Ends it in the n-th copy from now on, once `bytes` bytes of the source
+  // are in the new target, as a copy without unnamed files leaves it.
+  void CrashMidCopy(int n, std::uint64_t bytes);
 
   const FileSystemCalls& calls() const { return calls_; }
 
@@ -73,6 +87,11 @@ class FaultyFileSystem : public FileSystemWrapper {
 
  private:
   std::unique_ptr<OutputFile> LimitWrite(std::unique_ptr<OutputFile> real);
+  void Reached(CrashPoint point);
+  CrashPoint crash_point_ = CrashPoint::kRemoveFile;
+  int crash_in_ = 0;  // calls of crash_point_ left before the crash; 0: none
+  int crash_copy_at_ = 0;
+  std::uint64_t crash_copy_bytes_ = 0;
   std::uint64_t write_limit_ = UINT64_MAX;
   std::uint64_t read_limit_ = UINT64_MAX;
   bool fail_replace_ = false;

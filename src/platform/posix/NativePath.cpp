@@ -47,7 +47,8 @@ void AppendProgramComponents(std::string_view rest, std::string* out) {
 
 std::optional<std::filesystem::path> ToNativePath(const std::string& program_path) {
   const std::string_view text = program_path;
-  if (text.empty()) return std::nullopt;
+  // The system would end the path at a zero byte and name another place.
+  if (text.empty() || text.find('\0') != std::string_view::npos) return std::nullopt;
   std::string out;
   std::string_view rest;
   if (int index = drives::DriveIndex(text); index >= 0) {

@@ -405,7 +405,10 @@ class PosixFileSystem final : public FileSystem {
     // What the source is, as the copy will be: its size and modification time.
     if (announce) announce(IdentityOf(st));
     const std::string folder = target->parent_path().string();
-    Fd unnamed(::open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, st.st_mode & 0777));
+    Fd unnamed(CopyWithoutUnnamedFiles()
+                   ? -1
+                   : ::open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
+                            st.st_mode & 0777));
     if (unnamed.get() >= 0) {
       if (!CopyContentOf(in.get(), st, unnamed.get(), error)) return false;
       const std::string fd_path = "/proc/self/fd/" + std::to_string(unnamed.get());
@@ -426,6 +429,8 @@ class PosixFileSystem final : public FileSystem {
       if (::lseek(in.get(), 0, SEEK_SET) != 0) return failed(CopyError::kSourceUnreadable);
     }
     // O_EXCL: an existing target, a dangling link included, is never opened.
+    // A process killed from here on leaves part of the copy under the
+    // target's name; the announcement lets the run journal know it.
     Fd out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777));
     if (out.get() < 0) return failed(TargetError(errno));
     bool ok = CopyContentOf(in.get(), st, out.get(), error);
@@ -466,6 +471,12 @@ class PosixFileSystem final : public FileSystem {
     // here: a read-only file behaves the same on both systems.
     if (!S_ISLNK(st.st_mode) && IsReadOnlyMode(st.st_mode)) return false;
     return ::unlink(native->c_str()) == 0;
+  }
+
+  bool IsLink(const std::string& path) override {
+    auto native = ToNativePath(path);
+    struct stat st;
+    return native && ::lstat(native->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
   }
 
   std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
@@ -750,7 +761,13 @@ class PosixFileSystem final : public FileSystem {
       (void)owner_kept;  // a file this user may not give away stays the user's
       if (::chmod(from->c_str(), st.st_mode & 07777) != 0) return false;
     }
-    return ::rename(from->c_str(), to->c_str()) == 0;
+    if (::rename(from->c_str(), to->c_str()) != 0) return false;
+    // The new name lasts a power loss only once its folder is on the disk
+    // too; a folder that cannot be opened for that still has the new name.
+    const std::string folder = to->parent_path().string();
+    Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) static_cast<void>(::fsync(dir.get()));
+    return true;
   }
 
   // --- Run journal ---

@@ -51,7 +51,8 @@ wchar_t FoldAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? c + (L'a' - L'A')
 
 std::optional<std::filesystem::path> ToNativePath(const std::string& program_path) {
   const std::string_view text = program_path;
-  if (text.empty()) return std::nullopt;
+  // The system would end the path at a zero character and name another place.
+  if (text.empty() || text.find('\0') != std::string_view::npos) return std::nullopt;
   std::wstring out;
   int index = drives::DriveIndex(text);
   if (const drives::Mount* mount = drives::MountOf(index)) {

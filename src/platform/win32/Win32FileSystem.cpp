@@ -309,6 +309,13 @@ class Win32FileSystem final : public FileSystem {
     return native && DeleteFileW(native->c_str());
   }
 
+  bool IsLink(const std::string& path) override {
+    // The attributes of the entry itself: a link or junction is not followed.
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  }
+
   std::optional<FileIdentity> IdentifyFile(const std::string& path) override {
     auto native = ToNativePath(path);
     if (!native) return std::nullopt;
@@ -557,8 +564,10 @@ class Win32FileSystem final : public FileSystem {
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
     auto native = ToNativePath(path);
     if (!native) return nullptr;
-    HANDLE handle = CreateFileW(native->c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Sharing delete lets the journal, written beside its place, be renamed
+    // into it while it stays open.
+    HANDLE handle = CreateFileW(native->c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32AppendFile>(handle);
   }

@@ -172,6 +172,17 @@ void TfrmMainFR::RestoreRunJournal() {
     services_.prompter->Warn(NotAJournalText(session_->journal_path()), kNotAJournalTitle);
     return;
   }
+  if (restored.outcome == RestoreOutcome::UnusableDestination) {
+    services_.prompter->Warn(
+        UnusableJournalText(session_->journal_path(), restored.destination, restored.kept_as),
+        kUnusableJournalTitle);
+    return;
+  }
+  if (restored.unreadable_line != 0) {
+    services_.prompter->Warn(DamagedJournalText(session_->journal_path(), restored.unreadable_line,
+                                                restored.acted_on, restored.kept_as),
+                             kDamagedJournalTitle);
+  }
   if (!restored.set_aside.empty()) {
     services_.prompter->Warn(SetAsideText(session_->journal_path(), restored.set_aside),
                              kSetAsideTitle);
@@ -221,7 +232,9 @@ void TfrmMainFR::btnVol14UndoClick() {
       break;
     case UndoOutcome::Done:
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);
+      if (result.kept_for_next_undo) prompter.Inform(kKeptForUndoText, kKeptForUndoTitle);
       prompter.Inform(kUndoEndText, kUndoEndTitle);
+      if (undone.journal_failed) WarnJournalFailed();
       break;
     case UndoOutcome::Stopped:
       if (!result.report.empty()) prompter.Warn(result.report, kUndoReportTitle);

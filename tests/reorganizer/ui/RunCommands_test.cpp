@@ -240,6 +240,7 @@ TEST_F(RunCommandsTest, UndoReportsAndListsTheFoldersStillHoldingAFileOfTheUser)
   for (const std::string& folder : kept) report += folder + "\n";
   prompter_.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
   prompter_.Expect(MessageKind::kWarning, report, kUndoReportTitle);
+  prompter_.Expect(MessageKind::kInformation, kKeptForUndoText, kKeptForUndoTitle);
   prompter_.Expect(MessageKind::kInformation, kUndoEndText, kUndoEndTitle);
   Click("btnVol14Undo");
   prompter_.VerifyDone();
