@@ -17,11 +17,17 @@ class ResultListView : public WideListView {
   ResultListView(const QString& object_name, const QString& caption, ResultEntries& entries,
                  QWidget* parent = nullptr);
 
+  // The size the window gives the list when there is room; it may shrink to
+  // its minimum on a small screen.
+  void SetPreferredSize(QSize size) { preferred_ = size; }
+  QSize sizeHint() const override { return preferred_.isValid() ? preferred_ : WideListView::sizeHint(); }
+
   ResultEntries& entries() { return model_->entries(); }
   const ResultEntries& entries() const { return model_->entries(); }
 
  private:
   ResultListModel* model_;
+  QSize preferred_;
 };
 
 }  // namespace ordovan

@@ -1,11 +1,14 @@
 #include "reorganizer/ui/TfrmStatistic14.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "platform/EventPump.h"
@@ -90,6 +93,9 @@ constexpr const char* kNotCopiedCounterName = "lblStat14FilesNotCopied";
 constexpr int kListWidth = 320;
 constexpr int kListHeight = 110;
 constexpr int kNotCopiedListHeight = 70;
+// How low a list may go when the screen is too small for the window's first
+// size: a few lines each.
+constexpr int kListLeastHeight = 40;
 constexpr int kButtonWidth = 75;
 
 QFont Bold(QFont font) {
@@ -143,7 +149,8 @@ void TfrmStatistic14::BuildControls() {
     auto* caption = new QLabel(info.caption, this);
     caption->setObjectName(info.caption_name);
     auto* view = new ResultListView(info.list_name, info.caption, results_.list(which), this);
-    view->setMinimumSize(kListWidth, list_height);
+    view->setMinimumSize(kListWidth, kListLeastHeight);
+    view->SetPreferredSize({kListWidth, list_height});
     caption->setBuddy(view);
     auto* zoom = MakeButton(this, info.zoom_name, "Zoom", info.zoom_hint);
     zoom->setFixedWidth(kButtonWidth);
@@ -309,6 +316,10 @@ void TfrmStatistic14::BuildControls() {
     connect(export_buttons_[i], &QPushButton::clicked, this, export_handlers[i]);
   }
   connect(ok_, &QPushButton::clicked, this, &TfrmStatistic14::btnStat14OKClick);
+
+  // The lists' preferred room is the window's first size; on a screen too
+  // small for it (a 768-pixel laptop) the lists give way, never the counters.
+  resize(sizeHint());
 }
 
 void TfrmStatistic14::CountersRefreshed() {
@@ -331,6 +342,15 @@ void TfrmStatistic14::Repaint() {
 }
 
 void TfrmStatistic14::ShowResultsWindow() {
+  if (const QScreen* shown_on = screen()) {
+    // The title bar and borders take their share too; before the first
+    // showing the system has not said how much.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(16, 40);
+    const QSize room = shown_on->availableGeometry().size() - frame;
+    if (height() > room.height() || width() > room.width()) {
+      resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    }
+  }
   show();
   raise();
   activateWindow();
