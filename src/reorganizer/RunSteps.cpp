@@ -41,7 +41,7 @@ void RunSteps::Copy(std::shared_ptr<WorkerJob> job, std::function<void()> apply,
     // One at a time: here and now.
     job->RunHere(stop_);
     if (steps_.empty()) {
-      choice_.Ended(std::chrono::steady_clock::now());
+      choice_.Ended(std::chrono::steady_clock::now(), job->took());
       apply();
       return;
     }
@@ -93,7 +93,7 @@ void RunSteps::ApplyReady() {
     if (front.job) {
       if (!front.job->done() || !front.job->Reached()) break;
       --copies_waiting_;
-      choice_.Ended(std::chrono::steady_clock::now());
+      choice_.Ended(std::chrono::steady_clock::now(), front.job->took());
     }
     std::function<void()> apply = std::move(front.apply);
     steps_.pop_front();

@@ -106,7 +106,7 @@ void RunWorkers::Work() {
     const std::string& folder = job->spread();
     if (!folder.empty()) ++running_by_folder_[folder];
     lock.unlock();
-    job->Run(job->stop_ ? *job->stop_ : kNeverStop);
+    job->Timed(job->stop_ ? *job->stop_ : kNeverStop);
     lock.lock();
     job->state_.store(WorkerJob::kDone, std::memory_order_release);
     --running_;
@@ -124,7 +124,7 @@ WorkerChoice::WorkerChoice(std::size_t asked)
     : automatic_(asked == kAutomaticWorkers),
       workers_(asked == kAutomaticWorkers ? 1 : std::min(asked, kMostWorkers)) {}
 
-void WorkerChoice::Ended(Clock::time_point now, std::size_t count) {
+void WorkerChoice::Ended(Clock::time_point now, Clock::duration took, std::size_t count) {
   if (!automatic_) return;
   // A measure starts at the first end after a change, so what ran before the
   // change does not count for it.
@@ -132,14 +132,14 @@ void WorkerChoice::Ended(Clock::time_point now, std::size_t count) {
     measuring_ = true;
     measure_start_ = now;
     measured_ = 0;
+    busy_ = {};
     return;
   }
   measured_ += count;
-  const auto elapsed = now - measure_start_;
-  if (elapsed < kMeasureTime || measured_ < kMeasureCount) return;
-  const double seconds = std::chrono::duration<double>(elapsed).count();
+  busy_ += took;
+  if (now - measure_start_ < kMeasureTime || measured_ < kMeasureCount) return;
   measuring_ = false;
-  Judge(static_cast<double>(measured_) / seconds, now);
+  Judge(std::chrono::duration<double>(busy_).count() / static_cast<double>(measured_), now);
 }
 
 void WorkerChoice::Try(std::size_t workers, Phase phase, double rate_before) {
@@ -159,16 +159,19 @@ void WorkerChoice::Settle(std::size_t workers, double rate, Clock::time_point no
   }
 }
 
-void WorkerChoice::Judge(double rate, Clock::time_point now) {
+void WorkerChoice::Judge(double each, Clock::time_point now) {
   constexpr double kGain = 1.15;  // more at once must bring this much more
   constexpr double kFall = 0.7;   // a pace this far below the settled one asks why
   constexpr double kSame = 0.95;  // fewer at once may keep this much
+  const bool waiting = each >= std::chrono::duration<double>(kWaiting).count();
+  // What this many in flight can end per second.
+  const double rate = static_cast<double>(workers_) / std::max(each, 1e-9);
   switch (phase_) {
     case Phase::kFirst:
-      if (workers_ < kMostWorkers) {
+      if (waiting && workers_ < kMostWorkers) {
         Try(workers_ * 2, Phase::kMore, rate);
       } else {
-        Settle(workers_, rate, now, false);
+        Settle(workers_, rate, now, waiting || workers_ == 1);
       }
       return;
     case Phase::kMore:
@@ -195,11 +198,14 @@ void WorkerChoice::Judge(double rate, Clock::time_point now) {
   if (rate < settled_rate_ * kFall && workers_ > 1) {
     Try(workers_ / 2, Phase::kFewer, rate);
   } else if (now >= next_try_) {
-    // Turns: more at once, then (when more than one) fewer.
+    // Turns: more at once, then (when more than one) fewer. Operations that
+    // do not wait stay one at a time.
     if ((try_fewer_next_ && workers_ > 1) || workers_ >= kMostWorkers) {
       Try(workers_ / 2, Phase::kFewer, rate);
-    } else {
+    } else if (waiting) {
       Try(workers_ * 2, Phase::kMore, rate);
+    } else {
+      Settle(workers_, rate, now, true);
     }
     try_fewer_next_ = !try_fewer_next_;
   } else {
@@ -224,7 +230,7 @@ bool RunJobs(const std::vector<std::shared_ptr<WorkerJob>>& jobs, WorkerChoice& 
     const auto now = WorkerChoice::Clock::now();
     std::erase_if(in_hand, [&](std::size_t i) {
       if (!jobs[i]->done()) return false;
-      choice.Ended(now, weights[i]);
+      choice.Ended(now, jobs[i]->took(), weights[i]);
       return true;
     });
     if (!stop && stop_asked(!in_hand.empty() || choice.workers() > 1)) {
@@ -241,7 +247,7 @@ bool RunJobs(const std::vector<std::shared_ptr<WorkerJob>>& jobs, WorkerChoice& 
       // One at a time, here.
       const std::size_t i = next++;
       jobs[i]->RunHere(stop);
-      choice.Ended(WorkerChoice::Clock::now(), weights[i]);
+      choice.Ended(WorkerChoice::Clock::now(), jobs[i]->took(), weights[i]);
       continue;
     }
     if (!pool) pool = std::make_unique<RunWorkers>();

@@ -59,10 +59,12 @@ class WorkerJob {
   // Claims and runs it here; false when it was someone else's.
   bool RunHere(const std::atomic<bool>& stop) {
     if (!Claim()) return false;
-    Run(stop);
+    Timed(stop);
     state_.store(kDone, std::memory_order_release);
     return true;
   }
+  // How long the operation took, once done.
+  std::chrono::steady_clock::duration took() const { return took_; }
 
  protected:
   // The operation. Once `stop` is set it may break off, leaving nothing.
@@ -70,7 +72,13 @@ class WorkerJob {
 
  private:
   friend class RunWorkers;
+  void Timed(const std::atomic<bool>& stop) {
+    const auto start = std::chrono::steady_clock::now();
+    Run(stop);
+    took_ = std::chrono::steady_clock::now() - start;
+  }
   std::string spread_;
+  std::chrono::steady_clock::duration took_{};
   std::atomic<int> state_{kQueued};
   const std::atomic<bool>* stop_ = nullptr;
 };
@@ -114,12 +122,18 @@ class RunWorkers {
   std::vector<std::thread> threads_;
 };
 
-// How many operations run at once. Fixed, or chosen while the command goes:
-// one at a time first; then twice as many as long as that brings at least
-// 15% more done per second; back when it does not. Tried again later (after
-// a second, then twice as long each time), and fewer are tried when the
-// pace falls. So a local disk, where more at once gain nothing, spends a
-// few tenths of a second on trying, and a file server soon has many in flight.
+// How many operations run at once. Fixed, or chosen while the command goes
+// from how long each operation takes. An operation that waits (for a file
+// server, or a disk's seek) takes a millisecond or more, and as long as it
+// takes no longer with twice as many in flight, twice as many end per second
+// (in flight / time each); one that does not wait (a local disk's) costs
+// less than handing it to a worker, and such operations stay one at a time.
+// So: one at a time first; where operations wait, twice as many as long as
+// that lets at least 15% more end per second, back when it does not; tried
+// again later (after a second, then twice as long each time), and fewer are
+// tried when the operations slow down. The time each takes is the signal,
+// not how many ended: that depends as much on what the command's own thread
+// does between them (listing, making folders) as on the count.
 class WorkerChoice {
  public:
   using Clock = std::chrono::steady_clock;
@@ -128,16 +142,19 @@ class WorkerChoice {
   explicit WorkerChoice(std::size_t asked);
 
   std::size_t workers() const { return workers_; }
-  // `count` operations (files) ended at `now`.
-  void Ended(Clock::time_point now, std::size_t count = 1);
+  // `count` operations ended at `now`, having taken `took` in all.
+  void Ended(Clock::time_point now, Clock::duration took, std::size_t count = 1);
 
   // What one measure takes at least: this long, and this many operations.
   static constexpr std::chrono::milliseconds kMeasureTime{100};
   static constexpr std::size_t kMeasureCount = 8;
+  // Operations that take this long or longer wait for something.
+  static constexpr std::chrono::microseconds kWaiting{1000};
 
  private:
   enum class Phase { kFirst, kMore, kSettled, kFewer };
-  void Judge(double rate, Clock::time_point now);
+  // `each`: the seconds one operation took, on average, in the last measure.
+  void Judge(double each, Clock::time_point now);
   void Try(std::size_t workers, Phase phase, double rate_before);
   void Settle(std::size_t workers, double rate, Clock::time_point now, bool later);
 
@@ -147,8 +164,9 @@ class WorkerChoice {
   bool measuring_ = false;
   Clock::time_point measure_start_{};
   std::size_t measured_ = 0;
+  Clock::duration busy_{};  // the operations of this measure, added up
   std::size_t tried_from_ = 1;
-  double rate_before_ = 0;  // at tried_from_
+  double rate_before_ = 0;  // at tried_from_: operations per second it can end
   double settled_rate_ = 0;
   Clock::time_point next_try_{};
   std::chrono::milliseconds wait_{1000};

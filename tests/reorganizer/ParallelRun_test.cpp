@@ -208,19 +208,22 @@ TEST(ParallelRunTest, AStoppedRunWithWorkersLeavesOnlyWholeRecordedCopiesThatUnd
   EXPECT_TRUE(Snapshot(drive / "New").empty());
 }
 
-// A run whose pace depends on how many work at once, in simulated time.
-TEST(WorkerChoiceTest, ManyWorkWhereMoreBringMoreAndOneWhereTheyDoNot) {
+// Operations whose time depends on how many are in flight, in simulated time.
+TEST(WorkerChoiceTest, ManyWorkWhereOperationsWaitAndOneWhereTheyDoNot) {
+  using Seconds = std::chrono::duration<double>;
   const struct {
     const char* what;
     std::size_t asked;
-    std::function<double(std::size_t)> per_second;
+    std::function<double(std::size_t)> each;  // seconds per operation, with w in flight
     std::size_t expected;
   } cases[] = {
-      {"local disk: more at once are a little slower", kAutomaticWorkers,
-       [](std::size_t w) { return 5000.0 / (1.0 + 0.03 * static_cast<double>(w - 1)); }, 1},
-      {"file server: up to eight at once as many times as fast", kAutomaticWorkers,
-       [](std::size_t w) { return 400.0 * static_cast<double>(std::min<std::size_t>(w, 8)); }, 8},
-      {"fixed by the user", 4, [](std::size_t w) { return 400.0 * static_cast<double>(w); }, 4},
+      {"local disk: quick, and slower the more at once", kAutomaticWorkers,
+       [](std::size_t w) { return 40e-6 * static_cast<double>(w); }, 1},
+      {"file server: as quick with up to eight at once, then queued", kAutomaticWorkers,
+       [](std::size_t w) { return 0.024 * std::max(1.0, static_cast<double>(w) / 8); }, 8},
+      {"one disk that seeks: each waits, but only one is served at a time", kAutomaticWorkers,
+       [](std::size_t w) { return 0.005 * static_cast<double>(w); }, 1},
+      {"fixed by the user", 4, [](std::size_t) { return 0.024; }, 4},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -228,13 +231,14 @@ TEST(WorkerChoiceTest, ManyWorkWhereMoreBringMoreAndOneWhereTheyDoNot) {
     WorkerChoice::Clock::time_point now{};
     std::map<std::size_t, double> seconds_at;
     double seconds = 0;
-    while (seconds < 20) {
+    while (seconds < 30) {
       const std::size_t workers = choice.workers();
-      const double step = 1.0 / c.per_second(workers);
-      now += std::chrono::duration_cast<WorkerChoice::Clock::duration>(std::chrono::duration<double>(step));
+      const double each = c.each(workers);
+      const double step = each / static_cast<double>(workers);  // between two ends
+      now += std::chrono::duration_cast<WorkerChoice::Clock::duration>(Seconds(step));
       seconds += step;
       seconds_at[workers] += step;
-      choice.Ended(now);
+      choice.Ended(now, std::chrono::duration_cast<WorkerChoice::Clock::duration>(Seconds(each)));
     }
     EXPECT_GE(seconds_at[c.expected] / seconds, 0.9);
   }
