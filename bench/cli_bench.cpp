@@ -16,6 +16,7 @@
 #include "platform/NativePath.h"
 #include "reorganizer/LevelTemplate.h"
 #include "reorganizer/RunSession.h"
+#include "reorganizer/RunWorkers.h"
 #include "stubs/QuietPrompter.h"
 
 namespace ordovan {
@@ -59,12 +60,14 @@ RunInputs DesktopInputs(const CliSandbox& sandbox, const fs::path& destination) 
   return inputs;
 }
 
-void BM_DesktopOrganize(benchmark::State& state) {
+// The main window's run: its session journals beside the settings file, as
+// the CLI does, and chooses how many copies go at once (`workers`).
+void DesktopOrganize(benchmark::State& state, std::size_t workers) {
   CliSandbox& sandbox = Sandbox();
   stubs::QuietPrompter prompter;
-  // The main window's session journals its runs beside the settings file, as the CLI does.
   RunSessionOptions options;
   options.journal_path = *ToProgramPath(sandbox.journal);
+  options.workers = workers;
   for (auto _ : state) {
     state.PauseTiming();
     const RunInputs inputs = DesktopInputs(sandbox, sandbox.tree.NextDestination());
@@ -77,6 +80,9 @@ void BM_DesktopOrganize(benchmark::State& state) {
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sandbox.tree.bytes()));
 }
+
+void BM_DesktopOrganize(benchmark::State& state) { DesktopOrganize(state, kAutomaticWorkers); }
+void BM_DesktopOrganizeOneWorker(benchmark::State& state) { DesktopOrganize(state, 1); }
 
 void BM_CliOrganize(benchmark::State& state) {
   CliSandbox& sandbox = Sandbox();
@@ -94,6 +100,7 @@ void BM_CliOrganize(benchmark::State& state) {
 }
 
 BENCHMARK(BM_DesktopOrganize)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_DesktopOrganizeOneWorker)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_CliOrganize)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 }  // namespace

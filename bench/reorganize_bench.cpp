@@ -24,6 +24,7 @@
 #include "reorganizer/ReorganizeRun.h"
 #include "reorganizer/RunResults.h"
 #include "reorganizer/RunSession.h"
+#include "reorganizer/RunWorkers.h"
 #include "stubs/QuietPrompter.h"
 
 namespace ordovan {
@@ -61,23 +62,35 @@ void Run(const std::string& command) {
   if (std::system(command.c_str()) != 0) std::abort();
 }
 
-void Organize(Sandbox& sandbox, const fs::path& destination, benchmark::State* state) {
-  RunResults results;
-  stubs::QuietPrompter prompter;
-  Reorganizer run(*FileSystem::Default(), prompter, results);
-  run.Organize(sandbox.Inputs(destination));
-  if (results.counter(ResultCategory::FilesReorganized) != sandbox.tree.files()) {
-    if (state) state->SkipWithError("not every file was copied");
+// As the program runs it: a session, journaled.
+void Organize(Sandbox& sandbox, const fs::path& destination, RunSession* session,
+              benchmark::State* state) {
+  RunReport report = session->Organize(sandbox.Inputs(destination));
+  if (report.journal_failed ||
+      session->results().counter(ResultCategory::FilesReorganized) != sandbox.tree.files()) {
+    if (state) state->SkipWithError("not every file was copied, or no journal");
   }
+}
+
+// The journal beside the destination; `workers` copies at once
+// (kAutomaticWorkers: the program's own choice).
+RunSessionOptions SessionOptions(const fs::path& destination, std::size_t workers) {
+  RunSessionOptions options;
+  options.journal_path = ToProgramPath(destination.string() + ".journal").value_or("");
+  options.workers = workers;
+  return options;
 }
 
 void BM_OrganizeWithFiles(benchmark::State& state) {
   Sandbox& sandbox = CopyTree();
+  const auto workers = static_cast<std::size_t>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
     const fs::path destination = sandbox.tree.NextDestination();
+    stubs::QuietPrompter prompter;
+    RunSession session(*FileSystem::Default(), prompter, SessionOptions(destination, workers));
     state.ResumeTiming();
-    Organize(sandbox, destination, &state);
+    Organize(sandbox, destination, &session, &state);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sandbox.tree.bytes()));
 }
@@ -96,12 +109,13 @@ void BM_CpR(benchmark::State& state) {
 
 void BM_Undo(benchmark::State& state) {
   Sandbox& sandbox = CopyTree();
+  const auto workers = static_cast<std::size_t>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
     const fs::path destination = sandbox.tree.NextDestination();
     stubs::QuietPrompter prompter;
-    RunSession session(*FileSystem::Default(), prompter);
-    session.Organize(sandbox.Inputs(destination));
+    RunSession session(*FileSystem::Default(), prompter, SessionOptions(destination, workers));
+    Organize(sandbox, destination, &session, &state);
     Run("sync");
     state.ResumeTiming();
     const UndoResult undone = session.Undo(nullptr).undo;
@@ -118,7 +132,9 @@ void BM_RmRf(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     const fs::path destination = sandbox.tree.NextDestination();
-    Organize(sandbox, destination, &state);
+    stubs::QuietPrompter prompter;
+    RunSession session(*FileSystem::Default(), prompter, SessionOptions(destination, 1));
+    Organize(sandbox, destination, &session, &state);
     Run("sync");
     const std::string command = "cd '" + destination.string() + "' && rm -rf -- *";
     state.ResumeTiming();
@@ -142,9 +158,9 @@ void BM_Simulation10000Paths(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_OrganizeWithFiles)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_OrganizeWithFiles)->Arg(1)->Arg(kAutomaticWorkers)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_CpR)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_Undo)->Arg(1)->Arg(kAutomaticWorkers)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_RmRf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_Simulation10000Paths)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 

@@ -5,6 +5,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliPaths.h"
 #include "reorganizer/RunJournalFormat.h"
+#include "reorganizer/RunWorkers.h"
 #include "settings/SettingsDirectory.h"
 
 namespace ordovan::cli {
@@ -57,10 +58,18 @@ const char kRunHelpPlan[] =
 const char kRunHelpOrganize[] =
     "Usage: ordovan-cli organize --include FILE (--order NAMES | --positions LIST)\n"
     "                            --dest DIR [--cut N | --base DIR] [--without-files]\n"
-    "                            [--report FILE] [--journal FILE] [--program-paths]\n"
+    "                            [--report FILE] [--journal FILE] [--workers N]\n"
+    "                            [--program-paths]\n"
     "The run: the new folders under DIR and, unless --without-files, the files\n"
     "copied into them. Its journal lets 'ordovan-cli undo' (or the window's Undo)\n"
-    "take it back. Ctrl-C stops it after the file in hand.\n";
+    "take it back. Ctrl-C stops it after the files in hand.\n";
+
+// Both commands that work on many files take it.
+const char kWorkersOption[] =
+    "  --workers N       how many files are copied (or deleted) at once: 1 is one\n"
+    "                    at a time; by default the count is chosen while the\n"
+    "                    command goes (several on a file server, one on a local\n"
+    "                    disk). The results are the same with any count.\n";
 
 const char kRunOptions[] =
     "  --include FILE    the list file: one folder path a line\n"
@@ -78,8 +87,8 @@ const char kRunOptions[] =
     "  --yes             answer Yes to the program's questions\n";
 
 const char kUndoHelp[] =
-    "Usage: ordovan-cli undo [--journal FILE] [--yes] [--report FILE] [--program-paths]\n"
-    "                        [--quiet]\n"
+    "Usage: ordovan-cli undo [--journal FILE] [--yes] [--report FILE] [--workers N]\n"
+    "                        [--program-paths] [--quiet]\n"
     "Deletes the files and removes the folders the last run created, as its\n"
     "journal names them, and reports what stayed. Asks first; --yes answers Yes.\n";
 
@@ -91,10 +100,20 @@ std::string HelpText(const std::string& command) {
   if (command == "plan") return std::string(kRunHelpPlan) + kRunOptions;
   if (command == "organize") {
     return std::string(kRunHelpOrganize) + kRunOptions +
-           "  --journal FILE    the run journal (default: in the settings directory)\n";
+           "  --journal FILE    the run journal (default: in the settings directory)\n" +
+           kWorkersOption;
   }
-  if (command == "undo") return kUndoHelp;
+  if (command == "undo") return std::string(kUndoHelp) + kWorkersOption;
   return kUsage;
+}
+
+std::size_t WorkersOption(const CliArgs& args) {
+  const std::optional<long long> count = args.Number("--workers", 1);
+  if (!count) return kAutomaticWorkers;
+  if (*count > static_cast<long long>(kMostWorkers)) {
+    throw CliError{kExitBadInput, "--workers: at most " + std::to_string(kMostWorkers)};
+  }
+  return static_cast<std::size_t>(*count);
 }
 
 std::string JournalPathFor(FileSystem& fs, const std::string& journal_option) {

@@ -3,6 +3,7 @@
 // Results go to standard output, progress and the program's warnings to
 // standard error; the return value is the exit status (CliArgs.h).
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -37,5 +38,9 @@ std::string HelpText(const std::string& command);
 // The journal a run writes and `undo` reads: `--journal` when given, else the
 // journal file in the settings directory the desktop program uses.
 std::string JournalPathFor(FileSystem& fs, const std::string& journal_option);
+
+class CliArgs;
+// --workers N: N, or kAutomaticWorkers when it is not given.
+std::size_t WorkersOption(const CliArgs& args);
 
 }  // namespace ordovan::cli

@@ -238,13 +238,17 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
                       {"--cut", true}, {"--base", true}, {"--dest", true}, {"--without-files", false},
                       {"--report", true}, {"--quiet", false}, {"--yes", false},
                       {"--program-paths", false},
-                      {"--journal", true}});
+                      {"--journal", true}, {"--workers", true}});
   if (!args.Positionals().empty()) {
     throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
   }
   if (!organize && args.Has("--journal")) {
     throw CliError{kExitBadInput, "--journal: plan writes no journal"};
   }
+  if (!organize && args.Has("--workers")) {
+    throw CliError{kExitBadInput, "--workers: plan copies nothing"};
+  }
+  const std::size_t workers = WorkersOption(args);
   CliPrompter prompter(io.err, io.in, {args.Has("--yes"), io.in_is_terminal && io.err_is_terminal});
   const std::string destination = DestinationOption(args);
   const std::optional<std::string> report_path = ReportPath(args, fs);
@@ -290,6 +294,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
   // source: the new folders would land in the tree the run reads.
   RunSessionOptions options;
   options.refuse_destination_inside_source = true;
+  options.workers = workers;
   if (organize) {
     options.journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
     options.require_journal = true;
@@ -377,7 +382,7 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
 int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const CliStreams& io) {
   const CliArgs args("undo", arguments,
                      {{"--journal", true}, {"--yes", false}, {"--report", true}, {"--quiet", false},
-                      {"--program-paths", false}});
+                      {"--program-paths", false}, {"--workers", true}});
   if (!args.Positionals().empty()) {
     throw CliError{kExitBadInput, "unexpected argument '" + args.Positionals().front() + "'"};
   }
@@ -387,6 +392,7 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
 
   RunSessionOptions options;
   options.journal_path = journal_path;
+  options.workers = WorkersOption(args);
   RunSession session(fs, prompter, options);
   const RestoreReport restored = session.RestoreFromJournal();
   if (restored.outcome == RestoreOutcome::NotAJournal) {

@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FolderCreation.h"
+
 namespace ordovan {
 
 FileSystem::~FileSystem() = default;
@@ -10,17 +12,53 @@ std::optional<FileIdentity> FileSystem::IdentifyFolder(const std::string&) { ret
 // Nor can it tell where links lead: callers take the path as it is.
 std::optional<std::string> FileSystem::ResolveLinks(const std::string&) { return std::nullopt; }
 
-bool FileSystem::CopyFileAnnounced(const std::string& from, const std::string& to,
-                                   const std::function<void(const FileIdentity&)>& announce,
-                                   CopyError* error) {
-  // The copy would fail on a taken target; announcing it could make the
-  // file there look like this copy.
-  if (IsFile(to) || IsFolder(to)) {
-    if (error) *error = CopyError::kTargetExists;
-    return false;
+NewFileCopied FileSystem::CopyNewFile(const std::string& from, const std::string& to,
+                                      const NewFileCopy& how) {
+  NewFileCopied result;
+  // Announcing a copy onto a taken target could make the file there look
+  // like this copy.
+  if (how.look_first && (IsFile(to) || IsFolder(to))) {
+    result.error = CopyError::kTargetExists;
+    return result;
   }
-  if (const std::optional<FileIdentity> source = IdentifyFile(from)) announce(*source);
-  return CopyFileNoOverwrite(from, to, error);
+  if (how.stop && how.stop->load()) {
+    result.error = CopyError::kStopped;
+    return result;
+  }
+  if (how.announce) {
+    if (const std::optional<FileIdentity> source = IdentifyFile(from)) {
+      how.announce(*source);
+      result.announced = true;
+    }
+  }
+  result.copied = CopyFileNoOverwrite(from, to, &result.error);
+  if (result.copied) result.identity = IdentifyFile(to);
+  return result;
+}
+
+void FileSystem::RemoveCopies(const std::string& folder, std::vector<CopyToRemove>* files,
+                              const std::function<bool(const std::string& name)>& removing,
+                              const std::atomic<bool>* stop) {
+  for (CopyToRemove& file : *files) {
+    if (stop && stop->load()) return;
+    const std::string path = folder + "\\" + file.name;
+    const std::optional<FileIdentity> present = IdentifyFile(path);
+    if (!present) {
+      file.outcome = CopyRemoval::kGone;
+    } else if (!file.identity || *present != *file.identity) {
+      file.outcome = CopyRemoval::kNotTheCopy;
+    } else {
+      if (removing && !removing(file.name)) return;
+      file.outcome = RemoveFile(path) ? CopyRemoval::kRemoved : CopyRemoval::kRefused;
+    }
+  }
+}
+
+FolderMade FileSystem::MakeFolder(const std::string& path) {
+  if (IsFolder(path) || IsFile(path)) return FolderMade::kExists;
+  const std::string_view parent = ParentProgramPath(path);
+  if (!parent.empty() && !IsFolder(std::string(parent))) return FolderMade::kParentMissing;
+  return CreateFolders(path) ? FolderMade::kCreated : FolderMade::kFailed;
 }
 
 bool FileSystem::ListSubfolders(const std::string& path, DIR_ENTRIES* entries) {

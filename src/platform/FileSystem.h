@@ -3,6 +3,7 @@
 // program paths (drive first, backslashes, UTF-8); the backend turns them into
 // native paths (see NativePath.h).
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -63,6 +64,7 @@ enum class CopyError {
   kNoProgramName,        // the source's name has no program path (not UTF-8, or it holds
                          // a backslash): listings pass it over, so no copy is tried
   kFailed,               // any other failure, such as an I/O error on the way
+  kStopped,              // the caller asked the copy to stop; it left nothing behind
 };
 
 // A file opened for writing: write through the stream, then Close. One that
@@ -95,6 +97,59 @@ struct FileIdentity {
   bool operator==(const FileIdentity&) const = default;
 };
 
+// How CopyNewFile makes a copy.
+struct NewFileCopy {
+  // True unless the caller knows that nothing stands at the target (it made
+  // the target's folder and puts nothing there twice): then no look comes
+  // before the create, whose failure on a taken target answers alone.
+  bool look_first = true;
+  // True where nothing else keeps track of the copy (no run journal): where
+  // the system allows, the copy is an unnamed file that takes its name only
+  // once complete, so a process killed halfway leaves nothing. Otherwise the
+  // copy is written under its own name from the first byte on.
+  bool unnamed_first = true;
+  // Called with what the source is (its size and last write time, which the
+  // copy gets) once the source is open and before anything can appear at the
+  // target; never for a target a look found taken. A run journal writes its
+  // announcement there.
+  std::function<void(const FileIdentity&)> announce;
+  // Once true, a copy in progress breaks off, removes what it made and fails
+  // with kStopped.
+  const std::atomic<bool>* stop = nullptr;
+};
+
+// What CopyNewFile did.
+struct NewFileCopied {
+  bool copied = false;
+  bool announced = false;                // `announce` was called
+  CopyError error = CopyError::kFailed;  // why, when not copied
+  // The copy as it was made, read on the open file, for Undo to compare
+  // later; nullopt when it could not be read.
+  std::optional<FileIdentity> identity;
+};
+
+// What RemoveCopies did with one file.
+enum class CopyRemoval {
+  kNotBegun,    // stopped before it
+  kRemoved,
+  kGone,        // nothing of that name was there
+  kNotTheCopy,  // something else is there now (changed, replaced, a link, a folder)
+  kRefused,     // it is the copy, and the system (or its read-only bit) refused
+};
+struct CopyToRemove {
+  std::string name;  // in the folder
+  std::optional<FileIdentity> identity;
+  CopyRemoval outcome = CopyRemoval::kNotBegun;
+};
+
+// What MakeFolder found.
+enum class FolderMade {
+  kCreated,
+  kExists,         // something stands at the path already
+  kParentMissing,  // the folder it goes into is not there
+  kFailed,         // refused, or a name the system cannot hold
+};
+
 class FileSystem {
  public:
   FileSystem() = default;
@@ -119,16 +174,14 @@ class FileSystem {
   // On failure `error`, when given, says why.
   virtual bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
                                    CopyError* error = nullptr) = 0;
-  // As CopyFileNoOverwrite, and calls `announce` with what the source is (its
-  // size and last write time, the ones the copy gets) once the target was
-  // found free and before anything can appear under its name; never when the
-  // target is taken. A run journal writes its announcement there. The real
-  // file systems learn both from the copy's own look at the two files; this
-  // one asks first and then calls CopyFileNoOverwrite, so a test that
-  // overrides only that sees every copy.
-  virtual bool CopyFileAnnounced(const std::string& from, const std::string& to,
-                                 const std::function<void(const FileIdentity&)>& announce,
-                                 CopyError* error = nullptr);
+  // Copies `from` into a new file `to` as `how` says (see NewFileCopy): never
+  // onto anything that stands at `to`, the source's last write time on the
+  // copy. A copy that fails or is stopped removes what it made of `to`.
+  // The real file systems make it in as few calls as they can; this one
+  // composes it of IsFile, IsFolder, IdentifyFile and CopyFileNoOverwrite, so
+  // a test that overrides only those sees every copy.
+  virtual NewFileCopied CopyNewFile(const std::string& from, const std::string& to,
+                                    const NewFileCopy& how);
   // Deletes a file. False when it does not exist, is a folder, is read-only or
   // cannot be deleted for another reason.
   virtual bool RemoveFile(const std::string& path) = 0;
@@ -140,6 +193,21 @@ class FileSystem {
   // (the entry RemoveFile would delete). nullopt when it does not exist, is a
   // folder, or cannot be examined.
   virtual std::optional<FileIdentity> IdentifyFile(const std::string& path) = 0;
+  // Deletes from `folder` each file of `files` that is still the one its
+  // identity names (a file without one is never deleted), and says for each
+  // what became of it. `removing(name)`, when given, is called right before
+  // each deletion; when it answers false, that file and the ones after it
+  // are left (kNotBegun), and so are they once `stop` is true. The entries
+  // are taken as themselves: a link is never followed, and a read-only file
+  // is refused as RemoveFile refuses it. The real file systems look at the
+  // folder once for all of them; this one asks IdentifyFile and RemoveFile
+  // for each.
+  virtual void RemoveCopies(const std::string& folder, std::vector<CopyToRemove>* files,
+                            const std::function<bool(const std::string& name)>& removing,
+                            const std::atomic<bool>* stop = nullptr);
+  // Makes one folder, whose parent must exist. kExists when something (a
+  // folder or not) stands there already: the one call answers "is it there?".
+  virtual FolderMade MakeFolder(const std::string& path);
   // Removes an empty folder. False when it is not empty, does not exist or
   // cannot be removed; then `error`, when given, says which: kNotFound
   // (nothing there), kWrongKind (a file there), kRefused (not empty, or the
@@ -216,7 +284,9 @@ class FileSystem {
 };
 
 // Forwards every call to a target. Tests derive from it and override only the
-// call they want to fail.
+// call they want to fail. CopyNewFile and RemoveCopies are not forwarded: they
+// are composed of the calls here, so an override of those sees every copy
+// and every deletion.
 class FileSystemWrapper : public FileSystem {
  public:
   explicit FileSystemWrapper(FileSystem* target) : target_(target) {}
@@ -237,6 +307,7 @@ class FileSystemWrapper : public FileSystem {
   bool RemoveEmptyFolder(const std::string& path, FileError* error = nullptr) override {
     return target_->RemoveEmptyFolder(path, error);
   }
+  FolderMade MakeFolder(const std::string& path) override { return target_->MakeFolder(path); }
   bool ListFolder(const std::string& path, DIR_ENTRIES* entries,
                   DIR_ENTRIES* nameless = nullptr) override {
     return target_->ListFolder(path, entries, nameless);

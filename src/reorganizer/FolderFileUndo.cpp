@@ -1,6 +1,10 @@
 #include "reorganizer/FolderFileUndo.h"
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "paths/PathPlaces.h"
@@ -53,21 +57,30 @@ bool FolderFileUndo::ReachedWithoutLinks(const std::string& folder) {
   // The folders from `folder` up to one judged before, or to the destination.
   std::vector<std::string> chain;
   bool reached = true;
-  for (std::string x = folder;;) {
-    if (const auto known = link_free_.find(x); known != link_free_.end()) {
-      reached = known->second;
-      break;
+  {
+    std::lock_guard<std::mutex> lock(link_free_mutex_);
+    for (std::string x = folder;;) {
+      if (const auto known = link_free_.find(x); known != link_free_.end()) {
+        reached = known->second;
+        break;
+      }
+      if (!LiesBelow(x, destination_)) break;
+      chain.push_back(x);
+      std::string parent = ParentFolderOf(x);
+      if (parent == x) break;
+      x = std::move(parent);
     }
-    if (!LiesBelow(x, destination_)) break;
-    chain.push_back(x);
-    std::string parent = ParentFolderOf(x);
-    if (parent == x) break;
-    x = std::move(parent);
   }
+  // Asked outside the lock: another worker may ask the same at the same
+  // time, and both get the same answer.
+  std::vector<bool> judged;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     reached = reached && !fs_.IsLink(*it);
-    link_free_.emplace(*it, reached);
+    judged.push_back(reached);
   }
+  std::lock_guard<std::mutex> lock(link_free_mutex_);
+  std::size_t i = 0;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) link_free_.emplace(*it, judged[i++]);
   return reached;
 }
 
@@ -81,54 +94,185 @@ void FolderFileUndo::NotDeletedFolder(const std::string& path) {
   kept_folders_.push_back(path);
 }
 
-std::size_t FolderFileUndo::DeleteFiles(EventPump* pump) {
-  std::size_t handled = 0;
-  // The recorded paths are used exactly as the run recorded them: a name that
-  // ends in a blank is another name on POSIX.
-  for (const std::string& path : copied_files_) {
-    if (pump) {
-      pump->Pump();
-      if (pump->StopRequested()) return handled;
+namespace {
+
+// At most this many copies go in one piece of work: a stop waits for no more.
+constexpr std::size_t kCopiesPerJob = 64;
+
+// The deletions of copies in one folder. Run on the Undo's own thread (one
+// at a time), it lets window messages and Stop through before each file.
+class RemoveCopiesJob final : public WorkerJob {
+ public:
+  RemoveCopiesJob(FileSystem& fs, const std::string& folder, std::function<bool()> reached,
+                  RunJournalWriter* journal, EventPump* pump)
+      : WorkerJob(folder),
+        fs_(fs),
+        reached_(std::move(reached)),
+        journal_(journal),
+        pump_(pump),
+        owner_(std::this_thread::get_id()) {}
+
+  std::vector<CopyToRemove> files;
+  std::vector<std::size_t> indexes;  // of each file in the copied files
+  bool behind_link = false;
+
+ protected:
+  void Run(const std::atomic<bool>& stop) override {
+    if (!reached_()) {
+      behind_link = true;
+      return;
     }
-    ++handled;
-    if (!ReachedWithoutLinks(ParentFolderOf(path))) {
-      NotDeletedFile(path, true);
-      continue;
+    const std::string& folder = spread();
+    EventPump* pump = std::this_thread::get_id() == owner_ ? pump_ : nullptr;
+    fs_.RemoveCopies(
+        folder, &files,
+        [this, &folder, pump](const std::string& name) {
+          if (pump) {
+            pump->Pump();
+            if (pump->StopRequested()) return false;
+          }
+          if (journal_) journal_->RemovingCopy(folder + "\\" + name);
+          return true;
+        },
+        &stop);
+  }
+
+ private:
+  FileSystem& fs_;
+  std::function<bool()> reached_;
+  RunJournalWriter* journal_;
+  EventPump* pump_;
+  std::thread::id owner_;
+};
+
+// The removal of one folder.
+class RemoveFolderJob final : public WorkerJob {
+ public:
+  RemoveFolderJob(FileSystem& fs, std::string folder, std::function<bool()> reached)
+      : WorkerJob(ParentFolderOf(folder)), folder(std::move(folder)), fs_(fs), reached_(std::move(reached)) {}
+
+  const std::string folder;
+  bool behind_link = false;
+  bool removed = false;
+  FileError error = FileError::kRefused;
+
+ protected:
+  void Run(const std::atomic<bool>&) override {
+    behind_link = !reached_();
+    if (!behind_link) removed = fs_.RemoveEmptyFolder(folder, &error);
+  }
+
+ private:
+  FileSystem& fs_;
+  std::function<bool()> reached_;
+};
+
+}  // namespace
+
+bool FolderFileUndo::DeleteFiles(EventPump* pump) {
+  unhandled_files_.clear();
+  // The copies in their order, cut into pieces of work: a run of copies in
+  // one folder, at most kCopiesPerJob of them. Taken one after another the
+  // pieces keep the order of the copies, so a stop leaves the ones after it.
+  std::vector<std::shared_ptr<RemoveCopiesJob>> jobs;
+  for (std::size_t i = 0; i < copied_files_.size(); ++i) {
+    // The recorded paths are used exactly as the run recorded them: a name
+    // that ends in a blank is another name on POSIX.
+    const std::string& path = copied_files_[i];
+    const std::string folder = ParentFolderOf(path);
+    if (jobs.empty() || jobs.back()->spread() != folder || jobs.back()->files.size() >= kCopiesPerJob) {
+      jobs.push_back(std::make_shared<RemoveCopiesJob>(
+          fs_, folder, [this, folder] { return ReachedWithoutLinks(folder); }, journal_, pump));
     }
-    const std::optional<FileIdentity> present = fs_.IdentifyFile(path);
-    if (!present) {
-      // Gone: the work of an earlier Undo cut short, or else the user's.
-      if (removed_by_undo_.count(path) == 0) NotDeletedFile(path, false);
-      continue;
-    }
+    RemoveCopiesJob& job = *jobs.back();
     // A file the user put in place of the copy, or changed since, is theirs
     // now; one whose identity was never known is not provably the copy.
     const auto recorded = copied_file_identities_.find(path);
-    if (recorded == copied_file_identities_.end() || *present != recorded->second) {
-      NotDeletedFile(path, false);
-      continue;
-    }
-    if (journal_) journal_->RemovingCopy(path);
-    if (!fs_.RemoveFile(path)) NotDeletedFile(path, true);
+    job.files.push_back(CopyToRemove{path.substr(folder.size() + 1),
+                                     recorded == copied_file_identities_.end()
+                                         ? std::nullopt
+                                         : std::optional<FileIdentity>(recorded->second)});
+    job.indexes.push_back(i);
   }
-  return handled;
+  std::vector<std::shared_ptr<WorkerJob>> work(jobs.begin(), jobs.end());
+  std::vector<std::size_t> weights;
+  for (const auto& job : jobs) weights.push_back(job->files.size());
+  WorkerChoice choice(workers_);
+  std::atomic<bool> stop{false};
+  const bool all = RunJobs(work, choice, pump, stop, weights);
+  workers_at_end_ = choice.workers();
+
+  // What became of each, told in the order of the copied files.
+  enum class Fate { kNotBegun, kBehindLink, kRemoved, kGone, kNotTheCopy, kRefused };
+  std::vector<Fate> fates(copied_files_.size(), Fate::kNotBegun);
+  for (const auto& job : jobs) {
+    if (!job->done()) continue;
+    for (std::size_t k = 0; k < job->files.size(); ++k) {
+      Fate& fate = fates[job->indexes[k]];
+      if (job->behind_link) {
+        fate = Fate::kBehindLink;
+        continue;
+      }
+      switch (job->files[k].outcome) {
+        case CopyRemoval::kNotBegun: fate = Fate::kNotBegun; break;
+        case CopyRemoval::kRemoved: fate = Fate::kRemoved; break;
+        case CopyRemoval::kGone: fate = Fate::kGone; break;
+        case CopyRemoval::kNotTheCopy: fate = Fate::kNotTheCopy; break;
+        case CopyRemoval::kRefused: fate = Fate::kRefused; break;
+      }
+    }
+  }
+  for (std::size_t i = 0; i < copied_files_.size(); ++i) {
+    const std::string& path = copied_files_[i];
+    switch (fates[i]) {
+      case Fate::kNotBegun:
+        unhandled_files_.push_back(path);
+        break;
+      case Fate::kRemoved:
+        break;
+      case Fate::kGone:
+        // Gone: the work of an earlier Undo cut short, or else the user's.
+        if (removed_by_undo_.count(path) == 0) NotDeletedFile(path, false);
+        break;
+      case Fate::kNotTheCopy:
+        NotDeletedFile(path, false);
+        break;
+      case Fate::kBehindLink:
+      case Fate::kRefused:
+        NotDeletedFile(path, true);
+        break;
+    }
+  }
+  return all && unhandled_files_.empty();
 }
 
 void FolderFileUndo::RemoveFolders() {
+  // Depth by depth, deepest first: a folder goes only after the folders in
+  // it. Within one depth, in the removal order (last added first).
+  std::vector<std::shared_ptr<RemoveFolderJob>> depth;
+  auto remove_depth = [&] {
+    std::vector<std::shared_ptr<WorkerJob>> work(depth.begin(), depth.end());
+    WorkerChoice choice(workers_ == kAutomaticWorkers ? workers_at_end_ : workers_);
+    std::atomic<bool> stop{false};
+    RunJobs(work, choice, nullptr, stop, std::vector<std::size_t>(work.size(), 1));
+    for (const auto& job : depth) {
+      // One that is gone already, or is no folder now, is not reported.
+      if (job->behind_link || (!job->removed && job->error == FileError::kRefused)) {
+        NotDeletedFolder(job->folder);
+      }
+    }
+    depth.clear();
+  };
+  std::uint32_t current = 0;
   for (auto it = removal_order_.rbegin(); it != removal_order_.rend(); ++it) {
     // A folder that was there before the run is not the run's to remove.
     if (created_folders_.count(it->second) == 0) continue;
+    if (!depth.empty() && it->first != current) remove_depth();
+    current = it->first;
     const std::string& path = it->second;
-    if (!ReachedWithoutLinks(path)) {
-      NotDeletedFolder(path);
-      continue;
-    }
-    // One that is gone already, or is no folder now, is not reported.
-    FileError error = FileError::kRefused;
-    if (!fs_.RemoveEmptyFolder(path, &error) && error == FileError::kRefused) {
-      NotDeletedFolder(path);
-    }
+    depth.push_back(std::make_shared<RemoveFolderJob>(fs_, path, [this, path] { return ReachedWithoutLinks(path); }));
   }
+  if (!depth.empty()) remove_depth();
 }
 
 void FolderFileUndo::BuildReport() {
@@ -188,7 +332,8 @@ void KeepRecorded(RunRecords& records, TEXT_LIST files, const TEXT_LIST* folders
 }  // namespace
 
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
-                       RunResults& results, EventPump* pump, RunJournalWriter* journal) {
+                       RunResults& results, EventPump* pump, RunJournalWriter* journal,
+                       std::size_t workers) {
   UndoResult result;
   // A simulation's records name folders and files that were never made. A
   // Normal run whose main folders all existed can still have made subfolders
@@ -209,13 +354,13 @@ UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
   const bool recorded = records.RunKindMarker == "R";
   if (recorded) undo.TakeRecords(records);
   if (!result.journal_failed) undo.SetJournal(journal);
-  const std::size_t handled = undo.DeleteFiles(pump);
-  if (recorded && handled < records.CopiedFiles.size()) {
+  undo.SetWorkers(workers);
+  const bool all_handled = undo.DeleteFiles(pump);
+  if (recorded && !all_handled) {
     // Stopped: the files not yet handled, those that could not be deleted
     // and every folder stay recorded.
     TEXT_LIST left = undo.KeptFiles();
-    left.insert(left.end(), records.CopiedFiles.begin() + static_cast<std::ptrdiff_t>(handled),
-                records.CopiedFiles.end());
+    left.insert(left.end(), undo.UnhandledFiles().begin(), undo.UnhandledFiles().end());
     KeepRecorded(records, std::move(left), nullptr);
     undo.BuildReport();
     result.not_deleted_files = undo.NotDeletedFiles();

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -16,6 +17,7 @@
 
 #include "paths/PathText.h"
 #include "reorganizer/ReorganizeRun.h"
+#include "reorganizer/RunWorkers.h"
 
 namespace ordovan {
 
@@ -49,6 +51,9 @@ class FolderFileUndo {
   void SetRemovedByUndo(const std::unordered_set<std::string>& files) { removed_by_undo_ = files; }
   // Where DeleteFiles names each copy before it deletes it; none when null.
   void SetJournal(RunJournalWriter* journal) { journal_ = journal; }
+  // How many deletions run at once: 1 (one at a time, on this thread), more,
+  // or kAutomaticWorkers. The outcome is the same whatever the count.
+  void SetWorkers(std::size_t workers) { workers_ = workers; }
   // The folders the run created; RemoveFolders removes no other folder.
   void SetCreatedFolders(const TEXT_LIST& created_folders);
   // Everything above from the records of a Normal run, with the removal order
@@ -60,12 +65,17 @@ class FolderFileUndo {
   // destination, putting each folder on the way into the removal order once.
   void CollectFolders();
   // Deletes every copied file that is still the run's copy; the ones that
-  // cannot be deleted, are gone, or are no longer the copy are noted. With
-  // a pump, stops before the next file once the user asked to stop. Returns
-  // how many of the copied files it handled.
-  std::size_t DeleteFiles(EventPump* pump = nullptr);
-  // Removes the collected folders, deepest first; a folder that cannot be
-  // removed and still exists is noted, one that is gone already is not.
+  // cannot be deleted, are gone, or are no longer the copy are noted, in
+  // the order of the copied files. The copies of one folder are deleted
+  // together (on a file server one look at the folder tells about all of
+  // them), several folders at once when there are workers. With a pump,
+  // the user may stop it: files not yet begun are left (UnhandledFiles).
+  // True when every file was handled.
+  bool DeleteFiles(EventPump* pump = nullptr);
+  // Removes the collected folders, deepest first (the folders of one depth
+  // at once when there are workers); a folder that cannot be removed and
+  // still exists is noted, in the removal order; one that is gone already
+  // is not.
   void RemoveFolders();
   // The report text; empty when nothing was left behind.
   void BuildReport();
@@ -78,6 +88,8 @@ class FolderFileUndo {
   // no longer the run's.
   const TEXT_LIST& KeptFiles() const { return kept_files_; }
   const TEXT_LIST& KeptFolders() const { return kept_folders_; }
+  // The copied files a stopped DeleteFiles did not get to, in their order.
+  const TEXT_LIST& UnhandledFiles() const { return unhandled_files_; }
   std::string Report() const { return report_; }
   const MAP_DEPTH_FOLDERS& RemovalOrder() const { return removal_order_; }
   const std::set<std::string>& ProtectedPaths() const { return protected_paths_; }
@@ -85,15 +97,19 @@ class FolderFileUndo {
  private:
   void CollectFrom(const TEXT_LIST& folders);
   // True when neither `folder` nor a folder between it and the destination
-  // is a link. Each folder is asked once.
+  // is a link. Each folder is asked once. Safe from several threads.
   bool ReachedWithoutLinks(const std::string& folder);
   void NotDeletedFile(const std::string& path, bool kept);
   void NotDeletedFolder(const std::string& path);
 
   FileSystem& fs_;
   RunJournalWriter* journal_ = nullptr;
+  std::size_t workers_ = 1;
+  std::size_t workers_at_end_ = 1;  // what the automatic count came to in DeleteFiles
   std::unordered_set<std::string> removed_by_undo_;
+  std::mutex link_free_mutex_;
   std::unordered_map<std::string, bool> link_free_;  // by folder: ReachedWithoutLinks
+  TEXT_LIST unhandled_files_;
   TEXT_LIST kept_files_;
   TEXT_LIST kept_folders_;
   std::string destination_;
@@ -140,10 +156,10 @@ bool RecordsMadeSomething(const RunRecords& records);
 // yet handled and every folder stay in the records, for the next Undo. With a
 // journal, the journal is written anew from the records before anything is
 // deleted and then names each copy as it goes; the caller retires or
-// rewrites it afterwards.
+// rewrites it afterwards. `workers`: as FolderFileUndo::SetWorkers.
 UndoResult UndoLastRun(RunRecords& records, FileSystem& fs, Prompter& prompter,
                        RunResults& results, EventPump* pump = nullptr,
-                       RunJournalWriter* journal = nullptr);
+                       RunJournalWriter* journal = nullptr, std::size_t workers = 1);
 
 // Messages of the Undo command.
 inline constexpr const char* kNothingToUndoText =

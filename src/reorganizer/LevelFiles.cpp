@@ -3,8 +3,10 @@
 #include "platform/EventPump.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
-#include "reorganizer/RunJournalWriter.h"
+#include "paths/PathPlaces.h"
 #include "platform/Utf8.h"
+#include "reorganizer/RunJournalWriter.h"
+#include "reorganizer/RunSteps.h"
 
 namespace ordovan {
 
@@ -25,61 +27,130 @@ std::size_t ByteOffsetOfCharacter(const std::string& text, std::size_t position)
 }
 
 void RecordFile(LevelFilesContext& context, const std::string& target) {
-  context.results->RecordResult(ResultCategory::FilesReorganized, target);
-  context.copied_files->push_back(target);
+  context.steps->Then([&context, target] {
+    context.results->RecordResult(ResultCategory::FilesReorganized, target);
+    context.copied_files->push_back(target);
+  });
 }
 
 // A copy that made no file. A taken target is the rule at work, not a
 // failure, and goes unrecorded; a full disk ends the copying.
 void RecordNotCopied(LevelFilesContext& context, const std::string& source,
                      const std::string& target, CopyError reason) {
-  if (reason == CopyError::kTargetExists) return;
+  if (reason == CopyError::kTargetExists || reason == CopyError::kStopped) return;
   context.results->RecordNotCopied({source, target, reason});
-  if (reason == CopyError::kDiskFull) context.disk_full = true;
+  if (reason == CopyError::kDiskFull) {
+    context.disk_full = true;
+    context.steps->EndAfterThis();
+  }
 }
 
-// Copies a file and records its target together with what the copy is, so
-// that Undo can tell it from a file someone puts there later. The names come
-// from a folder listing and are used exactly: on POSIX a trailing blank is
-// part of a name, and trimming it would copy another file's bytes.
-void CopyAndRecord(LevelFilesContext& context, const std::string& source,
-                   const std::string& target) {
-  FileSystem& fs = *context.fs;
+}  // namespace
+
+// One copy of a Normal run, made wherever a worker (or the run's thread)
+// takes it up.
+class RunCopy final : public WorkerJob {
+ public:
+  RunCopy(FileSystem& fs, std::string source, std::string target, NewFileCopy how)
+      : WorkerJob(ParentFolderOf(target)),
+        source(std::move(source)),
+        target(std::move(target)),
+        fs_(fs),
+        how_(std::move(how)) {}
+
+  bool Reached() const override { return result.copied || result.error != CopyError::kStopped; }
+
+  const std::string source;
+  const std::string target;
+  NewFileCopied result;
+
+ protected:
+  void Run(const std::atomic<bool>& stop) override {
+    how_.stop = &stop;
+    result = fs_.CopyNewFile(source, target, how_);
+  }
+
+ private:
+  FileSystem& fs_;
+  NewFileCopy how_;
+};
+
+namespace {
+
+// What the run records of a copy that ended, in decided order: the target
+// with what the copy is, so that Undo can tell it from a file someone puts
+// there later; or, when it made no file, why. Told by the copy itself:
+// asking the disk afterwards could find the state changed.
+void RecordCopy(LevelFilesContext& context, const RunCopy& copy) {
   RunJournalWriter* journal = context.journal;
-  bool copied = false;
-  // Told by the copy itself: asking the disk afterwards could find the
-  // state changed, and workers copying in parallel report the same way.
-  CopyError error = CopyError::kFailed;
-  if (journal && journal->active()) {
-    // The journal names the copy before it can appear, with what only a
-    // complete copy of this source is, so a copy cut short by a crash is
-    // known later; never a copy onto a taken target, which would let a crash
-    // right after make someone's file there look like this run's copy.
-    bool announced = false;
-    copied = fs.CopyFileAnnounced(
-        source, target,
-        [&](const FileIdentity& source_identity) {
-          journal->CopyStarting(target, source_identity, source);
-          announced = true;
-        },
-        &error);
+  const NewFileCopied& result = copy.result;
+  if (!result.copied) {
     // The announcement ends either way, so the journal never takes a file
     // someone else put there for part of this copy.
-    if (!copied && announced) journal->CopyNotMade(target);
-  } else {
-    copied = fs.CopyFileNoOverwrite(source, target, &error);
-  }
-  if (!copied) {
-    RecordNotCopied(context, source, target, error);
+    if (result.announced && journal) journal->CopyNotMade(copy.target);
+    RecordNotCopied(context, copy.source, copy.target, result.error);
     return;
   }
-  RecordFile(context, target);
+  context.results->RecordResult(ResultCategory::FilesReorganized, copy.target);
+  context.copied_files->push_back(copy.target);
   // A copy whose identity cannot be read is never deleted by Undo but
   // reported, like any file Undo cannot delete.
-  const std::optional<FileIdentity> identity = fs.IdentifyFile(target);
-  if (identity) context.copied_file_identities->insert_or_assign(target, *identity);
+  if (result.identity) context.copied_file_identities->insert_or_assign(copy.target, *result.identity);
   // Only now, with the copy complete and known, does the journal record it.
-  if (journal) journal->CopiedFile(target, identity);
+  if (journal) journal->CopiedFile(copy.target, result.identity);
+}
+
+// A copy the run did not get to record (it stopped, or the disk filled up,
+// at a copy decided before it): one worker would not have made it, so what
+// it made goes again. Should that fail, the copy is recorded after all, so
+// that Undo knows it.
+void TakeBackCopy(LevelFilesContext& context, const RunCopy& copy) {
+  if (!copy.done()) return;  // never begun
+  RunJournalWriter* journal = context.journal;
+  if (copy.result.copied) {
+    std::vector<CopyToRemove> made{{copy.target.substr(copy.spread().size() + 1), copy.result.identity}};
+    context.fs->RemoveCopies(copy.spread(), &made, nullptr);
+    if (made[0].outcome != CopyRemoval::kRemoved && made[0].outcome != CopyRemoval::kGone) {
+      RecordCopy(context, copy);
+      return;
+    }
+  }
+  if (copy.result.announced && journal) journal->CopyNotMade(copy.target);
+}
+
+// Copies a file (on a worker when the run has them) and records it in
+// decided order. The names come from a folder listing and are used exactly:
+// on POSIX a trailing blank is part of a name, and trimming it would copy
+// another file's bytes.
+void CopyAndRecord(LevelFilesContext& context, const std::string& source,
+                   const std::string& target) {
+  // A target this run made or copied to already is taken, without asking
+  // the disk; one whose copy is in hand is waited for, as one worker would
+  // have finished it first.
+  if (context.made_folders->count(target) != 0) return;
+  if (const auto decided = context.decided_copies.find(target); decided != context.decided_copies.end()) {
+    context.steps->Await(*decided->second);
+    if (decided->second->result.copied || !decided->second->done()) return;
+  }
+  RunJournalWriter* journal = context.journal;
+  NewFileCopy how;
+  // In a folder of its own making the run knows what stands there; elsewhere
+  // a journaled copy looks at its target first, so no copy is announced onto
+  // a taken target (a crash right after would make someone's file look like
+  // it). Unannounced, the exclusive create alone answers.
+  how.look_first = journal && context.made_folders->count(ParentFolderOf(target)) == 0;
+  // Journaled, the copy is written under its own name: the announcement
+  // (before it can appear) lets an Undo after a crash know an unfinished copy.
+  how.unnamed_first = journal == nullptr;
+  if (journal) {
+    how.announce = [journal, target, source](const FileIdentity& source_identity) {
+      journal->CopyStarting(target, source_identity, source);
+    };
+  }
+  auto copy = std::make_shared<RunCopy>(*context.fs, source, target, std::move(how));
+  context.decided_copies[target] = copy;
+  context.steps->Copy(copy, [&context, copy] { RecordCopy(context, *copy); },
+                      [&context, copy] { TakeBackCopy(context, *copy); });
 }
 
 // The names of the entries of `folder` that are copied: files (by the
@@ -90,7 +161,9 @@ TEXT_LIST CopyableFiles(LevelFilesContext& context, const std::string& folder) {
   TEXT_LIST names;
   DIR_ENTRIES entries;
   DIR_ENTRIES nameless;
-  if (!context.fs->ListFolder(folder, &entries, &nameless)) return names;
+  const bool listed = context.list_folder ? context.list_folder(folder, &entries, &nameless)
+                                          : context.fs->ListFolder(folder, &entries, &nameless);
+  if (!listed) return names;
   const std::string mask = folder + "\\*.*";
   std::string source;
   auto copyable = [&](const DirEntry& entry) {
@@ -103,7 +176,10 @@ TEXT_LIST CopyableFiles(LevelFilesContext& context, const std::string& folder) {
   }
   for (const DirEntry& entry : nameless) {
     // `source` is the folder and the name as the listing shows it.
-    if (copyable(entry)) RecordNotCopied(context, source, std::string(), CopyError::kNoProgramName);
+    if (!copyable(entry)) continue;
+    context.steps->Then([&context, source] {
+      RecordNotCopied(context, source, std::string(), CopyError::kNoProgramName);
+    });
   }
   return names;
 }
@@ -111,13 +187,20 @@ TEXT_LIST CopyableFiles(LevelFilesContext& context, const std::string& folder) {
 // True once the run is to end, without pumping: a folder whose files would
 // not be copied is not listed either, so nothing is reported of it.
 bool RunEnding(const LevelFilesContext& context) {
-  return context.disk_full || (context.pump && context.pump->StopRequested());
+  return context.disk_full || context.steps->ending() ||
+         (context.pump && context.pump->StopRequested());
 }
 
 }  // namespace
 
+void AwaitCopyInto(LevelFilesContext& context, const std::string& path) {
+  if (const auto copy = context.decided_copies.find(path); copy != context.decided_copies.end()) {
+    context.steps->Await(*copy->second);
+  }
+}
+
 bool RunStopRequested(const LevelFilesContext& context) {
-  if (context.disk_full) return true;
+  if (context.disk_full || context.steps->ending()) return true;
   if (!context.pump) return false;
   context.pump->Pump();
   return context.pump->StopRequested();
@@ -158,9 +241,10 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
   if (RunEnding(context)) return;
   const std::string prefix = LevelFilePrefix(old_level_folder);
   if (LevelFolderAndPrefixTooLong(new_level_folder, prefix)) {
-    context.prompter->Warn(
-        LevelFolderTooLongText(Utf8CharacterCount(new_level_folder) + Utf8CharacterCount(prefix)),
-        kLevelFolderTooLongTitle);
+    const std::size_t sum = Utf8CharacterCount(new_level_folder) + Utf8CharacterCount(prefix);
+    context.steps->Then([&context, sum] {
+      context.prompter->Warn(LevelFolderTooLongText(sum), kLevelFolderTooLongTitle);
+    });
     return;
   }
   auto [cached, first_time] = context.level_folder_files->try_emplace(old_level_folder);

@@ -6,6 +6,8 @@
 // their names. Nothing is ever overwritten.
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -18,7 +20,9 @@
 namespace ordovan {
 
 class EventPump;
+class RunCopy;
 class RunJournalWriter;
+class RunSteps;
 
 class Prompter;
 
@@ -52,10 +56,22 @@ struct LevelFilesContext {
   // A copy found the destination's disk full: no further file is begun,
   // since every one would fail the same way.
   bool disk_full = false;
+  // Where what the routines decide is recorded in decided order, and where
+  // copies go (RunSteps.h). None may be null.
+  RunSteps* steps = nullptr;
+  // Normal runs: the folders this run made. Nothing stands in them but what
+  // the run put there, so a copy into one needs no look at its target first.
+  const PATH_SET* made_folders = nullptr;
+  // Normal runs: the copy this run decided last into each target. A target
+  // it copied to is taken; one whose copy is in hand is waited for.
+  std::unordered_map<std::string, std::shared_ptr<RunCopy>> decided_copies;
+  // Lists a folder of the source; the file system's ListFolder when empty.
+  std::function<bool(const std::string& folder, DIR_ENTRIES* entries, DIR_ENTRIES* nameless)>
+      list_folder;
 };
 
-// True once the user asked the run to stop or the disk is full; lets
-// pending window messages run first.
+// True once the user asked the run to stop, the disk is full or the run is
+// ending otherwise; lets pending window messages run first.
 bool RunStopRequested(const LevelFilesContext& context);
 
 // Copies (Normal) or counts (Simulate) the files directly in
@@ -73,6 +89,10 @@ void CopyLevelFiles(LevelFilesContext& context, const std::string& old_level_fol
 void CopyDeeperFiles(LevelFilesContext& context, const std::string& old_main_folder,
                      const std::string& relative_path, const std::string& new_main_folder,
                      RunMode mode);
+
+// Normal runs: waits until the copy this run has in hand into `path`, if
+// any, has ended.
+void AwaitCopyInto(LevelFilesContext& context, const std::string& path);
 
 // The pieces, for the run and its tests.
 

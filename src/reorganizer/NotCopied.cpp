@@ -22,6 +22,8 @@ const char* NotCopiedReasonText(CopyError reason) {
       return "the destination disk is full";
     case CopyError::kNoProgramName:
       return "its name is not UTF-8 or holds a backslash, so the program cannot name it";
+    case CopyError::kStopped:
+      return "the run was stopped before it was copied";
     case CopyError::kFailed:
       break;
   }

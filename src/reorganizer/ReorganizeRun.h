@@ -20,10 +20,12 @@
 #include "reorganizer/RunJournalWriter.h"
 #include "reorganizer/RunRecords.h"
 #include "reorganizer/RunResults.h"
+#include "reorganizer/RunWorkers.h"
 
 namespace ordovan {
 
 class EventPump;
+class RunSteps;
 class FileSystem;
 class Prompter;
 
@@ -60,6 +62,10 @@ struct RunInputs {
   // A Normal run whose journal cannot be begun ends before it changes
   // anything (JournalNotStarted); otherwise it goes on without one.
   bool journal_required = false;
+  // How many copies of a Normal run are made at once: 1 (one at a time, on
+  // the run's thread), more, or kAutomaticWorkers (chosen while the run
+  // goes). Whatever the count, the run records the same.
+  std::size_t workers = 1;
 };
 
 // The sets of path texts a run works with.
@@ -154,15 +160,23 @@ class Reorganizer {
   // The set-up of one run: the re-leveling and the parsed filters.
   struct RunSetup;
 
-  // Handles one included path; `placed` receives the place it gives it.
-  void ProcessPath(RunMode mode, const RunInputs& inputs, const RunSetup& setup,
-                   const std::string& path, std::string* placed);
+  // What the source reads ahead of the run's thread (a Normal run's).
+  class ReadAhead;
+  enum class FolderFound { kMade, kFound, kFailed };
+
+  // Handles the included path at `index`; its place goes into placements_.
+  void ProcessPath(RunMode mode, const RunInputs& inputs, const RunSetup& setup, std::size_t index,
+                   ReadAhead* ahead);
   static bool PassesFilters(const RunInputs& inputs, const RunSetup& setup,
                             const TEXT_LIST& remaining_names, std::size_t template_size);
   void RecordExisting(const std::string& folder);
-  // Creates `folder` with its missing parents and notes in CreatedFolders the
-  // ones this run made. True when the folder exists afterwards.
-  bool CreateTracked(const std::string& folder);
+  // Records a result in decided order.
+  void Record(ResultCategory category, const std::string& path);
+  // Normal: makes `folder` and the folders missing above it, top-down from
+  // the deepest one this run made or found, noting in CreatedFolders the
+  // ones it made. kFound: it stood there (as a folder) already.
+  FolderFound MakeFolderTracked(const std::string& folder);
+  // Simulate: whether the folder is there (or was made or found by this run).
   bool ExistsNow(const std::string& folder);
 
   FileSystem& fs_;
@@ -173,9 +187,11 @@ class Reorganizer {
   RunSets sets_;
   LEVEL_FOLDER_FILES level_folder_files_;
   LevelFilesContext files_;
-  // Folders this Normal run created or found present; the destination does
-  // not change under the run, so asking the disk again would tell nothing new.
+  // Folders this run created or found present; the destination does not
+  // change under the run, so asking the disk again would tell nothing new.
   PATH_SET known_folders_;
+  PATH_SET made_folders_;  // ... of them, the ones this Normal run made
+  RunSteps* steps_ = nullptr;  // this run's, while it runs
   RunJournalWriter* journal_ = nullptr;  // this run's, while it journals
 };
 

@@ -204,6 +204,10 @@ void SettlePendingCopies(FileSystem& fs, RunJournalContents* contents) {
                              present->size <= copy.source_size &&
                              HoldsStartOf(fs, copy.target, copy.source);
       if (complete || cut_short) ours = present;
+      if (!complete && cut_short) {
+        contents->copied_files.push_back(JournalCopiedFile{copy.target, ours, true});
+        continue;
+      }
     }
     contents->copied_files.push_back(JournalCopiedFile{copy.target, ours});
   }

@@ -19,6 +19,9 @@ struct RunRecords;
 struct JournalCopiedFile {
   std::string path;
   std::optional<FileIdentity> identity;  // nullopt: could not be read after the copy
+  // A copy the run's end cut short (SettlePendingCopies): the run's own, and
+  // of no use to anyone; whoever restores the run removes it.
+  bool cut_short = false;
 };
 
 // A copy that had begun and not ended when the journal ends: what it knew

@@ -116,7 +116,10 @@ RunJournalWriter::RunJournalWriter(FileSystem& fs, std::string path, Clock clock
   if (!clock_) clock_ = [] { return std::chrono::steady_clock::now(); };
 }
 
-RunJournalWriter::~RunJournalWriter() { Close(true); }
+RunJournalWriter::~RunJournalWriter() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  Close(true);
+}
 
 bool RunJournalWriter::Close(bool sync) {
   if (file_ && sync && published_) SendHeld();
@@ -172,21 +175,28 @@ bool RunJournalWriter::Publish() {
 }
 
 JournalStart RunJournalWriter::Begin(const std::string& destination) {
+  std::lock_guard<std::mutex> lock(mutex_);
   const JournalStart started = Open(destination);
   if (started != JournalStart::Started) return started;
   // The start is on the disk, under the journal's name, before any work.
   return Publish() ? JournalStart::Started : JournalStart::CannotCreate;
 }
 
-void RunJournalWriter::CreatingFolder(const std::string& folder) { Write('F', folder); }
-void RunJournalWriter::FolderNotMade(const std::string& folder) { Write('X', folder); }
-void RunJournalWriter::CreatedMainFolder(const std::string& folder) { Write('M', folder); }
-void RunJournalWriter::CreatedSubFolder(const std::string& folder) { Write('S', folder); }
-void RunJournalWriter::CopyNotMade(const std::string& target) { Write('N', target); }
-void RunJournalWriter::RemovingCopy(const std::string& file) { Write('U', file); }
+void RunJournalWriter::CreatingFolder(const std::string& folder) { WriteLocked('F', folder); }
+void RunJournalWriter::FolderNotMade(const std::string& folder) { WriteLocked('X', folder); }
+void RunJournalWriter::CreatedMainFolder(const std::string& folder) { WriteLocked('M', folder); }
+void RunJournalWriter::CreatedSubFolder(const std::string& folder) { WriteLocked('S', folder); }
+void RunJournalWriter::CopyNotMade(const std::string& target) { WriteLocked('N', target); }
+void RunJournalWriter::RemovingCopy(const std::string& file) { WriteLocked('U', file); }
+
+void RunJournalWriter::WriteLocked(char kind, const std::string& path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  Write(kind, path);
+}
 
 void RunJournalWriter::CopyStarting(const std::string& target, const FileIdentity& source,
                                     const std::string& source_path) {
+  std::lock_guard<std::mutex> lock(mutex_);
   fields_.clear();
   AppendJournalNumber(&fields_, source.size);
   AppendJournalNumber(&fields_, source.last_write);
@@ -197,37 +207,41 @@ void RunJournalWriter::CopyStarting(const std::string& target, const FileIdentit
 
 void RunJournalWriter::CopiedFile(const std::string& target,
                                   const std::optional<FileIdentity>& identity) {
+  std::lock_guard<std::mutex> lock(mutex_);
   fields_.clear();
   if (identity) AppendJournalIdentity(&fields_, *identity);
   Write('C', target, fields_);
 }
 
 void RunJournalWriter::Retire() {
+  std::lock_guard<std::mutex> lock(mutex_);
   Close(false);
   if (!left_as_it_is_) RetireRunJournal(fs_, path_);
 }
 
 void RunJournalWriter::LeaveAsItIs() {
+  std::lock_guard<std::mutex> lock(mutex_);
   Close(false);
   left_as_it_is_ = true;
 }
 
 void RunJournalWriter::WriteRecords(const RunRecords& records) {
-  for (const std::string& folder : records.CreatedFolders) CreatingFolder(folder);
-  for (const std::string& folder : records.CreatedMainFolders) CreatedMainFolder(folder);
-  for (const std::string& folder : records.CreatedSubFolders) CreatedSubFolder(folder);
+  for (const std::string& folder : records.CreatedFolders) Write('F', folder);
+  for (const std::string& folder : records.CreatedMainFolders) Write('M', folder);
+  for (const std::string& folder : records.CreatedSubFolders) Write('S', folder);
   for (const std::string& file : records.CopiedFiles) {
+    fields_.clear();
     const auto identity = records.CopiedFileIdentities.find(file);
-    CopiedFile(file, identity == records.CopiedFileIdentities.end()
-                         ? std::nullopt
-                         : std::optional<FileIdentity>(identity->second));
+    if (identity != records.CopiedFileIdentities.end()) AppendJournalIdentity(&fields_, identity->second);
+    Write('C', file, fields_);
   }
   for (const std::string& file : records.CopiedFiles) {
-    if (records.RemovedByUndo.count(file) != 0) RemovingCopy(file);
+    if (records.RemovedByUndo.count(file) != 0) Write('U', file);
   }
 }
 
 bool RunJournalWriter::Rewrite(const RunRecords& records) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (Open(records.RunDestination) != JournalStart::Started) return false;
   WriteRecords(records);
   Write('E', "finished");
@@ -235,6 +249,7 @@ bool RunJournalWriter::Rewrite(const RunRecords& records) {
 }
 
 bool RunJournalWriter::BeginUndo(const RunRecords& records) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (Open(records.RunDestination) != JournalStart::Started) return false;
   WriteRecords(records);
   return Publish();
@@ -272,11 +287,16 @@ void RunJournalWriter::Write(char kind, const std::string& first, const std::str
   if (unsynced_ >= kRunJournalBatchRecords) {
     SyncBatch();
   } else {
-    Tick();
+    TickLocked();
   }
 }
 
 void RunJournalWriter::Tick() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  TickLocked();
+}
+
+void RunJournalWriter::TickLocked() {
   if (file_ && published_ && unsynced_lines_ > 0 && clock_() - last_sync_ >= kRunJournalBatchTime) {
     SyncBatch();
   }
@@ -306,6 +326,7 @@ void RunJournalWriter::SyncBatch() {
 }
 
 bool RunJournalWriter::Finish(bool stopped) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (file_) Write('E', stopped ? "stopped" : "finished");
   return Close(true);
 }

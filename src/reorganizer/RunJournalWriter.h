@@ -16,14 +16,16 @@
 // that announce a copy or a deletion are not counted) and every second, and
 // at the end.
 //
-// The calls come from one thread. Copies may run elsewhere meanwhile: each is
-// announced before it starts and ended by CopiedFile or CopyNotMade, in any
-// order, so several can be in flight.
+// The calls may come from several threads (the workers of a run announce
+// their copies, those of an Undo name their deletions); each line is written
+// whole, one at a time. A copy is announced before it starts and ended by
+// CopiedFile or CopyNotMade, in any order, so several can be in flight.
 
 #include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -112,10 +114,19 @@ class RunJournalWriter {
   void LeaveAsItIs();
 
   const std::string& path() const { return path_; }
-  bool active() const { return file_ != nullptr; }
-  bool failed() const { return failed_; }
+  bool active() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return file_ != nullptr;
+  }
+  bool failed() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return failed_;
+  }
   // How often the records were sent to the disk; for tests.
-  std::size_t syncs() const { return syncs_; }
+  std::size_t syncs() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return syncs_;
+  }
 
  private:
   class Syncer;
@@ -125,6 +136,8 @@ class RunJournalWriter {
   void WriteRecords(const RunRecords& records);
   bool Publish();
   void Write(char kind, const std::string& first, const std::string& rest = std::string());
+  void WriteLocked(char kind, const std::string& path);
+  void TickLocked();
   // Sends the lines held back to the system; false (and failed) when that fails.
   bool SendHeld();
   void SyncBatch();
@@ -133,6 +146,8 @@ class RunJournalWriter {
   // False when the journal failed at some point.
   bool Close(bool sync);
 
+  // Held by every public call; the private ones run under it.
+  mutable std::mutex mutex_;
   FileSystem& fs_;
   std::string path_;
   Clock clock_;

@@ -55,6 +55,22 @@ std::string RunSession::KeepJournalCopy() {
   return {};
 }
 
+void RunSession::RemoveCutShortCopies(RunJournalContents* contents) {
+  // No file is left half-copied once the journal is read again. Each is
+  // still the very file judged (its identity), and it goes even when it
+  // carries its source's read-only bit: it is no copy anyone could want.
+  std::erase_if(contents->copied_files, [this](const JournalCopiedFile& copy) {
+    if (!copy.cut_short) return false;
+    const std::string folder = ParentFolderOf(copy.path);
+    std::vector<CopyToRemove> partial{{copy.path.substr(folder.size() + 1), copy.identity}};
+    fs_.RemoveCopies(folder, &partial, nullptr);
+    if (partial[0].outcome == CopyRemoval::kRefused && fs_.SetReadOnly(copy.path, false)) {
+      return fs_.RemoveFile(copy.path);
+    }
+    return partial[0].outcome == CopyRemoval::kRemoved;
+  });
+}
+
 RestoreReport RunSession::RestoreFromJournal() {
   RestoreReport report;
   if (!journal_) return report;
@@ -86,6 +102,7 @@ RestoreReport RunSession::RestoreFromJournal() {
     return report;
   }
   SettlePendingCopies(fs_, &contents);
+  RemoveCutShortCopies(&contents);
   report.set_aside = std::move(contents.outside_destination);
   RunRecords restored = RecordsFromJournal(contents);
   if (contents.cut_off) {
@@ -131,6 +148,7 @@ RunReport RunSession::Run(RunMode mode, RunInputs inputs) {
   }
   inputs.journal = journal_.get();
   inputs.journal_required = options_.require_journal;
+  inputs.workers = options_.workers;
   CommandPump pump(*this, inputs.pump);
   inputs.pump = &pump;
   return mode == RunMode::Normal ? reorganizer_.Organize(inputs)
@@ -141,7 +159,8 @@ UndoReport RunSession::Undo(EventPump* front_end_pump) {
   UndoReport report;
   {
     CommandPump pump(*this, front_end_pump);
-    report.undo = UndoLastRun(records(), fs_, prompter_, results_, &pump, journal_.get());
+    report.undo =
+        UndoLastRun(records(), fs_, prompter_, results_, &pump, journal_.get(), options_.workers);
   }
   report.journal_failed = report.undo.journal_failed;
   if (!journal_) return report;

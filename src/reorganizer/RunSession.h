@@ -27,6 +27,7 @@ namespace ordovan {
 class EventPump;
 class FileSystem;
 class Prompter;
+struct RunJournalContents;
 
 struct RunSessionOptions {
   // Where Organize journals its run and RestoreFromJournal reads; no journal
@@ -39,6 +40,10 @@ struct RunSessionOptions {
   // Organize does not start when its journal cannot be begun. Off, it runs
   // without one and reports that Undo will not outlive the program.
   bool require_journal = false;
+  // How many copies (Organize) and deletions (Undo) run at once: 1 (one at a
+  // time), more, or kAutomaticWorkers (chosen while the command goes). What
+  // a command records is the same whatever the count.
+  std::size_t workers = 1;
 };
 
 enum class RestoreOutcome {
@@ -95,7 +100,8 @@ class RunSession {
   // Takes the records of the run the journal names, as they were when it
   // ended, so that Undo can take that run back (after the program was
   // closed, crashed or lost power). A copy the journal ends in the middle of
-  // is settled by what is on the disk. A journal that cannot be read to its
+  // is settled by what is on the disk: a complete one is the run's, one cut
+  // short is removed here and now. A journal that cannot be read to its
   // end gives what it names before the damage, is kept as it was under
   // another name and written anew in its place.
   RestoreReport RestoreFromJournal();
@@ -125,6 +131,8 @@ class RunSession {
   // Copies the journal, as it is, to the first free kept name; that name,
   // or empty when no copy could be made.
   std::string KeepJournalCopy();
+  // Removes the copies a crash cut short, and forgets the ones removed.
+  void RemoveCutShortCopies(RunJournalContents* contents);
 
   FileSystem& fs_;
   Prompter& prompter_;

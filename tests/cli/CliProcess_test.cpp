@@ -316,6 +316,8 @@ TEST_F(CliRoad, BadInputIsRefusedNamingTheArgumentAndWritesNothing) {
        "--base"},
       {"report over a file", RunArgs("plan", {"--positions", "2,1,3", "--report", existing_report}),
        "--report"},
+      {"no workers", RunArgs("organize", {"--positions", "2,1,3", "--workers", "0"}), "--workers"},
+      {"workers in a plan", RunArgs("plan", {"--positions", "2,1,3", "--workers", "2"}), "--workers"},
       {"level number", {"list", source_.string(), "--from", "x", "--to", "2"}, "--from"},
       // Someone's file where the journal should be is never read as one nor replaced.
       {"undo from no journal", {"undo", "--journal", list_file_, "--yes"}, "Warning no: 140060."},

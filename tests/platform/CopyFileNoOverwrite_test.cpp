@@ -73,27 +73,34 @@ TEST_F(CopyTest, NeverOverwrites) {
 
 // A run journal writes its announcement from the callback: it must come once,
 // while the target is still free, with what the finished copy is, and never
-// for a taken target. The same for the platform's copy and for the general
-// one that test file systems use.
+// for a taken target. The identity the copy reports is the one Undo reads
+// later. The same for the platform's copy and for the general one that test
+// file systems use.
 TEST_F(CopyTest, AnAnnouncedCopyIsAnnouncedBeforeItAppearsAndNeverOntoATakenTarget) {
   testing::FaultyFileSystem wrapper;
   tree.File("f:\\dst\\taken.pdf", "theirs");
   for (FileSystem* copier : {files, static_cast<FileSystem*>(&wrapper)}) {
     const std::string target = copier == files ? "f:\\dst\\a.pdf" : "f:\\dst\\b.pdf";
     std::vector<FileIdentity> announced;
-    EXPECT_TRUE(copier->CopyFileAnnounced("f:\\src\\report.pdf", target, [&](const FileIdentity& identity) {
+    NewFileCopy how;
+    how.unnamed_first = false;
+    how.announce = [&](const FileIdentity& identity) {
       EXPECT_FALSE(files->IsFile(target)) << "announced after the copy appeared";
       announced.push_back(identity);
-    }));
+    };
+    const NewFileCopied made = copier->CopyNewFile("f:\\src\\report.pdf", target, how);
+    EXPECT_TRUE(made.copied && made.announced);
     ASSERT_EQ(announced.size(), 1u) << target;
     const std::optional<FileIdentity> copy = files->IdentifyFile(target);
     ASSERT_TRUE(copy.has_value());
+    EXPECT_EQ(made.identity, copy);
     EXPECT_EQ(announced[0].size, copy->size);
     EXPECT_EQ(announced[0].last_write, copy->last_write);
     EXPECT_EQ(ReadBytes(f / "dst" / target.substr(7)), content);
 
-    EXPECT_FALSE(copier->CopyFileAnnounced("f:\\src\\report.pdf", "f:\\dst\\taken.pdf",
-                                           [&](const FileIdentity&) { ADD_FAILURE() << "announced a taken target"; }));
+    how.announce = [&](const FileIdentity&) { ADD_FAILURE() << "announced a taken target"; };
+    EXPECT_EQ(copier->CopyNewFile("f:\\src\\report.pdf", "f:\\dst\\taken.pdf", how).error,
+              CopyError::kTargetExists);
     EXPECT_EQ(ReadBytes(f / "dst" / "taken.pdf"), "theirs");
   }
 }

@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -73,12 +74,14 @@ class ScriptedDialogs : public stubs::NoDialogs {
 };
 
 // Copies take a little longer, so that a test can end the process while
-// they go: half the delay before each copy, half after.
+// they go: half the delay before each copy, half after. One at a time, as on
+// a disk that does one thing at once: more workers would not end them sooner.
 class SlowCopies : public FileSystemWrapper {
  public:
   SlowCopies(FileSystem* target, int delay_us) : FileSystemWrapper(target), half_(delay_us / 2) {}
   bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
                            CopyError* error = nullptr) override {
+    const std::lock_guard<std::mutex> one_at_a_time(disk_);
     std::this_thread::sleep_for(std::chrono::microseconds(half_));
     const bool copied = target()->CopyFileNoOverwrite(from, to, error);
     std::this_thread::sleep_for(std::chrono::microseconds(half_));
@@ -87,6 +90,7 @@ class SlowCopies : public FileSystemWrapper {
 
  private:
   int half_;
+  std::mutex disk_;
 };
 
 QPushButton* Button(TfrmMainFR& main, const char* name) {

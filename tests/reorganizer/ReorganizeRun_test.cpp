@@ -347,6 +347,9 @@ class HalfCreating : public FileSystemWrapper {
     FileSystemWrapper::CreateFolders(ParentFolderOf(path));
     return false;
   }
+  FolderMade MakeFolder(const std::string& path) override {
+    return path == failing_ ? FolderMade::kFailed : FileSystemWrapper::MakeFolder(path);
+  }
 
  private:
   std::string failing_;

@@ -195,6 +195,12 @@ bool FaultyFileSystem::CreateFolders(const std::string& path) {
   return FileSystemWrapper::CreateFolders(path);
 }
 
+FolderMade FaultyFileSystem::MakeFolder(const std::string& path) {
+  ++calls_.make_folder;
+  if (IsAtOrBelow(path, failing_folder_)) return FolderMade::kFailed;
+  return FileSystemWrapper::MakeFolder(path);
+}
+
 bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& from, const std::string& to,
                                            CopyError* error) {
   int number = ++calls_.copies;

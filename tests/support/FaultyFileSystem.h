@@ -22,6 +22,7 @@ struct FileSystemCalls {
   int is_folder = 0;
   int is_file = 0;
   int create_folders = 0;
+  int make_folder = 0;
   int copies = 0;
   int remove_file = 0;
   int remove_folder = 0;
@@ -48,7 +49,8 @@ class FaultyFileSystem : public FileSystemWrapper {
   // RemoveFile and RemoveEmptyFolder of exactly this program path fail (the
   // folder as refused).
   void RefuseRemoval(const std::string& path);
-  // CreateFolders fails for this program path and every path below it.
+  // CreateFolders and MakeFolder fail for this program path and every path
+  // below it.
   void FailCreateFolders(const std::string& path);
   // Ends the process before the n-th call from now on of `point` (a removal,
   // a file put in place of another).
@@ -62,6 +64,7 @@ class FaultyFileSystem : public FileSystemWrapper {
   bool IsFolder(const std::string& path) override;
   bool IsFile(const std::string& path) override;
   bool CreateFolders(const std::string& path) override;
+  FolderMade MakeFolder(const std::string& path) override;
   bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
                            CopyError* error = nullptr) override;
   bool RemoveFile(const std::string& path) override;

@@ -13,12 +13,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "platform/CopyFaults.h"
@@ -161,21 +163,25 @@ CopyError SourceError(int error) {
 // Uses the kernel's copy first and falls back when the file systems do not
 // support it. On failure *error says why: a read that failed is the
 // source's, a full disk the target's; the kernel's copy cannot tell a read
-// error from a write error, so that is kFailed.
-bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written, CopyError* error) {
+// error from a write error, so that is kFailed. Once `stop` is set it ends
+// with kStopped, within a step of 16 MB.
+bool CopyContent(int in, int out, std::uint64_t limit, const std::atomic<bool>* stop,
+                 std::uint64_t* written, CopyError* error) {
   auto failed = [error](CopyError why) {
     *error = why;
     return false;
   };
+  auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
   auto either = [](int e) {
     const CopyError why = TargetError(e);
     return why == CopyError::kDiskFull || why == CopyError::kTargetRefused ? why
                                                                           : CopyError::kFailed;
   };
-  constexpr std::size_t kKernelChunk = 1u << 30;
+  const std::size_t kKernelChunk = stop ? std::size_t{1} << 24 : std::size_t{1} << 30;
   *written = 0;
   bool kernel_copy = true;
   while (kernel_copy && *written < limit) {
+    if (stopped()) return failed(CopyError::kStopped);
     std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(kKernelChunk, limit - *written));
     ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, want, 0);
     if (n > 0) {
@@ -192,6 +198,7 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written, C
   }
   bool send = true;
   while (send && *written < limit) {
+    if (stopped()) return failed(CopyError::kStopped);
     std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(kKernelChunk, limit - *written));
     ssize_t n = ::sendfile(out, in, nullptr, want);
     if (n > 0) {
@@ -205,6 +212,7 @@ bool CopyContent(int in, int out, std::uint64_t limit, std::uint64_t* written, C
   }
   std::vector<char> buffer(1u << 18);
   while (*written < limit) {
+    if (stopped()) return failed(CopyError::kStopped);
     std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), limit - *written));
     ssize_t n = ::read(in, buffer.data(), want);
     if (n == 0) return true;
@@ -368,23 +376,107 @@ class PosixFileSystem final : public FileSystem {
 
   bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
                            CopyError* error) override {
-    return CopyFileAnnounced(from, to, nullptr, error);
+    const NewFileCopied made = CopyNewFile(from, to, NewFileCopy());
+    if (!made.copied && error) *error = made.error;
+    return made.copied;
   }
 
-  bool CopyFileAnnounced(const std::string& from, const std::string& to,
-                         const std::function<void(const FileIdentity&)>& announce,
-                         CopyError* error) override {
-    CopyError why = CopyError::kFailed;
-    const bool copied = Copy(from, to, announce, &why);
-    if (!copied && error) *error = why;
-    return copied;
+  // The sequence, in as few calls as the promises allow: open the source and
+  // ask it what it is; look at the target only when the caller cannot know
+  // it free; announce; create the target exclusively (a taken target fails
+  // there, never overwritten); copy; set the time and read the identity on
+  // the open file; close. A file server answers each call with a round trip,
+  // so every call saved is a round trip saved per file.
+  NewFileCopied CopyNewFile(const std::string& from, const std::string& to,
+                            const NewFileCopy& how) override {
+    NewFileCopied result;
+    result.copied = Copy(from, to, how, &result);
+    return result;
+  }
+
+  FolderMade MakeFolder(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return FolderMade::kFailed;
+    if (::mkdir(native->c_str(), 0777) == 0) return FolderMade::kCreated;
+    switch (errno) {
+      case EEXIST:
+        return FolderMade::kExists;
+      case ENOENT:
+        return FolderMade::kParentMissing;
+      default:
+        return FolderMade::kFailed;
+    }
+  }
+
+  void RemoveCopies(const std::string& folder, std::vector<CopyToRemove>* files,
+                    const std::function<bool(const std::string& name)>& removing,
+                    const std::atomic<bool>* stop) override {
+    auto native = ToNativePath(folder);
+    // The folder itself is never taken through a link either.
+    Fd dir(native ? ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1);
+    if (dir.get() < 0) {
+      const int why = errno;
+      if (native && (why == ELOOP || why == ENOTDIR)) {
+        for (CopyToRemove& file : *files) file.outcome = CopyRemoval::kNotTheCopy;
+        return;
+      }
+      FileSystem::RemoveCopies(folder, files, removing, stop);
+      return;
+    }
+    // One listing first: a file server sends every name with what it is in a
+    // few round trips, and the questions about each file below are then
+    // answered from what the system keeps, without a round trip each.
+    std::set<std::string> listed;
+    const bool read_whole = files->size() > 1 && ListNames(dir.get(), &listed);
+    for (CopyToRemove& file : *files) {
+      if (stop && stop->load()) return;
+      const char* name = file.name.c_str();
+      struct stat st;
+      if ((read_whole && listed.count(file.name) == 0) ||
+          ::fstatat(dir.get(), name, &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(st.st_mode)) {
+        file.outcome = CopyRemoval::kGone;
+        continue;
+      }
+      if (!file.identity || IdentityOf(st) != *file.identity) {
+        file.outcome = CopyRemoval::kNotTheCopy;
+        continue;
+      }
+      if (removing && !removing(file.name)) return;
+      // As RemoveFile: a read-only file stays, as on Windows.
+      const bool refused = !S_ISLNK(st.st_mode) && IsReadOnlyMode(st.st_mode);
+      file.outcome = !refused && ::unlinkat(dir.get(), name, 0) == 0 ? CopyRemoval::kRemoved
+                                                                     : CopyRemoval::kRefused;
+    }
   }
 
  private:
-  static bool Copy(const std::string& from, const std::string& to,
-                   const std::function<void(const FileIdentity&)>& announce, CopyError* error) {
-    auto failed = [error](CopyError why) {
-      *error = why;
+  // The names in the folder open as `dir`; false when it cannot be read.
+  static bool ListNames(int dir, std::set<std::string>* names) {
+    const int own = ::dup(dir);
+    if (own < 0) return false;
+    DIR* stream = ::fdopendir(own);
+    if (stream == nullptr) {
+      ::close(own);
+      return false;
+    }
+    bool ok = true;
+    for (;;) {
+      errno = 0;
+      const dirent* entry = ::readdir(stream);
+      if (entry == nullptr) {
+        ok = errno == 0;
+        break;
+      }
+      names->insert(entry->d_name);
+    }
+    ::closedir(stream);
+    return ok;
+  }
+
+  static bool Copy(const std::string& from, const std::string& to, const NewFileCopy& how,
+                   NewFileCopied* result) {
+    auto failed = [result](CopyError why) {
+      result->error = why;
       return false;
     };
     auto source = ToNativePath(from);
@@ -396,61 +488,77 @@ class PosixFileSystem final : public FileSystem {
     struct stat st;
     if (::fstat(in.get(), &st) != 0) return failed(CopyError::kSourceUnreadable);
     if (!S_ISREG(st.st_mode)) return failed(CopyError::kSourceNotAFile);
-    // Where the system allows, the copy is an unnamed file in the target's
-    // folder that gets its name only once complete: a process killed halfway
-    // leaves no partial file behind.
-    struct stat existing;
-    if (::lstat(target->c_str(), &existing) == 0) return failed(CopyError::kTargetExists);
-    if (errno == ENAMETOOLONG) return failed(CopyError::kNameNotAllowed);
+    if (how.look_first) {
+      struct stat existing;
+      if (::lstat(target->c_str(), &existing) == 0) return failed(CopyError::kTargetExists);
+      if (errno == ENAMETOOLONG) return failed(CopyError::kNameNotAllowed);
+    }
+    if (how.stop && how.stop->load()) return failed(CopyError::kStopped);
     // What the source is, as the copy will be: its size and modification time.
-    if (announce) announce(IdentityOf(st));
-    const std::string folder = target->parent_path().string();
-    Fd unnamed(CopyWithoutUnnamedFiles()
-                   ? -1
-                   : ::open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
-                            st.st_mode & 0777));
-    if (unnamed.get() >= 0) {
-      if (!CopyContentOf(in.get(), st, unnamed.get(), error)) return false;
-      const std::string fd_path = "/proc/self/fd/" + std::to_string(unnamed.get());
-      if (::linkat(AT_FDCWD, fd_path.c_str(), AT_FDCWD, target->c_str(), AT_SYMLINK_FOLLOW) == 0) {
-        if (unnamed.Close()) return true;
-        const int close_error = errno;
-        ::unlink(target->c_str());  // ours: the link was just made
-        return failed(TargetError(close_error) == CopyError::kDiskFull ? CopyError::kDiskFull
-                                                                       : CopyError::kFailed);
+    if (how.announce) {
+      how.announce(IdentityOf(st));
+      result->announced = true;
+    }
+    CopyError error = CopyError::kFailed;
+    if (how.unnamed_first && !CopyWithoutUnnamedFiles()) {
+      // An unnamed file in the target's folder that gets its name only once
+      // complete: a process killed halfway leaves nothing behind.
+      const std::string folder = target->parent_path().string();
+      Fd unnamed(::open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
+                        st.st_mode & 0777));
+      if (unnamed.get() >= 0) {
+        if (!CopyContentOf(in.get(), st, unnamed.get(), how.stop, &error)) return failed(error);
+        const std::string fd_path = "/proc/self/fd/" + std::to_string(unnamed.get());
+        if (::linkat(AT_FDCWD, fd_path.c_str(), AT_FDCWD, target->c_str(), AT_SYMLINK_FOLLOW) == 0) {
+          // Named, the file has its last change time.
+          struct stat made;
+          if (::fstat(unnamed.get(), &made) == 0) result->identity = IdentityOf(made);
+          if (unnamed.Close()) return true;
+          const int close_error = errno;
+          ::unlink(target->c_str());  // ours: the link was just made
+          result->identity.reset();
+          return failed(TargetError(close_error) == CopyError::kDiskFull ? CopyError::kDiskFull
+                                                                         : CopyError::kFailed);
+        }
+        // A name the folder cannot hold, or a full disk, is as final as a taken target.
+        const CopyError link_error = TargetError(errno);
+        if (link_error == CopyError::kTargetExists || link_error == CopyError::kNameNotAllowed ||
+            link_error == CopyError::kDiskFull) {
+          return failed(link_error);
+        }
+        // No /proc to name the file by: copy again the plain way.
+        if (::lseek(in.get(), 0, SEEK_SET) != 0) return failed(CopyError::kSourceUnreadable);
       }
-      // A name the folder cannot hold, or a full disk, is as final as a taken target.
-      const CopyError link_error = TargetError(errno);
-      if (link_error == CopyError::kTargetExists || link_error == CopyError::kNameNotAllowed ||
-          link_error == CopyError::kDiskFull) {
-        return failed(link_error);
-      }
-      // No /proc to name the file by: copy again the plain way.
-      if (::lseek(in.get(), 0, SEEK_SET) != 0) return failed(CopyError::kSourceUnreadable);
     }
     // O_EXCL: an existing target, a dangling link included, is never opened.
     // A process killed from here on leaves part of the copy under the
     // target's name; the announcement lets the run journal know it.
     Fd out(::open(target->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777));
     if (out.get() < 0) return failed(TargetError(errno));
-    bool ok = CopyContentOf(in.get(), st, out.get(), error);
-    if (!out.Close()) {
-      if (ok) *error = TargetError(errno) == CopyError::kDiskFull ? CopyError::kDiskFull
-                                                                 : CopyError::kFailed;
+    bool ok = CopyContentOf(in.get(), st, out.get(), how.stop, &error);
+    if (ok) {
+      struct stat made;
+      if (::fstat(out.get(), &made) == 0) result->identity = IdentityOf(made);
+    }
+    if (!out.Close() && ok) {
+      error = TargetError(errno) == CopyError::kDiskFull ? CopyError::kDiskFull : CopyError::kFailed;
       ok = false;
     }
-    if (!ok) ::unlink(target->c_str());  // the target is ours: O_EXCL created it
-    return ok;
+    if (ok) return true;
+    ::unlink(target->c_str());  // the target is ours: O_EXCL created it
+    result->identity.reset();
+    return failed(error);
   }
 
   // The whole content of `in` (described by `st`) into `out`, with the
-  // source's modification time. False, with *error set, on failure or on an
-  // injected fault.
-  static bool CopyContentOf(int in, const struct stat& st, int out, CopyError* error) {
+  // source's modification time. False, with *error set, on failure, on an
+  // injected fault or once `stop` is set.
+  static bool CopyContentOf(int in, const struct stat& st, int out, const std::atomic<bool>* stop,
+                            CopyError* error) {
     std::uint64_t limit = CopyFaultLimit();
     const bool fault = limit != kNoCopyFault && static_cast<std::uint64_t>(st.st_size) > limit;
     std::uint64_t written = 0;
-    if (!CopyContent(in, out, fault ? limit : UINT64_MAX, &written, error)) return false;
+    if (!CopyContent(in, out, fault ? limit : UINT64_MAX, stop, &written, error)) return false;
     if (fault) {
       *error = CopyError::kFailed;
       return false;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <vector>
 
@@ -120,7 +122,7 @@ FileError LastFileError() {
   }
 }
 
-// What a failed CopyFileExW says about the copy, by its error and, where
+// What a failed create of a copy's target says about the copy, by its error and, where
 // the error does not tell which of the two files it is about, by a look at
 // the source and the target's folder.
 CopyError CopyErrorOf(DWORD error, const std::filesystem::path& source,
@@ -205,24 +207,73 @@ void RemovePartialTarget(const std::filesystem::path& target) {
   DeleteFileW(target.c_str());
 }
 
-// The copy-fault hook: writes `limit` bytes of `source` into a new `target`
-// and fails, as a copy that breaks off midway.
-void WritePartialCopy(const std::filesystem::path& source, const std::filesystem::path& target,
-                      std::uint64_t limit) {
-  Handle in(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                        FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!in.valid()) return;
-  Handle out(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!out.valid()) return;
-  std::vector<char> buffer(1u << 16);
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
+  auto ticks = [](const FILETIME& time) {
+    return static_cast<std::int64_t>((std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+  };
+  FileIdentity identity;
+  identity.size = (std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  identity.last_write = ticks(info.ftLastWriteTime);
+  identity.change_stamp = ticks(info.ftCreationTime);
+  identity.volume = info.dwVolumeSerialNumber;
+  identity.index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  return identity;
+}
+
+// Why the source of a copy could not be opened for reading.
+CopyError SourceOpenError(DWORD error, const std::filesystem::path& source) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_CANT_RESOLVE_FILENAME:  // a link that leads in a circle
+      return CopyError::kSourceMissing;
+    case ERROR_ACCESS_DENIED: {
+      const DWORD attributes = GetFileAttributesW(source.c_str());
+      return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+                 ? CopyError::kSourceNotAFile
+                 : CopyError::kSourceUnreadable;
+    }
+    default:
+      return CopyError::kSourceUnreadable;
+  }
+}
+
+// The content of `in`, `size` bytes as the source said and on to its end,
+// into `out`. False, with *error set, when a read or write fails, on an
+// injected fault, or once `stop` is set.
+bool CopyContent(HANDLE in, HANDLE out, std::uint64_t size, const std::atomic<bool>* stop,
+                 CopyError* error) {
+  const std::uint64_t limit = CopyFaultLimit();
+  const bool fault = limit != kNoCopyFault && size > limit;
+  std::vector<char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(size + 1, 1u << 20)));
   std::uint64_t written = 0;
-  while (written < limit) {
-    DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(buffer.size(), limit - written));
+  for (;;) {
+    if (stop && stop->load(std::memory_order_relaxed)) {
+      *error = CopyError::kStopped;
+      return false;
+    }
+    DWORD want = static_cast<DWORD>(buffer.size());
+    if (fault) want = static_cast<DWORD>(std::min<std::uint64_t>(want, limit - written));
+    if (fault && want == 0) {
+      *error = CopyError::kFailed;
+      return false;
+    }
     DWORD got = 0;
-    if (!ReadFile(in.get(), buffer.data(), want, &got, nullptr) || got == 0) break;
+    if (!ReadFile(in, buffer.data(), want, &got, nullptr)) {
+      *error = CopyError::kSourceUnreadable;
+      return false;
+    }
+    if (got == 0) return true;
     DWORD put = 0;
-    if (!WriteFile(out.get(), buffer.data(), got, &put, nullptr) || put != got) break;
+    if (!WriteFile(out, buffer.data(), got, &put, nullptr) || put != got) {
+      const DWORD why = GetLastError();
+      *error = why == ERROR_DISK_FULL || why == ERROR_HANDLE_DISK_FULL ? CopyError::kDiskFull
+                                                                        : CopyError::kFailed;
+      return false;
+    }
     written += put;
   }
 }
@@ -260,48 +311,98 @@ class Win32FileSystem final : public FileSystem {
 
   bool CopyFileNoOverwrite(const std::string& from, const std::string& to,
                            CopyError* error) override {
-    return CopyFileAnnounced(from, to, nullptr, error);
+    const NewFileCopied made = CopyNewFile(from, to, NewFileCopy());
+    if (!made.copied && error) *error = made.error;
+    return made.copied;
   }
 
-  bool CopyFileAnnounced(const std::string& from, const std::string& to,
-                         const std::function<void(const FileIdentity&)>& announce,
-                         CopyError* error) override {
-    auto failed = [error](CopyError why) {
-      if (error) *error = why;
-      return false;
+  // Open the source and ask it what it is; look at the target only when the
+  // caller cannot know it free; announce; create the target with CREATE_NEW
+  // (a taken target fails there, never overwritten); copy; set the time and
+  // read the identity on the open handle; close. On a file server every call
+  // is a round trip, so each saved is saved per file. The copy writes under
+  // the target's name from its first byte on: Windows has no unnamed files.
+  NewFileCopied CopyNewFile(const std::string& from, const std::string& to,
+                            const NewFileCopy& how) override {
+    NewFileCopied result;
+    auto failed = [&result](CopyError why) {
+      result.error = why;
+      return result;
     };
     auto source = ToNativePath(from);
     if (!source) return failed(CopyError::kSourceMissing);
     auto target = ToNativePath(to);
     if (!target) return failed(CopyError::kTargetFolderMissing);
-    if (GetFileAttributesW(target->c_str()) != INVALID_FILE_ATTRIBUTES) {
+    Handle in(CreateFileW(source->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!in.valid()) return failed(SourceOpenError(GetLastError(), *source));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(in.get(), &info)) return failed(CopyError::kSourceUnreadable);
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || GetFileType(in.get()) != FILE_TYPE_DISK) {
+      return failed(CopyError::kSourceNotAFile);
+    }
+    if (how.look_first && GetFileAttributesW(target->c_str()) != INVALID_FILE_ATTRIBUTES) {
       return failed(CopyError::kTargetExists);
     }
-    // The copy writes under the target's name from its first byte on.
-    if (announce) {
-      if (const std::optional<FileIdentity> identity = IdentifyFile(from)) announce(*identity);
+    if (how.stop && how.stop->load()) return failed(CopyError::kStopped);
+    const FileIdentity source_identity = IdentityOf(info);
+    if (how.announce) {
+      how.announce(source_identity);
+      result.announced = true;
     }
-
-    std::uint64_t limit = CopyFaultLimit();
-    if (limit != kNoCopyFault) {
-      WIN32_FILE_ATTRIBUTE_DATA data;
-      if (GetFileAttributesExW(source->c_str(), GetFileExInfoStandard, &data) &&
-          ((std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow) > limit) {
-        WritePartialCopy(*source, *target, limit);
-        RemovePartialTarget(*target);
-        return failed(CopyError::kFailed);
+    // The copy carries the source's attributes, as CopyFileExW gives them.
+    DWORD attributes = info.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+    Handle out(CreateFileW(target->c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES, 0, nullptr, CREATE_NEW,
+                           (attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes) | FILE_FLAG_SEQUENTIAL_SCAN,
+                           nullptr));
+    if (!out.valid()) {
+      // "Exists" means a file is there; a folder there answers "access denied".
+      const DWORD error = GetLastError();
+      CopyError why = CopyErrorOf(error, *source, *target);
+      if (why != CopyError::kTargetExists && GetFileAttributesW(target->c_str()) != INVALID_FILE_ATTRIBUTES) {
+        why = CopyError::kTargetExists;
+      }
+      return failed(why);
+    }
+    CopyError error = CopyError::kFailed;
+    bool ok = CopyContent(in.get(), out.get(), source_identity.size, how.stop, &error);
+    if (ok) {
+      FILETIME written = info.ftLastWriteTime;
+      BY_HANDLE_FILE_INFORMATION made;
+      if (SetFileTime(out.get(), nullptr, nullptr, &written) && GetFileInformationByHandle(out.get(), &made)) {
+        result.identity = IdentityOf(made);
       }
     }
-    if (CopyFileExW(source->c_str(), target->c_str(), nullptr, nullptr, nullptr,
-                    COPY_FILE_FAIL_IF_EXISTS)) {
-      return true;
+    if (!out.Close() && ok) {
+      error = CopyError::kFailed;
+      ok = false;
     }
-    const DWORD last_error = GetLastError();
-    // "Exists" means someone else's file appeared meanwhile: leave it alone.
-    // Any other failure may have left a partial target of our own.
-    const CopyError why = CopyErrorOf(last_error, *source, *target);
-    if (why != CopyError::kTargetExists) RemovePartialTarget(*target);
-    return failed(why);
+    if (!ok) {
+      result.identity.reset();
+      RemovePartialTarget(*target);  // ours: CREATE_NEW made it
+      return failed(error);
+    }
+    result.copied = true;
+    return result;
+  }
+
+  FolderMade MakeFolder(const std::string& path) override {
+    auto native = ToNativePath(path);
+    if (!native) return FolderMade::kFailed;
+    if (CreateDirectoryW(native->c_str(), nullptr)) return FolderMade::kCreated;
+    switch (GetLastError()) {
+      case ERROR_ALREADY_EXISTS:
+      case ERROR_FILE_EXISTS:
+        return FolderMade::kExists;
+      case ERROR_PATH_NOT_FOUND:
+        return FolderMade::kParentMissing;
+      case ERROR_ACCESS_DENIED:  // what a drive root answers
+        return GetFileAttributesW(native->c_str()) != INVALID_FILE_ATTRIBUTES ? FolderMade::kExists
+                                                                              : FolderMade::kFailed;
+      default:
+        return FolderMade::kFailed;
+    }
   }
 
   bool RemoveFile(const std::string& path) override {
@@ -332,17 +433,7 @@ class Win32FileSystem final : public FileSystem {
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
       return std::nullopt;
     }
-    auto ticks = [](const FILETIME& time) {
-      return static_cast<std::int64_t>((std::uint64_t(time.dwHighDateTime) << 32) |
-                                       time.dwLowDateTime);
-    };
-    FileIdentity identity;
-    identity.size = (std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-    identity.last_write = ticks(info.ftLastWriteTime);
-    identity.change_stamp = ticks(info.ftCreationTime);
-    identity.volume = info.dwVolumeSerialNumber;
-    identity.index = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
-    return identity;
+    return IdentityOf(info);
   }
 
   bool RemoveEmptyFolder(const std::string& path, FileError* error) override {

@@ -112,7 +112,11 @@ const char kSetAsideTitle[] = "Ordovan.            Warning no: 140062.";
 }  // namespace
 
 void TfrmMainFR::CreateRunSession() {
-  session_.reset(new RunSession(*services_.file_system, *services_.prompter));
+  // How many copies at once is the run's own choice: one on a local disk,
+  // several on a file server.
+  RunSessionOptions options;
+  options.workers = kAutomaticWorkers;
+  session_.reset(new RunSession(*services_.file_system, *services_.prompter, options));
 }
 
 void TfrmMainFR::ConnectRunCommands() {

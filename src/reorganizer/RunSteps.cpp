@@ -1,0 +1,141 @@
+#include "reorganizer/RunSteps.h"
+
+#include <algorithm>
+
+#include "platform/EventPump.h"
+
+namespace ordovan {
+
+namespace {
+
+// How often a waiting run lets window messages (and Stop) through.
+constexpr std::chrono::milliseconds kPumpEvery{15};
+
+// Copies decided and not yet applied, at most: enough that the workers find
+// copies into many folders at once, few enough that a stop takes back little.
+std::size_t MostWaiting(std::size_t workers) {
+  return std::clamp<std::size_t>(16 * workers, 64, 1024);
+}
+
+}  // namespace
+
+RunSteps::RunSteps(std::size_t asked_workers, EventPump* pump)
+    : choice_(asked_workers), pump_(pump) {}
+
+void RunSteps::Then(std::function<void()> apply, std::function<void()> take_back) {
+  if (ended_) {
+    if (take_back) take_back();
+    return;
+  }
+  if (steps_.empty()) {
+    apply();
+    return;
+  }
+  steps_.push_back(Step{std::move(apply), std::move(take_back), nullptr});
+}
+
+void RunSteps::Copy(std::shared_ptr<WorkerJob> job, std::function<void()> apply,
+                    std::function<void()> take_back) {
+  if (ending()) return;
+  if (!pooled()) {
+    // One at a time: here and now.
+    job->RunHere(stop_);
+    if (steps_.empty()) {
+      choice_.Ended(std::chrono::steady_clock::now(), job->took());
+      apply();
+      return;
+    }
+    steps_.push_back(Step{std::move(apply), std::move(take_back), std::move(job)});
+    ++copies_waiting_;
+    ApplyReady();
+    return;
+  }
+  if (!workers_) workers_ = std::make_unique<RunWorkers>();
+  workers_->SetLimit(choice_.workers());
+  WaitUntil([this] { return copies_waiting_ < MostWaiting(choice_.workers()) || ending(); });
+  if (ending()) return;
+  job->SetStop(&stop_);
+  workers_->Submit(job);
+  steps_.push_back(Step{std::move(apply), std::move(take_back), std::move(job)});
+  ++copies_waiting_;
+}
+
+void RunSteps::Ahead(const std::shared_ptr<WorkerJob>& job) {
+  if (!pooled() || ending()) return;
+  if (!workers_) workers_ = std::make_unique<RunWorkers>();
+  job->SetStop(&stop_);
+  workers_->Submit(job, true);
+}
+
+void RunSteps::Await(WorkerJob& job) {
+  if (job.RunHere(stop_)) return;
+  WaitUntil([&job] {
+    const WorkerJob::State state = job.state();
+    return state == WorkerJob::kDone || state == WorkerJob::kDropped;
+  });
+}
+
+void RunSteps::Drain() {
+  WaitUntil([this] { return !CopiesInHand() || stopping_; });
+}
+
+bool RunSteps::CopiesInHand() const {
+  return std::any_of(steps_.begin(), steps_.end(), [](const Step& step) {
+    if (!step.job) return false;
+    const WorkerJob::State state = step.job->state();
+    return state == WorkerJob::kQueued || state == WorkerJob::kRunning;
+  });
+}
+
+void RunSteps::ApplyReady() {
+  while (!steps_.empty() && !ended_) {
+    Step& front = steps_.front();
+    if (front.job) {
+      if (!front.job->done() || !front.job->Reached()) break;
+      --copies_waiting_;
+      choice_.Ended(std::chrono::steady_clock::now(), front.job->took());
+    }
+    std::function<void()> apply = std::move(front.apply);
+    steps_.pop_front();
+    if (apply) apply();
+  }
+  if (workers_ && pooled()) workers_->SetLimit(choice_.workers());
+}
+
+template <class Ready>
+void RunSteps::WaitUntil(Ready ready) {
+  for (;;) {
+    const std::uint64_t seen = workers_ ? workers_->Generation() : 0;
+    ApplyReady();
+    if (ready() || !workers_) return;
+    workers_->WaitForChange(seen, kPumpEvery);
+    if (pump_) {
+      pump_->Pump();
+      if (!stopping_ && pump_->StopRequested()) StopNow();
+    }
+  }
+}
+
+void RunSteps::StopNow() {
+  stopping_ = true;
+  stop_ = true;
+  if (workers_) workers_->DropQueued();
+}
+
+bool RunSteps::Finish(bool stop) {
+  if (stop || ended_) StopNow();
+  WaitUntil([this] { return !CopiesInHand(); });
+  ApplyReady();
+  const bool early = stopping_ || ended_;
+  // What the run did not get to, last first: copies before the folders they
+  // went into.
+  for (auto it = steps_.rbegin(); it != steps_.rend(); ++it) {
+    if (it->take_back) it->take_back();
+  }
+  steps_.clear();
+  copies_waiting_ = 0;
+  workers_.reset();
+  return early;
+}
+
+}  // namespace ordovan
