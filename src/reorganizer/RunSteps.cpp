@@ -8,9 +8,6 @@ namespace ordovan {
 
 namespace {
 
-// How often a waiting run lets window messages (and Stop) through.
-constexpr std::chrono::milliseconds kPumpEvery{15};
-
 // Copies decided and not yet applied, at most: enough that the workers find
 // copies into many folders at once, few enough that a stop takes back little.
 std::size_t MostWaiting(std::size_t workers) {
@@ -108,7 +105,7 @@ void RunSteps::WaitUntil(Ready ready) {
     const std::uint64_t seen = workers_ ? workers_->Generation() : 0;
     ApplyReady();
     if (ready() || !workers_) return;
-    workers_->WaitForChange(seen, kPumpEvery);
+    workers_->WaitForChange(seen, kWaitingPumpEvery);
     if (pump_) {
       pump_->Pump();
       if (!stopping_ && pump_->StopRequested()) StopNow();

@@ -10,8 +10,6 @@ namespace {
 
 // How far a worker looks down the queue for a job of a folder nobody works in.
 constexpr std::size_t kSpreadLookahead = 256;
-// How often a waiting command's thread lets window messages (and Stop) through.
-constexpr std::chrono::milliseconds kPumpEvery{15};
 
 }  // namespace
 
@@ -261,7 +259,7 @@ bool RunJobs(const std::vector<std::shared_ptr<WorkerJob>>& jobs, WorkerChoice& 
         pool->Submit(jobs[next++]);
       }
     }
-    pool->WaitForChange(seen, kPumpEvery);
+    pool->WaitForChange(seen, kWaitingPumpEvery);
     // Dropped jobs never ran.
     std::erase_if(in_hand, [&](std::size_t i) { return jobs[i]->state() == WorkerJob::kDropped; });
   }

@@ -29,6 +29,9 @@ class EventPump;
 inline constexpr std::size_t kAutomaticWorkers = 0;
 // The most operations in flight at once.
 inline constexpr std::size_t kMostWorkers = 32;
+// How often a command's thread that waits for its workers lets window
+// messages (and Stop) through.
+inline constexpr std::chrono::milliseconds kWaitingPumpEvery{15};
 
 // One operation for a worker. Whoever claims it (a worker, or the thread that
 // needs its answer now) runs it, once.
