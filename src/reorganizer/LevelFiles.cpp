@@ -48,17 +48,30 @@ void RecordNotCopied(LevelFilesContext& context, const std::string& source,
 }  // namespace
 
 // One copy of a Normal run, made wherever a worker (or the run's thread)
-// takes it up.
-class RunCopy final : public WorkerJob {
+// takes it up, and recorded in decided order.
+class RunCopy final : public StepCopy {
  public:
-  RunCopy(FileSystem& fs, std::string source, std::string target, NewFileCopy how)
-      : WorkerJob(ParentFolderOf(target)),
-        source(std::move(source)),
-        target(std::move(target)),
-        fs_(fs),
-        how_(std::move(how)) {}
+  RunCopy(LevelFilesContext& context, std::string source, std::string target)
+      : StepCopy(ParentFolderOf(target)), source(std::move(source)), target(std::move(target)), context_(context) {
+    RunJournalWriter* journal = context.journal;
+    // In a folder of its own making the run knows what stands there; elsewhere
+    // a journaled copy looks at its target first, so no copy is announced onto
+    // a taken target (a crash right after would make someone's file look like
+    // it). Unannounced, the exclusive create alone answers.
+    how_.look_first = journal && context.made_folders->count(spread()) == 0;
+    // Journaled, the copy is written under its own name: the announcement
+    // (before it can appear) lets an Undo after a crash know an unfinished copy.
+    how_.unnamed_first = journal == nullptr;
+    if (journal) {
+      how_.announce = [this](const FileIdentity& source_identity) {
+        context_.journal->CopyStarting(this->target, source_identity, this->source);
+      };
+    }
+  }
 
   bool Reached() const override { return result.copied || result.error != CopyError::kStopped; }
+  void Apply() override;
+  void TakeBack() override;
 
   const std::string source;
   const std::string target;
@@ -67,56 +80,75 @@ class RunCopy final : public WorkerJob {
  protected:
   void Run(const std::atomic<bool>& stop) override {
     how_.stop = &stop;
-    result = fs_.CopyNewFile(source, target, how_);
+    result = context_.fs->CopyNewFile(source, target, how_);
   }
 
  private:
-  FileSystem& fs_;
+  // No longer in hand: a later copy to the same target asks the records.
+  void Forget() {
+    const auto found = context_.decided_copies.find(target);
+    if (found != context_.decided_copies.end() && found->second.get() == this) {
+      context_.decided_copies.erase(found);
+    }
+  }
+  void Record();
+
+  LevelFilesContext& context_;
   NewFileCopy how_;
 };
-
-namespace {
 
 // What the run records of a copy that ended, in decided order: the target
 // with what the copy is, so that Undo can tell it from a file someone puts
 // there later; or, when it made no file, why. Told by the copy itself:
 // asking the disk afterwards could find the state changed.
-void RecordCopy(LevelFilesContext& context, const RunCopy& copy) {
+void RunCopy::Record() {
+  LevelFilesContext& context = context_;
   RunJournalWriter* journal = context.journal;
-  const NewFileCopied& result = copy.result;
   if (!result.copied) {
     // The announcement ends either way, so the journal never takes a file
     // someone else put there for part of this copy.
-    if (result.announced && journal) journal->CopyNotMade(copy.target);
-    RecordNotCopied(context, copy.source, copy.target, result.error);
+    if (result.announced && journal) journal->CopyNotMade(target);
+    RecordNotCopied(context, source, target, result.error);
     return;
   }
-  context.results->RecordResult(ResultCategory::FilesReorganized, copy.target);
-  context.copied_files->push_back(copy.target);
+  context.results->RecordResult(ResultCategory::FilesReorganized, target);
+  context.copied_files->push_back(target);
   // A copy whose identity cannot be read is never deleted by Undo but
   // reported, like any file Undo cannot delete.
-  if (result.identity) context.copied_file_identities->insert_or_assign(copy.target, *result.identity);
+  if (result.identity) {
+    context.copied_file_identities->insert_or_assign(target, *result.identity);
+  } else {
+    context.copied_without_identity.insert(target);
+  }
   // Only now, with the copy complete and known, does the journal record it.
-  if (journal) journal->CopiedFile(copy.target, result.identity);
+  if (journal) journal->CopiedFile(target, result.identity);
+}
+
+void RunCopy::Apply() {
+  Forget();
+  Record();
 }
 
 // A copy the run did not get to record (it stopped, or the disk filled up,
 // at a copy decided before it): one worker would not have made it, so what
 // it made goes again. Should that fail, the copy is recorded after all, so
 // that Undo knows it.
-void TakeBackCopy(LevelFilesContext& context, const RunCopy& copy) {
-  if (!copy.done()) return;  // never begun
-  RunJournalWriter* journal = context.journal;
-  if (copy.result.copied) {
-    std::vector<CopyToRemove> made{{copy.target.substr(copy.spread().size() + 1), copy.result.identity}};
-    context.fs->RemoveCopies(copy.spread(), &made, nullptr);
+void RunCopy::TakeBack() {
+  Forget();
+  if (!done()) return;  // never begun
+  RunJournalWriter* journal = context_.journal;
+  if (result.copied) {
+    std::vector<CopyToRemove> made{{target.substr(spread().size() + 1), result.identity}};
+    context_.fs->RemoveCopies(spread(), &made, nullptr);
     if (made[0].outcome != CopyRemoval::kRemoved && made[0].outcome != CopyRemoval::kGone) {
-      RecordCopy(context, copy);
+      Record();
       return;
     }
   }
-  if (copy.result.announced && journal) journal->CopyNotMade(copy.target);
+  if (result.announced && journal) journal->CopyNotMade(target);
 }
+
+namespace {
 
 // Copies a file (on a worker when the run has them) and records it in
 // decided order. The names come from a folder listing and are used exactly:
@@ -129,28 +161,17 @@ void CopyAndRecord(LevelFilesContext& context, const std::string& source,
   // have finished it first.
   if (context.made_folders->count(target) != 0) return;
   if (const auto decided = context.decided_copies.find(target); decided != context.decided_copies.end()) {
-    context.steps->Await(*decided->second);
-    if (decided->second->result.copied || !decided->second->done()) return;
+    // Held here: applied while waited for, it leaves the map.
+    const std::shared_ptr<RunCopy> earlier = decided->second;
+    context.steps->Await(*earlier);
+    if (earlier->result.copied || !earlier->done()) return;
   }
-  RunJournalWriter* journal = context.journal;
-  NewFileCopy how;
-  // In a folder of its own making the run knows what stands there; elsewhere
-  // a journaled copy looks at its target first, so no copy is announced onto
-  // a taken target (a crash right after would make someone's file look like
-  // it). Unannounced, the exclusive create alone answers.
-  how.look_first = journal && context.made_folders->count(ParentFolderOf(target)) == 0;
-  // Journaled, the copy is written under its own name: the announcement
-  // (before it can appear) lets an Undo after a crash know an unfinished copy.
-  how.unnamed_first = journal == nullptr;
-  if (journal) {
-    how.announce = [journal, target, source](const FileIdentity& source_identity) {
-      journal->CopyStarting(target, source_identity, source);
-    };
+  if (context.copied_file_identities->count(target) != 0 || context.copied_without_identity.count(target) != 0) {
+    return;
   }
-  auto copy = std::make_shared<RunCopy>(*context.fs, source, target, std::move(how));
+  auto copy = std::make_shared<RunCopy>(context, source, target);
   context.decided_copies[target] = copy;
-  context.steps->Copy(copy, [&context, copy] { RecordCopy(context, *copy); },
-                      [&context, copy] { TakeBackCopy(context, *copy); });
+  context.steps->Copy(std::move(copy));
 }
 
 // The names of the entries of `folder` that are copied: files (by the
@@ -195,7 +216,9 @@ bool RunEnding(const LevelFilesContext& context) {
 
 void AwaitCopyInto(LevelFilesContext& context, const std::string& path) {
   if (const auto copy = context.decided_copies.find(path); copy != context.decided_copies.end()) {
-    context.steps->Await(*copy->second);
+    // Held here: applied while waited for, it leaves the map.
+    const std::shared_ptr<RunCopy> in_hand = copy->second;
+    context.steps->Await(*in_hand);
   }
 }
 

@@ -62,9 +62,12 @@ struct LevelFilesContext {
   // Normal runs: the folders this run made. Nothing stands in them but what
   // the run put there, so a copy into one needs no look at its target first.
   const PATH_SET* made_folders = nullptr;
-  // Normal runs: the copy this run decided last into each target. A target
-  // it copied to is taken; one whose copy is in hand is waited for.
+  // Normal runs: the copies decided and not yet recorded, by target; one in
+  // hand is waited for. A target copied to already is taken: the records
+  // know it (copied_file_identities, or this set when its identity could not
+  // be read).
   std::unordered_map<std::string, std::shared_ptr<RunCopy>> decided_copies;
+  PATH_SET copied_without_identity;
   // Lists a folder of the source; the file system's ListFolder when empty.
   std::function<bool(const std::string& folder, DIR_ENTRIES* entries, DIR_ENTRIES* nameless)>
       list_folder;

@@ -235,6 +235,7 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
 
   files_.pump = inputs.pump;
   files_.disk_full = false;
+  files_.copied_without_identity.clear();
   // Copies may go to workers; what the run records waits its turn in `steps`.
   RunSteps steps(mode == RunMode::Normal ? inputs.workers : 1, inputs.pump);
   steps_ = &steps;
@@ -266,6 +267,7 @@ RunReport Reorganizer::RunReorganize(RunMode mode, const RunInputs& inputs) {
   files_.steps = nullptr;
   files_.made_folders = nullptr;
   files_.decided_copies.clear();
+  files_.copied_without_identity.clear();
   steps_ = nullptr;
   files_.pump = nullptr;
   if (journal_ && !journal_->Finish(stopped)) report.journal_failed = true;

@@ -196,13 +196,18 @@ void RunJournalWriter::WriteLocked(char kind, const std::string& path) {
 
 void RunJournalWriter::CopyStarting(const std::string& target, const FileIdentity& source,
                                     const std::string& source_path) {
+  // Made before the lock: workers announce while the run's thread records.
+  thread_local std::string fields;
+  thread_local std::string line;
+  fields.clear();
+  AppendJournalNumber(&fields, source.size);
+  AppendJournalNumber(&fields, source.last_write);
+  fields.push_back('\t');
+  AppendEscapedJournalField(&fields, source_path);
+  line.clear();
+  FormatLine(&line, 'P', target, fields);
   std::lock_guard<std::mutex> lock(mutex_);
-  fields_.clear();
-  AppendJournalNumber(&fields_, source.size);
-  AppendJournalNumber(&fields_, source.last_write);
-  fields_.push_back('\t');
-  AppendEscapedJournalField(&fields_, source_path);
-  Write('P', target, fields_);
+  WriteMade('P', target, line);
 }
 
 void RunJournalWriter::CopiedFile(const std::string& target,
@@ -260,14 +265,29 @@ void RunJournalWriter::Fail() {
   Close(false);
 }
 
+void RunJournalWriter::FormatLine(std::string* out, char kind, const std::string& first,
+                                  const std::string& rest) {
+  const std::size_t start = out->size();
+  out->push_back(kind);
+  out->push_back('\t');
+  AppendEscapedJournalField(out, first);
+  out->append(rest);
+  AppendJournalChecksum(out, start);
+}
+
 void RunJournalWriter::Write(char kind, const std::string& first, const std::string& rest) {
   if (!file_) return;
-  const std::size_t start = held_.size();
-  held_.push_back(kind);
-  held_.push_back('\t');
-  AppendEscapedJournalField(&held_, first);
-  held_.append(rest);
-  AppendJournalChecksum(&held_, start);
+  FormatLine(&held_, kind, first, rest);
+  Written(kind, first);
+}
+
+void RunJournalWriter::WriteMade(char kind, const std::string& first, const std::string& line) {
+  if (!file_) return;
+  held_.append(line);
+  Written(kind, first);
+}
+
+void RunJournalWriter::Written(char kind, const std::string& first) {
   // A completed copy's record waits for the next line when the line just
   // before announced that copy: the announcement stands for it (a journal
   // that ends there settles the copy by its identity), and one write instead

@@ -136,6 +136,11 @@ class RunJournalWriter {
   void WriteRecords(const RunRecords& records);
   bool Publish();
   void Write(char kind, const std::string& first, const std::string& rest = std::string());
+  // The line `line` (kind and `first` first), made by FormatLine, as Write.
+  void WriteMade(char kind, const std::string& first, const std::string& line);
+  static void FormatLine(std::string* out, char kind, const std::string& first, const std::string& rest);
+  // What follows a line now in held_.
+  void Written(char kind, const std::string& first);
   void WriteLocked(char kind, const std::string& path);
   void TickLocked();
   // Sends the lines held back to the system; false (and failed) when that fails.

@@ -31,29 +31,35 @@ void RunSteps::Then(std::function<void()> apply, std::function<void()> take_back
   steps_.push_back(Step{std::move(apply), std::move(take_back), nullptr});
 }
 
-void RunSteps::Copy(std::shared_ptr<WorkerJob> job, std::function<void()> apply,
-                    std::function<void()> take_back) {
+void RunSteps::Copy(std::shared_ptr<StepCopy> job) {
   if (ending()) return;
   if (!pooled()) {
     // One at a time: here and now.
     job->RunHere(stop_);
     if (steps_.empty()) {
       choice_.Ended(std::chrono::steady_clock::now(), job->took());
-      apply();
+      job->Apply();
       return;
     }
-    steps_.push_back(Step{std::move(apply), std::move(take_back), std::move(job)});
+    steps_.push_back(Step{{}, {}, std::move(job)});
     ++copies_waiting_;
     ApplyReady();
     return;
   }
   if (!workers_) workers_ = std::make_unique<RunWorkers>();
   workers_->SetLimit(choice_.workers());
-  WaitUntil([this] { return copies_waiting_ < MostWaiting(choice_.workers()) || ending(); });
+  const std::size_t most = MostWaiting(choice_.workers());
+  if (copies_waiting_ >= most) {
+    // Full: wait until half have been applied, woken by the copy that
+    // frees that room rather than by every copy that ends.
+    const std::size_t room = most / 2;
+    WaitUntil([this, room] { return copies_waiting_ <= room || ending(); },
+              [this, room] { return CopyAt(copies_waiting_ - room - 1); });
+  }
   if (ending()) return;
   job->SetStop(&stop_);
   workers_->Submit(job);
-  steps_.push_back(Step{std::move(apply), std::move(take_back), std::move(job)});
+  steps_.push_back(Step{{}, {}, std::move(job)});
   ++copies_waiting_;
 }
 
@@ -66,22 +72,43 @@ void RunSteps::Ahead(const std::shared_ptr<WorkerJob>& job) {
 
 void RunSteps::Await(WorkerJob& job) {
   if (job.RunHere(stop_)) return;
-  WaitUntil([&job] {
-    const WorkerJob::State state = job.state();
-    return state == WorkerJob::kDone || state == WorkerJob::kDropped;
-  });
+  WaitUntil(
+      [&job] {
+        const WorkerJob::State state = job.state();
+        return state == WorkerJob::kDone || state == WorkerJob::kDropped;
+      },
+      [&job] { return &job; });
 }
 
 void RunSteps::Drain() {
-  WaitUntil([this] { return !CopiesInHand() || stopping_; });
+  WaitUntil([this] { return !CopiesInHand() || stopping_; }, [this] { return LastInHand(); });
 }
 
-bool RunSteps::CopiesInHand() const {
-  return std::any_of(steps_.begin(), steps_.end(), [](const Step& step) {
-    if (!step.job) return false;
-    const WorkerJob::State state = step.job->state();
-    return state == WorkerJob::kQueued || state == WorkerJob::kRunning;
-  });
+namespace {
+
+bool InHand(const WorkerJob& job) {
+  const WorkerJob::State state = job.state();
+  return state == WorkerJob::kQueued || state == WorkerJob::kRunning;
+}
+
+}  // namespace
+
+bool RunSteps::CopiesInHand() const { return LastInHand() != nullptr; }
+
+const WorkerJob* RunSteps::LastInHand() const {
+  for (auto it = steps_.rbegin(); it != steps_.rend(); ++it) {
+    if (it->job && InHand(*it->job)) return it->job.get();
+  }
+  return nullptr;
+}
+
+const WorkerJob* RunSteps::CopyAt(std::size_t index) const {
+  for (const Step& step : steps_) {
+    if (!step.job) continue;
+    if (index == 0) return step.job.get();
+    --index;
+  }
+  return nullptr;
 }
 
 void RunSteps::ApplyReady() {
@@ -93,19 +120,30 @@ void RunSteps::ApplyReady() {
       choice_.Ended(std::chrono::steady_clock::now(), front.job->took());
     }
     std::function<void()> apply = std::move(front.apply);
+    std::shared_ptr<StepCopy> copy = std::move(front.job);
     steps_.pop_front();
+    if (copy) copy->Apply();
     if (apply) apply();
   }
   if (workers_ && pooled()) workers_->SetLimit(choice_.workers());
 }
 
-template <class Ready>
-void RunSteps::WaitUntil(Ready ready) {
+template <class Ready, class Awaited>
+void RunSteps::WaitUntil(Ready ready, Awaited awaited) {
   for (;;) {
-    const std::uint64_t seen = workers_ ? workers_->Generation() : 0;
     ApplyReady();
     if (ready() || !workers_) return;
-    workers_->WaitForChange(seen, kWaitingPumpEvery);
+    // The job whose end may make it ready: only that one wakes this thread.
+    // None in hand: a change elsewhere (a stop) is waited for.
+    const WorkerJob* job = awaited();
+    if (job != nullptr && InHand(*job)) {
+      workers_->WaitForJob(*job, kWaitingPumpEvery);
+    } else {
+      const std::uint64_t seen = workers_->Generation();
+      ApplyReady();
+      if (ready()) return;
+      workers_->WaitForChange(seen, kWaitingPumpEvery);
+    }
     if (pump_) {
       pump_->Pump();
       if (!stopping_ && pump_->StopRequested()) StopNow();
@@ -121,12 +159,13 @@ void RunSteps::StopNow() {
 
 bool RunSteps::Finish(bool stop) {
   if (stop || ended_) StopNow();
-  WaitUntil([this] { return !CopiesInHand(); });
+  WaitUntil([this] { return !CopiesInHand(); }, [this] { return LastInHand(); });
   ApplyReady();
   const bool early = stopping_ || ended_;
   // What the run did not get to, last first: copies before the folders they
   // went into.
   for (auto it = steps_.rbegin(); it != steps_.rend(); ++it) {
+    if (it->job) it->job->TakeBack();
     if (it->take_back) it->take_back();
   }
   steps_.clear();

@@ -26,6 +26,16 @@ namespace ordovan {
 
 class EventPump;
 
+// A copy handed to RunSteps: its record is made by Apply, in decided order,
+// once it has ended; should the run end before its turn, TakeBack instead
+// (whether it ran or not).
+class StepCopy : public WorkerJob {
+ public:
+  using WorkerJob::WorkerJob;
+  virtual void Apply() = 0;
+  virtual void TakeBack() = 0;
+};
+
 class RunSteps {
  public:
   // `asked_workers`: a count, or kAutomaticWorkers. `pump` (may be null) is
@@ -56,10 +66,8 @@ class RunSteps {
   // As Then; should the run end before it, `take_back` runs instead.
   void Then(std::function<void()> apply, std::function<void()> take_back);
   // Runs the copy `job` (on a worker, or here when one at a time) and then,
-  // in order, `apply`; should the run end before it, `take_back` instead
-  // (whether the job ran or not). Waits first while many copies wait.
-  void Copy(std::shared_ptr<WorkerJob> job, std::function<void()> apply,
-            std::function<void()> take_back);
+  // in order, applies it. Waits first while many copies wait.
+  void Copy(std::shared_ptr<StepCopy> job);
   // A job the thread will want later (a listing): a worker starts it now
   // when copies go to workers.
   void Ahead(const std::shared_ptr<WorkerJob>& job);
@@ -77,19 +85,24 @@ class RunSteps {
   bool Finish(bool stop);
 
  private:
+  // A decision, or a copy (`job`, which applies itself).
   struct Step {
     std::function<void()> apply;
     std::function<void()> take_back;
-    std::shared_ptr<WorkerJob> job;
+    std::shared_ptr<StepCopy> job;
   };
   // Applies the steps from the front whose copies have ended.
   void ApplyReady();
   // Waits until `ready()`, applying steps meanwhile and letting window
-  // messages (and Stop) through.
-  template <class Ready>
-  void WaitUntil(Ready ready);
+  // messages (and Stop) through; woken when the job `awaited()` names ends.
+  template <class Ready, class Awaited>
+  void WaitUntil(Ready ready, Awaited awaited);
   void StopNow();
   bool CopiesInHand() const;
+  // The last copy not yet ended; none: null.
+  const WorkerJob* LastInHand() const;
+  // The copy of the `index`th copy step waiting; none: null.
+  const WorkerJob* CopyAt(std::size_t index) const;
 
   WorkerChoice choice_;
   std::unique_ptr<RunWorkers> workers_;  // made once copies first go to workers

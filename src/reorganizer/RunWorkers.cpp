@@ -67,7 +67,19 @@ std::uint64_t RunWorkers::Generation() const {
 
 void RunWorkers::WaitForChange(std::uint64_t seen, std::chrono::milliseconds most) {
   std::unique_lock<std::mutex> lock(mutex_);
+  ++change_waiters_;
   changed_.wait_for(lock, most, [&] { return generation_ != seen; });
+  --change_waiters_;
+}
+
+void RunWorkers::WaitForJob(const WorkerJob& job, std::chrono::milliseconds most) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  awaited_ = &job;
+  changed_.wait_for(lock, most, [&] {
+    const WorkerJob::State state = job.state();
+    return state == WorkerJob::kDone || state == WorkerJob::kDropped;
+  });
+  awaited_ = nullptr;
 }
 
 bool RunWorkers::Runnable() const { return !queue_.empty() && running_ < limit_; }
@@ -113,7 +125,7 @@ void RunWorkers::Work() {
       if (--found->second == 0) running_by_folder_.erase(found);
     }
     ++generation_;
-    changed_.notify_all();
+    if (change_waiters_ != 0 || awaited_ == job.get()) changed_.notify_all();
     if (Runnable()) wake_.notify_one();
   }
 }
@@ -137,7 +149,8 @@ void WorkerChoice::Ended(Clock::time_point now, Clock::duration took, std::size_
   busy_ += took;
   if (now - measure_start_ < kMeasureTime || measured_ < kMeasureCount) return;
   measuring_ = false;
-  Judge(std::chrono::duration<double>(busy_).count() / static_cast<double>(measured_), now);
+  Judge(std::chrono::duration<double>(busy_).count() / static_cast<double>(measured_),
+        static_cast<double>(measured_) / std::chrono::duration<double>(now - measure_start_).count(), now);
 }
 
 void WorkerChoice::Try(std::size_t workers, Phase phase, double rate_before) {
@@ -157,19 +170,22 @@ void WorkerChoice::Settle(std::size_t workers, double rate, Clock::time_point no
   }
 }
 
-void WorkerChoice::Judge(double each, Clock::time_point now) {
+void WorkerChoice::Judge(double each, double ended_per_second, Clock::time_point now) {
   constexpr double kGain = 1.15;  // more at once must bring this much more
   constexpr double kFall = 0.7;   // a pace this far below the settled one asks why
   constexpr double kSame = 0.95;  // fewer at once may keep this much
   const bool waiting = each >= std::chrono::duration<double>(kWaiting).count();
-  // What this many in flight can end per second.
-  const double rate = static_cast<double>(workers_) / std::max(each, 1e-9);
+  // Operations that wait: what this many in flight can end per second, which
+  // the command's own pace does not blur. Quick ones: what did end per
+  // second, since then the command's own work between them is what a
+  // second thread takes off it (on a second core).
+  const double rate = waiting ? static_cast<double>(workers_) / std::max(each, 1e-9) : ended_per_second;
   switch (phase_) {
     case Phase::kFirst:
-      if (waiting && workers_ < kMostWorkers) {
+      if (workers_ < kMostWorkers) {
         Try(workers_ * 2, Phase::kMore, rate);
       } else {
-        Settle(workers_, rate, now, waiting || workers_ == 1);
+        Settle(workers_, rate, now, false);
       }
       return;
     case Phase::kMore:
@@ -200,10 +216,8 @@ void WorkerChoice::Judge(double each, Clock::time_point now) {
     // do not wait stay one at a time.
     if ((try_fewer_next_ && workers_ > 1) || workers_ >= kMostWorkers) {
       Try(workers_ / 2, Phase::kFewer, rate);
-    } else if (waiting) {
-      Try(workers_ * 2, Phase::kMore, rate);
     } else {
-      Settle(workers_, rate, now, true);
+      Try(workers_ * 2, Phase::kMore, rate);
     }
     try_fewer_next_ = !try_fewer_next_;
   } else {

@@ -107,6 +107,10 @@ class RunWorkers {
   std::uint64_t Generation() const;
   // Waits until a job ends after `seen` was read, or `most` has passed.
   void WaitForChange(std::uint64_t seen, std::chrono::milliseconds most);
+  // Waits until `job` (handed to these workers) ended or was dropped, or
+  // `most` has passed. Only that job's end wakes the caller: a thread that
+  // waits for room among many short copies is woken once, not per copy.
+  void WaitForJob(const WorkerJob& job, std::chrono::milliseconds most);
 
  private:
   void Work();
@@ -121,22 +125,26 @@ class RunWorkers {
   std::size_t running_ = 0;
   std::size_t limit_ = 0;
   std::uint64_t generation_ = 0;
+  std::size_t change_waiters_ = 0;        // in WaitForChange
+  const WorkerJob* awaited_ = nullptr;    // in WaitForJob
   bool ending_ = false;
   std::vector<std::thread> threads_;
 };
 
-// How many operations run at once. Fixed, or chosen while the command goes
-// from how long each operation takes. An operation that waits (for a file
-// server, or a disk's seek) takes a millisecond or more, and as long as it
-// takes no longer with twice as many in flight, twice as many end per second
-// (in flight / time each); one that does not wait (a local disk's) costs
-// less than handing it to a worker, and such operations stay one at a time.
-// So: one at a time first; where operations wait, twice as many as long as
-// that lets at least 15% more end per second, back when it does not; tried
-// again later (after a second, then twice as long each time), and fewer are
-// tried when the operations slow down. The time each takes is the signal,
-// not how many ended: that depends as much on what the command's own thread
-// does between them (listing, making folders) as on the count.
+// How many operations run at once. Fixed, or chosen while the command goes:
+// one at a time first, then twice as many as long as that lets at least 15%
+// more end per second, back when it does not; tried again later (after a
+// second, then twice as long each time), and fewer are tried when the
+// operations slow down.
+// What "end per second" means depends on the operations. One that waits (for
+// a file server, or a disk's seek) takes a millisecond or more, and as long as
+// it takes no longer with twice as many in flight, twice as many end per
+// second (in flight / time each): the time each takes is the signal, not how
+// many ended, which depends as much on what the command's own thread does
+// between them (listing, making folders). One that does not wait (a local
+// disk's) is mostly processor work, and so is the command's own work between
+// them: a second worker gains only where a second core takes part of it, and
+// what ended per second says whether it did.
 class WorkerChoice {
  public:
   using Clock = std::chrono::steady_clock;
@@ -156,8 +164,9 @@ class WorkerChoice {
 
  private:
   enum class Phase { kFirst, kMore, kSettled, kFewer };
-  // `each`: the seconds one operation took, on average, in the last measure.
-  void Judge(double each, Clock::time_point now);
+  // `each`: the seconds one operation took, on average, in the last measure;
+  // `ended_per_second`: how many ended per second in it.
+  void Judge(double each, double ended_per_second, Clock::time_point now);
   void Try(std::size_t workers, Phase phase, double rate_before);
   void Settle(std::size_t workers, double rate, Clock::time_point now, bool later);
 

@@ -221,7 +221,7 @@ TEST(ParallelRunTest, AStoppedRunWithWorkersLeavesOnlyWholeRecordedCopiesThatUnd
 }
 
 // Operations whose time depends on how many are in flight, in simulated time.
-TEST(WorkerChoiceTest, ManyWorkWhereOperationsWaitAndOneWhereTheyDoNot) {
+TEST(WorkerChoiceTest, AsManyAsEndMoreOperationsPerSecond) {
   using Seconds = std::chrono::duration<double>;
   const struct {
     const char* what;
@@ -231,6 +231,8 @@ TEST(WorkerChoiceTest, ManyWorkWhereOperationsWaitAndOneWhereTheyDoNot) {
   } cases[] = {
       {"local disk: quick, and slower the more at once", kAutomaticWorkers,
        [](std::size_t w) { return 40e-6 * static_cast<double>(w); }, 1},
+      {"local disk, a second core: as quick with two at once, then slower", kAutomaticWorkers,
+       [](std::size_t w) { return 40e-6 * std::max(1.0, static_cast<double>(w) / 2); }, 2},
       {"file server: as quick with up to eight at once, then queued", kAutomaticWorkers,
        [](std::size_t w) { return 0.024 * std::max(1.0, static_cast<double>(w) / 8); }, 8},
       {"one disk that seeks: each waits, but only one is served at a time", kAutomaticWorkers,

@@ -196,6 +196,7 @@ bool CopyContent(int in, int out, std::uint64_t limit, const std::atomic<bool>* 
     }
     kernel_copy = false;
   }
+  if (*written >= limit) return true;
   bool send = true;
   while (send && *written < limit) {
     if (stopped()) return failed(CopyError::kStopped);
@@ -210,6 +211,7 @@ bool CopyContent(int in, int out, std::uint64_t limit, const std::atomic<bool>* 
     if (*written != 0 || (errno != EINVAL && errno != ENOSYS)) return failed(either(errno));
     send = false;
   }
+  if (*written >= limit) return true;
   std::vector<char> buffer(1u << 18);
   while (*written < limit) {
     if (stopped()) return failed(CopyError::kStopped);
@@ -557,8 +559,12 @@ class PosixFileSystem final : public FileSystem {
                             CopyError* error) {
     std::uint64_t limit = CopyFaultLimit();
     const bool fault = limit != kNoCopyFault && static_cast<std::uint64_t>(st.st_size) > limit;
+    // The size the source had when opened, which the announcement names, is
+    // the copy: no call more to find the end. A size of 0 may not be true
+    // (files the system makes up as they are read): those are read to their end.
+    const std::uint64_t size = st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : UINT64_MAX;
     std::uint64_t written = 0;
-    if (!CopyContent(in, out, fault ? limit : UINT64_MAX, stop, &written, error)) return false;
+    if (!CopyContent(in, out, fault ? limit : size, stop, &written, error)) return false;
     if (fault) {
       *error = CopyError::kFailed;
       return false;
