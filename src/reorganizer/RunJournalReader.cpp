@@ -146,6 +146,29 @@ bool HoldsStartOf(FileSystem& fs, const std::string& target, const std::string& 
 
 }  // namespace
 
+namespace {
+
+// All of `in`: read at once where its size is known (a big run's journal is
+// tens of megabytes, and a stream copied into a growing string copies it
+// again at every doubling), else copied as it comes.
+std::string WholeOf(std::istream& in) {
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0 && in) {
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), size);
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text;
+  }
+  in.clear();
+  std::ostringstream whole;
+  whole << in.rdbuf();
+  return whole.str();
+}
+
+}  // namespace
+
 JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
   JournalReadResult result;
   FileError error = FileError::kRefused;
@@ -156,9 +179,7 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
                                                   : JournalReadStatus::NotAJournal;
     return result;
   }
-  std::ostringstream whole;
-  whole << in->rdbuf();
-  std::string text = whole.str();
+  std::string text = WholeOf(*in);
   const int version = JournalVersionOf(text);
   if (version == 0) {
     result.status = IsUnfinishedJournalStart(text) ? JournalReadStatus::Unfinished

@@ -148,6 +148,10 @@ void WorkerChoice::Ended(Clock::time_point now, Clock::duration took, std::size_
   measured_ += count;
   busy_ += took;
   if (now - measure_start_ < kMeasureTime || measured_ < kMeasureCount) return;
+  // How many quick operations end per second swings with what the command
+  // does between them (a new folder, a listing): a longer look evens it out.
+  const bool quick = busy_ < kWaiting * static_cast<std::int64_t>(measured_);
+  if (quick && now - measure_start_ < kQuickMeasureTime) return;
   measuring_ = false;
   Judge(std::chrono::duration<double>(busy_).count() / static_cast<double>(measured_),
         static_cast<double>(measured_) / std::chrono::duration<double>(now - measure_start_).count(), now);
@@ -209,7 +213,7 @@ void WorkerChoice::Judge(double each, double ended_per_second, Clock::time_point
     case Phase::kSettled:
       break;
   }
-  if (rate < settled_rate_ * kFall && workers_ > 1) {
+  if (waiting && rate < settled_rate_ * kFall && workers_ > 1) {
     Try(workers_ / 2, Phase::kFewer, rate);
   } else if (now >= next_try_) {
     // Turns: more at once, then (when more than one) fewer. Operations that

@@ -134,8 +134,8 @@ class RunWorkers {
 // How many operations run at once. Fixed, or chosen while the command goes:
 // one at a time first, then twice as many as long as that lets at least 15%
 // more end per second, back when it does not; tried again later (after a
-// second, then twice as long each time), and fewer are tried when the
-// operations slow down.
+// second, then twice as long each time), and fewer are tried when operations
+// that wait slow down.
 // What "end per second" means depends on the operations. One that waits (for
 // a file server, or a disk's seek) takes a millisecond or more, and as long as
 // it takes no longer with twice as many in flight, twice as many end per
@@ -158,6 +158,7 @@ class WorkerChoice {
 
   // What one measure takes at least: this long, and this many operations.
   static constexpr std::chrono::milliseconds kMeasureTime{100};
+  static constexpr std::chrono::milliseconds kQuickMeasureTime{300};
   static constexpr std::size_t kMeasureCount = 8;
   // Operations that take this long or longer wait for something.
   static constexpr std::chrono::microseconds kWaiting{1000};
