@@ -130,8 +130,9 @@ void RunWorkers::Work() {
   }
 }
 
-WorkerChoice::WorkerChoice(std::size_t asked)
+WorkerChoice::WorkerChoice(std::size_t asked, std::size_t cores)
     : automatic_(asked == kAutomaticWorkers),
+      cores_(std::max<std::size_t>(1, cores)),
       workers_(asked == kAutomaticWorkers ? 1 : std::min(asked, kMostWorkers)) {}
 
 void WorkerChoice::Ended(Clock::time_point now, Clock::duration took, std::size_t count) {
@@ -153,8 +154,10 @@ void WorkerChoice::Ended(Clock::time_point now, Clock::duration took, std::size_
   const bool quick = busy_ < kWaiting * static_cast<std::int64_t>(measured_);
   if (quick && now - measure_start_ < kQuickMeasureTime) return;
   measuring_ = false;
-  Judge(std::chrono::duration<double>(busy_).count() / static_cast<double>(measured_),
-        static_cast<double>(measured_) / std::chrono::duration<double>(now - measure_start_).count(), now);
+  Judge(
+      std::chrono::duration<double>(busy_).count() / static_cast<double>(measured_),
+      static_cast<double>(measured_) / std::chrono::duration<double>(now - measure_start_).count(),
+      now);
 }
 
 void WorkerChoice::Try(std::size_t workers, Phase phase, double rate_before) {
@@ -175,29 +178,33 @@ void WorkerChoice::Settle(std::size_t workers, double rate, Clock::time_point no
 }
 
 void WorkerChoice::Judge(double each, double ended_per_second, Clock::time_point now) {
-  constexpr double kGain = 1.15;  // more at once must bring this much more
   constexpr double kFall = 0.7;   // a pace this far below the settled one asks why
   constexpr double kSame = 0.95;  // fewer at once may keep this much
   const bool waiting = each >= std::chrono::duration<double>(kWaiting).count();
+  // More at once must bring this much more: operations that wait cost a
+  // worker and a connection each; quick ones only a core's time.
+  const double gain = waiting ? 1.15 : 1.05;
   // Operations that wait: what this many in flight can end per second, which
   // the command's own pace does not blur. Quick ones: what did end per
   // second, since then the command's own work between them is what a
-  // second thread takes off it (on a second core).
-  const double rate = waiting ? static_cast<double>(workers_) / std::max(each, 1e-9) : ended_per_second;
+  // second thread takes off it; more of them than cores cannot gain.
+  const double rate =
+      waiting ? static_cast<double>(workers_) / std::max(each, 1e-9) : ended_per_second;
+  const std::size_t most = waiting ? kMostWorkers : std::min(kMostWorkers, cores_);
   switch (phase_) {
     case Phase::kFirst:
-      if (workers_ < kMostWorkers) {
-        Try(workers_ * 2, Phase::kMore, rate);
+      if (workers_ < most) {
+        Try(std::min(workers_ * 2, most), Phase::kMore, rate);
       } else {
-        Settle(workers_, rate, now, false);
+        Settle(workers_, rate, now, true);
       }
       return;
     case Phase::kMore:
-      if (rate > rate_before_ * kGain) {
-        if (workers_ < kMostWorkers) {
-          Try(std::min(workers_ * 2, kMostWorkers), Phase::kMore, rate);
+      if (rate > rate_before_ * gain) {
+        if (workers_ < most) {
+          Try(std::min(workers_ * 2, most), Phase::kMore, rate);
         } else {
-          Settle(workers_, rate, now, false);
+          Settle(workers_, rate, now, true);
         }
       } else {
         Settle(tried_from_, rate_before_, now, true);
@@ -216,12 +223,14 @@ void WorkerChoice::Judge(double each, double ended_per_second, Clock::time_point
   if (waiting && rate < settled_rate_ * kFall && workers_ > 1) {
     Try(workers_ / 2, Phase::kFewer, rate);
   } else if (now >= next_try_) {
-    // Turns: more at once, then (when more than one) fewer. Operations that
-    // do not wait stay one at a time.
-    if ((try_fewer_next_ && workers_ > 1) || workers_ >= kMostWorkers) {
-      Try(workers_ / 2, Phase::kFewer, rate);
+    // Turns: more at once, then (when more than one) fewer.
+    if ((try_fewer_next_ && workers_ > 1) || workers_ >= most) {
+      if (workers_ > 1)
+        Try(workers_ / 2, Phase::kFewer, rate);
+      else
+        Settle(workers_, rate, now, true);
     } else {
-      Try(workers_ * 2, Phase::kMore, rate);
+      Try(std::min(workers_ * 2, most), Phase::kMore, rate);
     }
     try_fewer_next_ = !try_fewer_next_;
   } else {

@@ -125,8 +125,8 @@ class RunWorkers {
   std::size_t running_ = 0;
   std::size_t limit_ = 0;
   std::uint64_t generation_ = 0;
-  std::size_t change_waiters_ = 0;        // in WaitForChange
-  const WorkerJob* awaited_ = nullptr;    // in WaitForJob
+  std::size_t change_waiters_ = 0;      // in WaitForChange
+  const WorkerJob* awaited_ = nullptr;  // in WaitForJob
   bool ending_ = false;
   std::vector<std::thread> threads_;
 };
@@ -144,13 +144,15 @@ class RunWorkers {
 // between them (listing, making folders). One that does not wait (a local
 // disk's) is mostly processor work, and so is the command's own work between
 // them: a second worker gains only where a second core takes part of it, and
-// what ended per second says whether it did.
+// what ended per second says whether it did. No more of those run at once
+// than there are cores.
 class WorkerChoice {
  public:
   using Clock = std::chrono::steady_clock;
 
   // `asked`: 1 to kMostWorkers, or kAutomaticWorkers.
-  explicit WorkerChoice(std::size_t asked);
+  // `cores`: how many operations that do not wait can run at once.
+  explicit WorkerChoice(std::size_t asked, std::size_t cores = std::thread::hardware_concurrency());
 
   std::size_t workers() const { return workers_; }
   // `count` operations ended at `now`, having taken `took` in all.
@@ -172,6 +174,7 @@ class WorkerChoice {
   void Settle(std::size_t workers, double rate, Clock::time_point now, bool later);
 
   bool automatic_;
+  std::size_t cores_;
   std::size_t workers_;
   Phase phase_ = Phase::kFirst;
   bool measuring_ = false;
@@ -192,7 +195,6 @@ class WorkerChoice {
 // in hand end. `weight(i)` is how many operations job i holds, for the
 // choice. False when stopped.
 bool RunJobs(const std::vector<std::shared_ptr<WorkerJob>>& jobs, WorkerChoice& choice,
-             EventPump* pump, std::atomic<bool>& stop,
-             const std::vector<std::size_t>& weights);
+             EventPump* pump, std::atomic<bool>& stop, const std::vector<std::size_t>& weights);
 
 }  // namespace ordovan

@@ -241,7 +241,7 @@ TEST(WorkerChoiceTest, AsManyAsEndMoreOperationsPerSecond) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    WorkerChoice choice(c.asked);
+    WorkerChoice choice(c.asked, 2);
     WorkerChoice::Clock::time_point now{};
     std::map<std::size_t, double> seconds_at;
     double seconds = 0;
