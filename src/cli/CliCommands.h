@@ -20,6 +20,9 @@ struct CliStreams {
   std::istream& in;
   bool err_is_terminal = false;  // draw the progress bar
   bool in_is_terminal = false;   // questions can be asked
+  // The process ends once the command returns: what a run recorded (a big
+  // run's hundreds of thousands of paths) is left to the system to free.
+  bool process_ends_after = false;
 };
 
 // Runs the command line `args` (without the program's name).

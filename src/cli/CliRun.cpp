@@ -32,6 +32,18 @@ namespace ordovan::cli {
 
 namespace {
 
+// When the process ends right after the command, the run's session is not
+// freed: freeing a big run's records one by one is a noticeable part of the
+// run, and the system takes the memory back at once. The session has closed
+// its journal by the time a command ends.
+struct LeftToExit {
+  std::unique_ptr<RunSession>& session;
+  bool process_ends_after;
+  ~LeftToExit() {
+    if (process_ends_after) static_cast<void>(session.release());
+  }
+};
+
 constexpr const char* kCategoryNames[kResultCategoryCount] = {
     "ToReorganize",    "MainFoldersReorganized", "SubfoldersReorganized", "FilesReorganized",
     "SourceNotExists", "DestinationExists",      "OtherReasons",
@@ -299,7 +311,9 @@ int RunCommand(bool organize, const std::vector<std::string>& arguments, FileSys
     options.journal_path = JournalPathFor(fs, args.Value("--journal").value_or(""));
     options.require_journal = true;
   }
-  RunSession session(fs, prompter, options);
+  auto owned_session = std::make_unique<RunSession>(fs, prompter, options);
+  RunSession& session = *owned_session;
+  const LeftToExit left_to_exit{owned_session, io.process_ends_after};
   const RunResults& results = session.results();
 
   RunInputs inputs;
@@ -393,7 +407,9 @@ int UndoCommand(const std::vector<std::string>& arguments, FileSystem& fs, const
   RunSessionOptions options;
   options.journal_path = journal_path;
   options.workers = WorkersOption(args);
-  RunSession session(fs, prompter, options);
+  auto owned_session = std::make_unique<RunSession>(fs, prompter, options);
+  RunSession& session = *owned_session;
+  const LeftToExit left_to_exit{owned_session, io.process_ends_after};
   const RestoreReport restored = session.RestoreFromJournal();
   if (restored.outcome == RestoreOutcome::NotAJournal) {
     prompter.Warn(NotAJournalText(journal_path), kNotAJournalTitle);

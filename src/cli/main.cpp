@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   cli::InstallStopSignal();
   std::ios::sync_with_stdio(false);
   const cli::CliStreams io{std::cout, std::cerr, std::cin, IsTerminal(StandardStream::kError),
-                           IsTerminal(StandardStream::kInput)};
+                           IsTerminal(StandardStream::kInput), true};
   const int status = cli::RunCli(ProgramArguments(argc, argv), *FileSystem::Default(), io);
   std::cout.flush();
   return status;
