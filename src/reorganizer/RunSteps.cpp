@@ -47,14 +47,14 @@ void RunSteps::Copy(std::shared_ptr<StepCopy> job) {
     return;
   }
   if (!workers_) workers_ = std::make_unique<RunWorkers>();
-  workers_->SetLimit(choice_.workers());
+  Limit();
   const std::size_t most = MostWaiting(choice_.workers());
   if (copies_waiting_ >= most) {
     // Full: wait until half have been applied, woken by the copy that
     // frees that room rather than by every copy that ends.
     const std::size_t room = most / 2;
     WaitUntil([this, room] { return copies_waiting_ <= room || ending(); },
-              [this, room] { return CopyAt(copies_waiting_ - room - 1); });
+              [this, room] { return LastInHandUpTo(copies_waiting_ - room - 1); });
   }
   if (ending()) return;
   job->SetStop(&stop_);
@@ -102,13 +102,21 @@ const WorkerJob* RunSteps::LastInHand() const {
   return nullptr;
 }
 
-const WorkerJob* RunSteps::CopyAt(std::size_t index) const {
+const WorkerJob* RunSteps::LastInHandUpTo(std::size_t index) const {
+  const WorkerJob* last = nullptr;
   for (const Step& step : steps_) {
     if (!step.job) continue;
-    if (index == 0) return step.job.get();
-    --index;
+    if (InHand(*step.job)) last = step.job.get();
+    if (index-- == 0) break;
   }
-  return nullptr;
+  return last;
+}
+
+void RunSteps::Limit() {
+  // The workers' lock is theirs to take between copies; asked only on a change.
+  if (limit_ == choice_.workers()) return;
+  limit_ = choice_.workers();
+  workers_->SetLimit(limit_);
 }
 
 void RunSteps::ApplyReady() {
@@ -125,7 +133,7 @@ void RunSteps::ApplyReady() {
     if (copy) copy->Apply();
     if (apply) apply();
   }
-  if (workers_ && pooled()) workers_->SetLimit(choice_.workers());
+  if (workers_ && pooled()) Limit();
 }
 
 template <class Ready, class Awaited>
@@ -171,6 +179,7 @@ bool RunSteps::Finish(bool stop) {
   steps_.clear();
   copies_waiting_ = 0;
   workers_.reset();
+  limit_ = 0;
   return early;
 }
 

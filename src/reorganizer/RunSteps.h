@@ -101,11 +101,15 @@ class RunSteps {
   bool CopiesInHand() const;
   // The last copy not yet ended; none: null.
   const WorkerJob* LastInHand() const;
-  // The copy of the `index`th copy step waiting; none: null.
-  const WorkerJob* CopyAt(std::size_t index) const;
+  // The last copy not yet ended among the first `index` + 1 copy steps
+  // waiting (the one likely to end last of them); none: null.
+  const WorkerJob* LastInHandUpTo(std::size_t index) const;
+  // Gives the workers the count the choice says.
+  void Limit();
 
   WorkerChoice choice_;
   std::unique_ptr<RunWorkers> workers_;  // made once copies first go to workers
+  std::size_t limit_ = 0;                // the count the workers were given
   EventPump* pump_;
   std::deque<Step> steps_;
   std::size_t copies_waiting_ = 0;  // copy steps not yet applied
