@@ -117,7 +117,7 @@ RunJournalWriter::RunJournalWriter(FileSystem& fs, std::string path, Clock clock
 }
 
 RunJournalWriter::~RunJournalWriter() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   Close(true);
 }
 
@@ -175,7 +175,7 @@ bool RunJournalWriter::Publish() {
 }
 
 JournalStart RunJournalWriter::Begin(const std::string& destination) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   const JournalStart started = Open(destination);
   if (started != JournalStart::Started) return started;
   // The start is on the disk, under the journal's name, before any work.
@@ -190,7 +190,7 @@ void RunJournalWriter::CopyNotMade(const std::string& target) { WriteLocked('N',
 void RunJournalWriter::RemovingCopy(const std::string& file) { WriteLocked('U', file); }
 
 void RunJournalWriter::WriteLocked(char kind, const std::string& path) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   Write(kind, path);
 }
 
@@ -206,26 +206,26 @@ void RunJournalWriter::CopyStarting(const std::string& target, const FileIdentit
   AppendEscapedJournalField(&fields, source_path);
   line.clear();
   FormatLine(&line, 'P', target, fields);
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   WriteMade('P', target, line);
 }
 
 void RunJournalWriter::CopiedFile(const std::string& target,
                                   const std::optional<FileIdentity>& identity) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   fields_.clear();
   if (identity) AppendJournalIdentity(&fields_, *identity);
   Write('C', target, fields_);
 }
 
 void RunJournalWriter::Retire() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   Close(false);
   if (!left_as_it_is_) RetireRunJournal(fs_, path_);
 }
 
 void RunJournalWriter::LeaveAsItIs() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   Close(false);
   left_as_it_is_ = true;
 }
@@ -246,7 +246,7 @@ void RunJournalWriter::WriteRecords(const RunRecords& records) {
 }
 
 bool RunJournalWriter::Rewrite(const RunRecords& records) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   if (Open(records.RunDestination) != JournalStart::Started) return false;
   WriteRecords(records);
   Write('E', "finished");
@@ -254,7 +254,7 @@ bool RunJournalWriter::Rewrite(const RunRecords& records) {
 }
 
 bool RunJournalWriter::BeginUndo(const RunRecords& records) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   if (Open(records.RunDestination) != JournalStart::Started) return false;
   WriteRecords(records);
   return Publish();
@@ -312,7 +312,7 @@ void RunJournalWriter::Written(char kind, const std::string& first) {
 }
 
 void RunJournalWriter::Tick() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   TickLocked();
 }
 
@@ -346,7 +346,7 @@ void RunJournalWriter::SyncBatch() {
 }
 
 bool RunJournalWriter::Finish(bool stopped) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::lock_guard<SpinningMutex> lock(mutex_);
   if (file_) Write('E', stopped ? "stopped" : "finished");
   return Close(true);
 }

@@ -30,6 +30,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/SpinningMutex.h"
 #include "reorganizer/RunJournalFormat.h"
 
 namespace ordovan {
@@ -115,16 +116,16 @@ class RunJournalWriter {
 
   const std::string& path() const { return path_; }
   bool active() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<SpinningMutex> lock(mutex_);
     return file_ != nullptr;
   }
   bool failed() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<SpinningMutex> lock(mutex_);
     return failed_;
   }
   // How often the records were sent to the disk; for tests.
   std::size_t syncs() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<SpinningMutex> lock(mutex_);
     return syncs_;
   }
 
@@ -152,7 +153,7 @@ class RunJournalWriter {
   bool Close(bool sync);
 
   // Held by every public call; the private ones run under it.
-  mutable std::mutex mutex_;
+  mutable SpinningMutex mutex_;
   FileSystem& fs_;
   std::string path_;
   Clock clock_;
