@@ -21,9 +21,16 @@ bool IsUnsafeName(const std::string& name) {
 }  // namespace
 
 bool LiesBelow(const std::string& path, const std::string& folder) {
-  if (!SameEntry(PlatformDriveOf(path), PlatformDriveOf(folder))) return false;
+  return BelowFolder(folder).Holds(path);
+}
+
+BelowFolder::BelowFolder(const std::string& folder)
+    : folder_drive_(PlatformDriveOf(folder)), folder_(SplitPathLevels(folder)) {}
+
+bool BelowFolder::Holds(const std::string& path) const {
+  if (!SameEntry(PlatformDriveOf(path), folder_drive_)) return false;
   const PathLevels inner = SplitPathLevels(path);
-  const PathLevels outer = SplitPathLevels(folder);
+  const PathLevels& outer = folder_;
   if (inner.drive != outer.drive && !SameEntry(inner.drive, outer.drive)) return false;
   if (inner.levels.size() <= outer.levels.size()) return false;
   if (!std::equal(outer.levels.begin(), outer.levels.end(), inner.levels.begin())) return false;

@@ -13,6 +13,16 @@ namespace ordovan {
 // none of those further names made of dots and blanks only or holding a
 // colon. Purely textual; no disk access.
 bool LiesBelow(const std::string& path, const std::string& folder);
+// LiesBelow for many paths against one folder, split once.
+class BelowFolder {
+ public:
+  explicit BelowFolder(const std::string& folder);
+  bool Holds(const std::string& path) const;
+
+ private:
+  std::string folder_drive_;  // as PlatformDriveOf gives it
+  PathLevels folder_;
+};
 // The folder that holds `path`: its parent part without the trailing
 // backslash (`f:\a\b` gives `f:\a`). A root or a text without a backslash
 // gives itself back, which ends every upward walk.

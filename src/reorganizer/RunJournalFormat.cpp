@@ -137,7 +137,7 @@ std::string EscapeJournalField(const std::string& text) {
   return escaped;
 }
 
-std::optional<std::string> UnescapeJournalField(const std::string& text) {
+std::optional<std::string> UnescapeJournalField(std::string_view text) {
   std::string plain;
   plain.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -162,7 +162,7 @@ void AppendJournalChecksum(std::string* text, std::size_t line_start) {
   text->push_back('\n');
 }
 
-std::optional<std::string> CheckedJournalRecord(const std::string& line) {
+std::optional<std::string_view> CheckedJournalRecord(std::string_view line) {
   if (line.size() < 10 || line[line.size() - 9] != '\t') return std::nullopt;
   const std::size_t content = line.size() - 9;
   std::uint32_t stored = 0;
@@ -175,13 +175,13 @@ std::optional<std::string> CheckedJournalRecord(const std::string& line) {
   return line.substr(0, content);
 }
 
-std::vector<std::string> SplitJournalFields(const std::string& record) {
-  std::vector<std::string> fields;
+void SplitJournalFields(std::string_view record, std::vector<std::string_view>* fields) {
+  fields->clear();
   std::size_t start = 0;
   for (;;) {
     const std::size_t tab = record.find('\t', start);
-    fields.push_back(record.substr(start, tab == std::string::npos ? tab : tab - start));
-    if (tab == std::string::npos) return fields;
+    fields->push_back(record.substr(start, tab == std::string_view::npos ? tab : tab - start));
+    if (tab == std::string_view::npos) return;
     start = tab + 1;
   }
 }
@@ -194,7 +194,7 @@ void AppendJournalIdentity(std::string* line, const FileIdentity& identity) {
   AppendJournalNumber(line, identity.index);
 }
 
-std::optional<FileIdentity> ParseJournalIdentity(const std::vector<std::string>& fields,
+std::optional<FileIdentity> ParseJournalIdentity(const std::vector<std::string_view>& fields,
                                                  std::size_t first) {
   FileIdentity identity;
   if (fields.size() >= first + kJournalIdentityFields &&

@@ -35,6 +35,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -85,17 +86,17 @@ inline constexpr const char* kUnusableJournalTitle = "Ordovan.            Warnin
 // `%` not followed by two hex digits.
 std::string EscapeJournalField(const std::string& text);
 void AppendEscapedJournalField(std::string* line, const std::string& text);
-std::optional<std::string> UnescapeJournalField(const std::string& text);
+std::optional<std::string> UnescapeJournalField(std::string_view text);
 
 // Ends the line that starts at `line_start` of `text` with its checksum and
 // the line feed.
 void AppendJournalChecksum(std::string* text, std::size_t line_start);
 // The record of a line (without its line feed) with the checksum taken off;
 // nullopt when the checksum is missing or wrong.
-std::optional<std::string> CheckedJournalRecord(const std::string& line);
+std::optional<std::string_view> CheckedJournalRecord(std::string_view line);
 
-// A record's fields, split at its tabs.
-std::vector<std::string> SplitJournalFields(const std::string& record);
+// A record's fields, split at its tabs, into `fields` (parts of `record`).
+void SplitJournalFields(std::string_view record, std::vector<std::string_view>* fields);
 
 // A number field: a tab, then the number in decimal.
 template <typename Number>
@@ -106,7 +107,7 @@ void AppendJournalNumber(std::string* line, Number value) {
   line->append(digits, end);
 }
 template <typename Number>
-bool ParseJournalNumber(const std::string& text, Number* value) {
+bool ParseJournalNumber(std::string_view text, Number* value) {
   const char* end = text.data() + text.size();
   auto [ptr, error] = std::from_chars(text.data(), end, *value);
   return !text.empty() && error == std::errc() && ptr == end;
@@ -116,7 +117,7 @@ bool ParseJournalNumber(const std::string& text, Number* value) {
 inline constexpr std::size_t kJournalIdentityFields = 5;
 void AppendJournalIdentity(std::string* line, const FileIdentity& identity);
 // The identity in `fields` from `first` on; nullopt when a field is no number.
-std::optional<FileIdentity> ParseJournalIdentity(const std::vector<std::string>& fields,
+std::optional<FileIdentity> ParseJournalIdentity(const std::vector<std::string_view>& fields,
                                                  std::size_t first);
 
 }  // namespace ordovan

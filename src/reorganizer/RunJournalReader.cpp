@@ -15,7 +15,7 @@ namespace {
 
 // A path field: nullopt when it is no path (empty, a bad escape, or a zero
 // byte, which no file system takes and which would end the path early).
-std::optional<std::string> PathField(const std::string& field) {
+std::optional<std::string> PathField(std::string_view field) {
   std::optional<std::string> path = UnescapeJournalField(field);
   if (!path || path->empty() || path->find('\0') != std::string::npos) return std::nullopt;
   return path;
@@ -31,8 +31,16 @@ void EndPending(RunJournalContents* contents, const std::string& target) {
 
 // Applies one checked record of a journal of `version`; false when it is not
 // a record that version writes, which ends the reading as a damaged line does.
-bool ApplyRecord(const std::string& record, int version, RunJournalContents* contents) {
-  const std::vector<std::string> fields = SplitJournalFields(record);
+// The destination a journal names, split once for all its records.
+struct Destination {
+  explicit Destination(const std::string& path) : folder(path), test(path) {}
+  std::string folder;
+  BelowFolder test;
+};
+
+bool ApplyRecord(std::string_view record, int version, RunJournalContents* contents,
+                 std::vector<std::string_view>& fields, std::optional<Destination>& below) {
+  SplitJournalFields(record, &fields);
   if (fields[0].size() != 1 || fields.size() < 2) return false;
   const char kind = fields[0][0];
   if (kind == 'E') {
@@ -107,7 +115,8 @@ bool ApplyRecord(const std::string& record, int version, RunJournalContents* con
   if (kind == 'C' || kind == 'N') EndPending(contents, *path);
 
   // Undo never acts outside the run's destination, whatever the file says.
-  if (!LiesBelow(*path, contents->destination)) {
+  if (!below || below->folder != contents->destination) below.emplace(contents->destination);
+  if (!below->test.Holds(*path)) {
     contents->outside_destination.push_back(*path);
     return true;
   }
@@ -192,13 +201,15 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
   RunJournalContents& contents = result.contents;
   std::size_t start = text.find('\n') + 1;
   std::size_t line = 1;
+  std::vector<std::string_view> fields;  // of the line read, kept for the next
+  std::optional<Destination> below;
   while (start < text.size()) {
     ++line;
     const std::size_t end = text.find('\n', start);
     // A last line without its end was cut off.
-    std::optional<std::string> record;
-    if (end != std::string::npos) record = CheckedJournalRecord(text.substr(start, end - start));
-    if (!record || !ApplyRecord(*record, version, &contents)) {
+    std::optional<std::string_view> record;
+    if (end != std::string::npos) record = CheckedJournalRecord(std::string_view(text).substr(start, end - start));
+    if (!record || !ApplyRecord(*record, version, &contents, fields, below)) {
       contents.cut_off = true;
       contents.unreadable_line = line;
       break;

@@ -90,13 +90,18 @@ std::shared_ptr<WorkerJob> RunWorkers::Pick() {
   if (queue_.empty()) return nullptr;
   std::size_t chosen = 0;
   const std::size_t look = std::min(queue_.size(), kSpreadLookahead);
+  // Copies of one folder come in runs: a folder found busy is passed over
+  // without asking the map again for each of its copies.
+  const std::string* busy = nullptr;
   for (std::size_t i = 0; i < look; ++i) {
     const WorkerJob& job = *queue_[i];
     if (job.state() != WorkerJob::kQueued) continue;
+    if (busy != nullptr && job.spread() == *busy) continue;
     if (job.spread().empty() || running_by_folder_.count(job.spread()) == 0) {
       chosen = i;
       break;
     }
+    busy = &job.spread();
   }
   std::shared_ptr<WorkerJob> job = std::move(queue_[chosen]);
   queue_.erase(queue_.begin() + static_cast<std::ptrdiff_t>(chosen));
