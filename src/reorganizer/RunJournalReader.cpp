@@ -254,6 +254,8 @@ RunRecords RecordsFromJournal(const RunJournalContents& contents) {
   records.CreatedFolders = contents.created_folders;
   records.CreatedMainFolders = contents.main_folders;
   records.CreatedSubFolders = contents.sub_folders;
+  records.CopiedFiles.reserve(contents.copied_files.size());
+  records.CopiedFileIdentities.reserve(contents.copied_files.size());
   for (const JournalCopiedFile& file : contents.copied_files) {
     records.CopiedFiles.push_back(file.path);
     if (file.identity) records.CopiedFileIdentities.insert_or_assign(file.path, *file.identity);
