@@ -52,7 +52,10 @@ void RecordNotCopied(LevelFilesContext& context, const std::string& source,
 class RunCopy final : public StepCopy {
  public:
   RunCopy(LevelFilesContext& context, std::string source, std::string target)
-      : StepCopy(ParentFolderOf(target)), source(std::move(source)), target(std::move(target)), context_(context) {
+      : StepCopy(ParentFolderOf(target)),
+        source(std::move(source)),
+        target(std::move(target)),
+        context_(context) {
     RunJournalWriter* journal = context.journal;
     // In a folder of its own making the run knows what stands there; elsewhere
     // a journaled copy looks at its target first, so no copy is announced onto
@@ -166,7 +169,8 @@ void CopyAndRecord(LevelFilesContext& context, const std::string& source,
     context.steps->Await(*earlier);
     if (earlier->result.copied || !earlier->done()) return;
   }
-  if (context.copied_file_identities->count(target) != 0 || context.copied_without_identity.count(target) != 0) {
+  if (context.copied_file_identities->count(target) != 0 ||
+      context.copied_without_identity.count(target) != 0) {
     return;
   }
   auto copy = std::make_shared<RunCopy>(context, source, target);

@@ -208,7 +208,9 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
     const std::size_t end = text.find('\n', start);
     // A last line without its end was cut off.
     std::optional<std::string_view> record;
-    if (end != std::string::npos) record = CheckedJournalRecord(std::string_view(text).substr(start, end - start));
+    if (end != std::string::npos) {
+      record = CheckedJournalRecord(std::string_view(text).substr(start, end - start));
+    }
     if (!record || !ApplyRecord(*record, version, &contents, fields, below)) {
       contents.cut_off = true;
       contents.unreadable_line = line;
