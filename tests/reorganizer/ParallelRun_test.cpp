@@ -91,21 +91,39 @@ struct Outcome {
   TREE_SNAPSHOT after_undo;
 };
 
-Outcome RunWith(std::size_t workers, const Scenario& scenario, const std::string& taken) {
-  DelayingFileSystem fs(std::chrono::microseconds(400));
-  if (scenario.failing_source) fs.FailCopiesOf(scenario.failing_source, scenario.why);
+// The clients tree on a file system that holds every operation up to `hold`,
+// and a session over it with `workers`.
+struct Bed {
+  Bed(std::chrono::microseconds hold, std::size_t workers)
+      : fs(hold),
+        drive(tree.Mount("f:")),
+        include(BuildTree(tree)),
+        options{.journal_path = Journal, .workers = workers} {}
+  // What a program started afterwards reads back from the journal.
+  RunRecords Restarted() const {
+    testing::RecordingPrompter quiet;
+    RunSession restarted(*FileSystem::Default(), quiet, options);
+    restarted.RestoreFromJournal();
+    return restarted.records();
+  }
+
+  DelayingFileSystem fs;
   testing::TempTree tree;
-  const std::filesystem::path drive = tree.Mount("f:");
-  const TEXT_LIST include = BuildTree(tree);
-  if (!taken.empty()) tree.File(taken, "someone's own");
+  const std::filesystem::path drive;
+  const TEXT_LIST include;
   testing::RecordingPrompter prompter;
   RunSessionOptions options;
-  options.journal_path = Journal;
-  options.workers = workers;
-  RunSession session(fs, prompter, options);
+  RunSession session{fs, prompter, options};
+};
+
+Outcome RunWith(std::size_t workers, const Scenario& scenario, const std::string& taken) {
+  Bed bed(std::chrono::microseconds(400), workers);
+  if (scenario.failing_source) bed.fs.FailCopiesOf(scenario.failing_source, scenario.why);
+  if (!taken.empty()) bed.tree.File(taken, "someone's own");
+  RunSession& session = bed.session;
 
   Outcome o;
-  o.outcome = session.Organize(Inputs(include)).outcome;
+  o.outcome = session.Organize(Inputs(bed.include)).outcome;
   for (std::size_t i = 0; i < kResultCategoryCount; ++i) {
     o.lists[i] = session.results().zoom_list(ListOf(static_cast<ResultCategory>(i))).Entries();
   }
@@ -113,16 +131,12 @@ Outcome RunWith(std::size_t workers, const Scenario& scenario, const std::string
   o.not_copied = session.results().not_copied();
   o.created_folders = session.records().CreatedFolders;
   o.copied_files = session.records().CopiedFiles;
+  const RunRecords restarted = bed.Restarted();
+  o.journal_folders = restarted.CreatedFolders;
+  o.journal_files = restarted.CopiedFiles;
+  o.made = Snapshot(bed.drive / "New");
   {
-    testing::RecordingPrompter quiet;
-    RunSession restarted(*FileSystem::Default(), quiet, options);
-    restarted.RestoreFromJournal();
-    o.journal_folders = restarted.records().CreatedFolders;
-    o.journal_files = restarted.records().CopiedFiles;
-  }
-  o.made = Snapshot(drive / "New");
-  {
-    std::ifstream journal(tree.Native(Journal), std::ios::binary);
+    std::ifstream journal(bed.tree.Native(Journal), std::ios::binary);
     for (std::string line; std::getline(journal, line);) {
       if (line.rfind("P\t", 0) == 0) o.announced.insert(line.substr(2, line.find('\t', 2) - 2));
     }
@@ -131,28 +145,26 @@ Outcome RunWith(std::size_t workers, const Scenario& scenario, const std::string
   // The user changes a copy and puts a file into a folder of the run: both
   // stay, and so do the folders above it.
   if (o.copied_files.size() > 3 && !o.created_folders.empty()) {
-    std::ofstream(tree.Native(o.copied_files[3]), std::ios::app) << " and more";
-    tree.File(o.created_folders.back() + "\\mine.txt", "mine");
+    std::ofstream(bed.tree.Native(o.copied_files[3]), std::ios::app) << " and more";
+    bed.tree.File(o.created_folders.back() + "\\mine.txt", "mine");
   }
-  prompter.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
+  bed.prompter.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
   const UndoReport undo = session.Undo(nullptr);
   o.undo_outcome = undo.undo.outcome;
   o.stayed_files = undo.undo.not_deleted_files;
   o.stayed_folders = undo.undo.not_deleted_folders;
-  o.after_undo = Snapshot(drive / "New");
+  o.after_undo = Snapshot(bed.drive / "New");
   return o;
 }
 
 TEST(ParallelRunTest, EightWorkersLeaveWhatOneLeaves) {
   const Scenario reference{"reference"};
-  const std::string taken = RunWith(1, reference, "").copied_files.at(5);
-  {
-    // The docs and mail paths of a year share their level files: a target
-    // copied to already is taken, without a second announcement.
-    const Outcome many = RunWith(8, reference, "");
-    EXPECT_EQ(many.announced,
-              std::multiset<std::string>(many.copied_files.begin(), many.copied_files.end()));
-  }
+  const Outcome plain = RunWith(1, reference, "");
+  const std::string taken = plain.copied_files.at(5);
+  // The docs and mail paths of a year share their level files: a target
+  // copied to already is taken, without a second announcement.
+  EXPECT_EQ(plain.announced,
+            std::multiset<std::string>(plain.copied_files.begin(), plain.copied_files.end()));
   const Scenario scenarios[] = {
       {"a target taken and a copy that fails", "f:\\Old\\Client2\\2016\\docs\\f1.txt",
        CopyError::kFailed, true},
@@ -182,15 +194,8 @@ TEST(ParallelRunTest, EightWorkersLeaveWhatOneLeaves) {
 }
 
 TEST(ParallelRunTest, AStoppedRunWithWorkersLeavesOnlyWholeRecordedCopiesThatUndoTakesBack) {
-  DelayingFileSystem fs(std::chrono::microseconds(1500));
-  testing::TempTree tree;
-  const std::filesystem::path drive = tree.Mount("f:");
-  const TEXT_LIST include = BuildTree(tree);
-  testing::RecordingPrompter prompter;
-  RunSessionOptions options;
-  options.journal_path = Journal;
-  options.workers = 8;
-  RunSession session(fs, prompter, options);
+  Bed bed(std::chrono::microseconds(1500), 8);
+  const RunSession& session = bed.session;
   // Stop is pressed once ten copies are recorded, with many more in hand.
   class StopAfterTenCopies : public EventPump {
    public:
@@ -203,35 +208,31 @@ TEST(ParallelRunTest, AStoppedRunWithWorkersLeavesOnlyWholeRecordedCopiesThatUnd
    private:
     const RunSession& session_;
   } pump(session);
-  RunInputs inputs = Inputs(include);
+  RunInputs inputs = Inputs(bed.include);
   inputs.pump = &pump;
-  ASSERT_EQ(session.Organize(inputs).outcome, RunOutcome::Stopped);
+  ASSERT_EQ(bed.session.Organize(inputs).outcome, RunOutcome::Stopped);
 
   const TEXT_LIST& copied = session.records().CopiedFiles;
   ASSERT_GE(copied.size(), 10u);
   EXPECT_LT(copied.size(), 60u);  // of 102
   // Every file in the destination is a recorded copy, whole.
   std::set<std::string> copies;
-  for (const auto& [relative, state] : Snapshot(drive / "New")) {
+  for (const auto& [relative, state] : Snapshot(bed.drive / "New")) {
     if (state.kind != 'f') continue;
     std::string program_path = kDestination + "\\" + relative;
     std::replace(program_path.begin(), program_path.end(), '/', '\\');
     copies.insert(program_path);
-    const std::string content = testing::ReadFile(tree, program_path);
+    const std::string content = testing::ReadFile(bed.tree, program_path);
     ASSERT_EQ(content.rfind("content of f:\\Old\\", 0), 0u) << program_path;
-    EXPECT_TRUE(std::filesystem::exists(tree.Native(content.substr(11)))) << program_path;
+    EXPECT_TRUE(std::filesystem::exists(bed.tree.Native(content.substr(11)))) << program_path;
   }
   EXPECT_EQ(copies, std::set<std::string>(copied.begin(), copied.end()));
-  {
-    testing::RecordingPrompter quiet;
-    RunSession restarted(*FileSystem::Default(), quiet, options);
-    restarted.RestoreFromJournal();
-    EXPECT_EQ(restarted.records().CopiedFiles, copied);
-    EXPECT_EQ(restarted.records().CreatedFolders, session.records().CreatedFolders);
-  }
-  prompter.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
-  EXPECT_EQ(session.Undo(nullptr).undo.outcome, UndoOutcome::Done);
-  EXPECT_TRUE(Snapshot(drive / "New").empty());
+  const RunRecords restarted = bed.Restarted();
+  EXPECT_EQ(restarted.CopiedFiles, copied);
+  EXPECT_EQ(restarted.CreatedFolders, session.records().CreatedFolders);
+  bed.prompter.Expect(MessageKind::kQuestion, kConfirmUndoText, kConfirmUndoTitle, Answer::kYes);
+  EXPECT_EQ(bed.session.Undo(nullptr).undo.outcome, UndoOutcome::Done);
+  EXPECT_TRUE(Snapshot(bed.drive / "New").empty());
 }
 
 // Operations whose time depends on how many are in flight, in simulated time.
