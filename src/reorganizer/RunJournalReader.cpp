@@ -31,15 +31,9 @@ void EndPending(RunJournalContents* contents, const std::string& target) {
 
 // Applies one checked record of a journal of `version`; false when it is not
 // a record that version writes, which ends the reading as a damaged line does.
-// The destination a journal names, split once for all its records.
-struct Destination {
-  explicit Destination(const std::string& path) : folder(path), test(path) {}
-  std::string folder;
-  BelowFolder test;
-};
-
+// `below`: the destination of the D record, split once for all the records.
 bool ApplyRecord(std::string_view record, int version, RunJournalContents* contents,
-                 std::vector<std::string_view>& fields, std::optional<Destination>& below) {
+                 std::vector<std::string_view>& fields, std::optional<BelowFolder>& below) {
   SplitJournalFields(record, &fields);
   if (fields[0].size() != 1 || fields.size() < 2) return false;
   const char kind = fields[0][0];
@@ -54,6 +48,7 @@ bool ApplyRecord(std::string_view record, int version, RunJournalContents* conte
   if (!path) return false;
   if (kind == 'D') {
     if (fields.size() != 2 || !contents->destination.empty()) return false;
+    below.emplace(*path);
     contents->destination = std::move(*path);
     return true;
   }
@@ -115,8 +110,7 @@ bool ApplyRecord(std::string_view record, int version, RunJournalContents* conte
   if (kind == 'C' || kind == 'N') EndPending(contents, *path);
 
   // Undo never acts outside the run's destination, whatever the file says.
-  if (!below || below->folder != contents->destination) below.emplace(contents->destination);
-  if (!below->test.Holds(*path)) {
+  if (!below->Holds(*path)) {
     contents->outside_destination.push_back(*path);
     return true;
   }
@@ -202,7 +196,7 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
   std::size_t start = text.find('\n') + 1;
   std::size_t line = 1;
   std::vector<std::string_view> fields;  // of the line read, kept for the next
-  std::optional<Destination> below;
+  std::optional<BelowFolder> below;
   while (start < text.size()) {
     ++line;
     const std::size_t end = text.find('\n', start);

@@ -229,13 +229,12 @@ void WorkerChoice::Judge(double each, double ended_per_second, Clock::time_point
     Try(workers_ / 2, Phase::kFewer, rate);
   } else if (now >= next_try_) {
     // Turns: more at once, then (when more than one) fewer.
-    if ((try_fewer_next_ && workers_ > 1) || workers_ >= most) {
-      if (workers_ > 1)
-        Try(workers_ / 2, Phase::kFewer, rate);
-      else
-        Settle(workers_, rate, now, true);
-    } else {
+    if (workers_ > 1 && (try_fewer_next_ || workers_ >= most)) {
+      Try(workers_ / 2, Phase::kFewer, rate);
+    } else if (workers_ < most) {
       Try(std::min(workers_ * 2, most), Phase::kMore, rate);
+    } else {
+      Settle(workers_, rate, now, true);
     }
     try_fewer_next_ = !try_fewer_next_;
   } else {
