@@ -22,6 +22,7 @@ class BelowFolder {
  private:
   std::string folder_drive_;  // as PlatformDriveOf gives it
   PathLevels folder_;
+  std::string folder_text_;     // a drive letter's folder as given; else empty
 };
 // The folder that holds `path`: its parent part without the trailing
 // backslash (`f:\a\b` gives `f:\a`). A root or a text without a backslash

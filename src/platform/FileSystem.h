@@ -281,6 +281,11 @@ class FileSystem {
   // Appending, for the run journal. Creates a new file that only grows; null
   // when something exists at path already or the file cannot be created.
   virtual std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) = 0;
+  // Opens the file at `path` to append to it, when it is still `expected`
+  // (what IdentifyFile said when it was read): same file, size and times.
+  // Null when it changed, is a link or cannot be opened.
+  virtual std::unique_ptr<AppendFile> ContinueAppendFile(const std::string& path,
+                                                         const FileIdentity& expected) = 0;
 };
 
 // Forwards every call to a target. Tests derive from it and override only the
@@ -358,12 +363,16 @@ class FileSystemWrapper : public FileSystem {
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string& path) override {
     return target_->CreateAppendFile(path);
   }
+  std::unique_ptr<AppendFile> ContinueAppendFile(const std::string& path,
+                                                 const FileIdentity& expected) override {
+    return target_->ContinueAppendFile(path, expected);
+  }
 
  private:
   FileSystem* target_;
 };
 
-// A file opened by CreateAppendFile. Append hands the bytes to the system at
+// A file opened by CreateAppendFile or ContinueAppendFile. Append hands the bytes to the system at
 // once, so they survive the end of the process; Sync puts them on the disk,
 // so they survive the loss of power. Closed when destroyed.
 class AppendFile {

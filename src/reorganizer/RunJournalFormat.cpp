@@ -138,6 +138,8 @@ std::string EscapeJournalField(const std::string& text) {
 }
 
 std::optional<std::string> UnescapeJournalField(std::string_view text) {
+  // Most paths hold no escape: taken whole.
+  if (text.find('%') == std::string_view::npos) return std::string(text);
   std::string plain;
   plain.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -182,7 +182,9 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
                                                   : JournalReadStatus::NotAJournal;
     return result;
   }
+  const std::optional<FileIdentity> before = fs.IdentifyFile(path);
   std::string text = WholeOf(*in);
+  in.reset();
   const int version = JournalVersionOf(text);
   if (version == 0) {
     result.status = IsUnfinishedJournalStart(text) ? JournalReadStatus::Unfinished
@@ -190,7 +192,8 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
     return result;
   }
   // Room the writer made ahead of its lines: after a crash it is still there.
-  if (const std::size_t zero = text.find('\0'); zero != std::string::npos) text.resize(zero);
+  const std::size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
   result.status = JournalReadStatus::Read;
   RunJournalContents& contents = result.contents;
   std::size_t start = text.find('\n') + 1;
@@ -211,6 +214,10 @@ JournalReadResult ReadRunJournal(FileSystem& fs, const std::string& path) {
       break;
     }
     start = end + 1;
+  }
+  if (version == 2 && zero == std::string::npos && !contents.cut_off && before &&
+      before->size == text.size() && before == fs.IdentifyFile(path)) {
+    result.whole_as = before;
   }
   return result;
 }
@@ -241,20 +248,20 @@ void SettlePendingCopies(FileSystem& fs, RunJournalContents* contents) {
   }
 }
 
-RunRecords RecordsFromJournal(const RunJournalContents& contents) {
+RunRecords RecordsFromJournal(RunJournalContents contents) {
   RunRecords records;
   if (contents.destination.empty()) return records;
   records.RunKindMarker = "R";
-  records.RunDestination = contents.destination;
+  records.RunDestination = std::move(contents.destination);
   records.Simulated = false;
-  records.CreatedFolders = contents.created_folders;
-  records.CreatedMainFolders = contents.main_folders;
-  records.CreatedSubFolders = contents.sub_folders;
+  records.CreatedFolders = std::move(contents.created_folders);
+  records.CreatedMainFolders = std::move(contents.main_folders);
+  records.CreatedSubFolders = std::move(contents.sub_folders);
   records.CopiedFiles.reserve(contents.copied_files.size());
   records.CopiedFileIdentities.reserve(contents.copied_files.size());
-  for (const JournalCopiedFile& file : contents.copied_files) {
-    records.CopiedFiles.push_back(file.path);
+  for (JournalCopiedFile& file : contents.copied_files) {
     if (file.identity) records.CopiedFileIdentities.insert_or_assign(file.path, *file.identity);
+    records.CopiedFiles.push_back(std::move(file.path));
   }
   records.RemovedByUndo.insert(contents.removed_by_undo.begin(), contents.removed_by_undo.end());
   return records;

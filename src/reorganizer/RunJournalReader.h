@@ -65,6 +65,10 @@ enum class JournalReadStatus {
 struct JournalReadResult {
   JournalReadStatus status = JournalReadStatus::NoJournal;
   RunJournalContents contents;
+  // What the file was, when every line of it was read whole (a journal of
+  // this version, unchanged while it was read, nothing after its last line):
+  // a journal that new lines may follow.
+  std::optional<FileIdentity> whole_as;
 };
 
 // Reads the journal at `path`, up to its last whole record.
@@ -84,7 +88,7 @@ void SettlePendingCopies(FileSystem& fs, RunJournalContents* contents);
 // The run records a journal restores: those the run had when the journal
 // ended, for Undo, as right after that run. A journal without a destination
 // restores none (the records stay empty).
-RunRecords RecordsFromJournal(const RunJournalContents& contents);
+RunRecords RecordsFromJournal(RunJournalContents contents);
 
 
 }  // namespace ordovan

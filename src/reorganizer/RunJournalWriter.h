@@ -108,6 +108,11 @@ class RunJournalWriter {
   // deletes (RemovingCopy), so that a later Undo knows the copy gone for its
   // own work. Finished by Retire or Rewrite.
   bool BeginUndo(const RunRecords& records);
+  // The journal at its place was read whole (as `whole_as`) into exactly the
+  // records the next Undo takes back: BeginUndo then goes on writing it, if
+  // it is still that file, rather than write it all anew. Forgotten when the
+  // journal is next begun, ended or written anew.
+  void MayContinue(const FileIdentity& whole_as);
   // Before Undo deletes `file`, a copy the journal names.
   void RemovingCopy(const std::string& file);
   // From now on the file at the journal's place is left exactly as it is:
@@ -136,6 +141,8 @@ class RunJournalWriter {
   JournalStart Open(const std::string& destination);
   void WriteRecords(const RunRecords& records);
   bool Publish();
+  // Opens the journal at its place to go on writing it, as MayContinue allows.
+  bool Continue();
   void Write(char kind, const std::string& first, const std::string& rest = std::string());
   // The line `line` (kind and `first` first), made by FormatLine, as Write.
   void WriteMade(char kind, const std::string& first, const std::string& line);
@@ -171,6 +178,7 @@ class RunJournalWriter {
   bool failed_ = false;
   bool published_ = false;     // the open file has the journal's name
   bool left_as_it_is_ = false;
+  std::optional<FileIdentity> continuable_;  // see MayContinue
 };
 
 }  // namespace ordovan

@@ -1,4 +1,5 @@
 #include "reorganizer/RunSession.h"
+#include "/tmp/phase.h"
 
 #include "paths/PathPlaces.h"
 #include "paths/PathText.h"
@@ -74,7 +75,8 @@ void RunSession::RemoveCutShortCopies(RunJournalContents* contents) {
 RestoreReport RunSession::RestoreFromJournal() {
   RestoreReport report;
   if (!journal_) return report;
-  JournalReadResult read = ReadRunJournal(fs_, journal_->path());
+  PhaseT all{"restore"};
+  JournalReadResult read = [&]{ PhaseT p{"read"}; return ReadRunJournal(fs_, journal_->path()); }();
   switch (read.status) {
     case JournalReadStatus::NoJournal:
       return report;
@@ -101,12 +103,16 @@ RestoreReport RunSession::RestoreFromJournal() {
     }
     return report;
   }
+  // Undo may go on writing a journal that holds exactly the records.
+  const bool exact = read.whole_as && contents.pending_copies.empty() &&
+                     contents.outside_destination.empty();
   SettlePendingCopies(fs_, &contents);
   RemoveCutShortCopies(&contents);
   report.set_aside = std::move(contents.outside_destination);
-  RunRecords restored = RecordsFromJournal(contents);
-  if (contents.cut_off) {
-    report.unreadable_line = contents.unreadable_line;
+  const bool cut_off = contents.cut_off;
+  report.unreadable_line = contents.unreadable_line;
+  RunRecords restored = RecordsFromJournal(std::move(contents));
+  if (cut_off) {
     report.acted_on = restored.CreatedFolders.size() + restored.CopiedFiles.size();
     report.kept_as = KeepJournalCopy();
     // In its place the readable part, so no later start finds it damaged.
@@ -123,6 +129,7 @@ RestoreReport RunSession::RestoreFromJournal() {
     return report;
   }
   records() = std::move(restored);
+  if (exact) journal_read_as_ = read.whole_as;
   report.outcome = RestoreOutcome::Restored;
   return report;
 }
@@ -146,6 +153,7 @@ RunReport RunSession::Run(RunMode mode, RunInputs inputs) {
       }
     }
   }
+  journal_read_as_.reset();
   inputs.journal = journal_.get();
   inputs.journal_required = options_.require_journal;
   inputs.workers = options_.workers;
@@ -159,6 +167,7 @@ UndoReport RunSession::Undo(EventPump* front_end_pump) {
   UndoReport report;
   {
     CommandPump pump(*this, front_end_pump);
+    if (journal_ && journal_read_as_) journal_->MayContinue(*journal_read_as_);
     report.undo =
         UndoLastRun(records(), fs_, prompter_, results_, &pump, journal_.get(), options_.workers);
   }
@@ -167,12 +176,13 @@ UndoReport RunSession::Undo(EventPump* front_end_pump) {
   switch (report.undo.outcome) {
     case UndoOutcome::Done:
     case UndoOutcome::Stopped:
+      journal_read_as_.reset();
       // The journal names what is left, as the records do; with nothing
       // left, nothing is left for an Undo after a restart either.
       if (RecordsMadeSomething(records())) {
         if (!journal_->Rewrite(records())) report.journal_failed = true;
       } else {
-        journal_->Retire();
+        PhaseT p{"retire"}; journal_->Retire();
       }
       break;
     case UndoOutcome::NothingToUndo:

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "paths/PathText.h"
@@ -140,6 +141,8 @@ class RunSession {
   RunResults results_;
   Reorganizer reorganizer_;
   std::unique_ptr<RunJournalWriter> journal_;  // none without a journal path
+  // The journal, when the records are what was read from it whole.
+  std::optional<FileIdentity> journal_read_as_;
   std::atomic<bool> running_{false};
   std::atomic<bool> stop_requested_{false};
 };

@@ -13,6 +13,9 @@ TEST(PathPlaces, LiesBelowOnlyStrictlyInsideTheFolderAndNeverThroughDots) {
   EXPECT_FALSE(LiesBelow("f:\\New Clients\\", "f:\\New Clients"));
   EXPECT_FALSE(LiesBelow("f:\\New Clients\\..\\x", "f:\\New Clients"));
   EXPECT_FALSE(LiesBelow("f:\\New Clients\\ . ", "f:\\New Clients"));
+  EXPECT_FALSE(LiesBelow("f:\\New Clients\\2016\\..", "f:\\New Clients"));
+  EXPECT_FALSE(LiesBelow("f:\\New Clients\\a:b", "f:\\New Clients"));
+  EXPECT_TRUE(LiesBelow("f:\\New Clients\\\\2016/x", "f:\\New Clients"));
   EXPECT_FALSE(LiesBelow("f:\\New Clientsx\\2016", "f:\\New Clients"));
   EXPECT_FALSE(LiesBelow("g:\\New Clients\\2016", "f:\\New Clients"));
   // A network destination's folders without their leading `\\` are elsewhere.

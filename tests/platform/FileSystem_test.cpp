@@ -346,6 +346,17 @@ TEST_F(FileSystemTest, AnAppendFileIsAlwaysNewAndOnlyGrows) {
   EXPECT_EQ(up_to_zero(), "one\ntwo\r\n" + big);
   log.reset();
   EXPECT_EQ(ReadBytes(f / "log"), "one\ntwo\r\n" + big);
+
+  // Continued only while it is still the file read: then after its end.
+  const std::optional<FileIdentity> read = files->IdentifyFile("f:\\log");
+  ASSERT_TRUE(read.has_value());
+  log = files->ContinueAppendFile("f:\\log", *read);
+  ASSERT_NE(log, nullptr);
+  EXPECT_TRUE(log->Append("three\n", 6));
+  log.reset();
+  EXPECT_EQ(ReadBytes(f / "log"), "one\ntwo\r\n" + big + "three\n");
+  EXPECT_EQ(files->ContinueAppendFile("f:\\log", *read), nullptr);  // grown since
+  EXPECT_EQ(files->ContinueAppendFile("f:\\missing", *read), nullptr);
 }
 
 }  // namespace

@@ -78,8 +78,9 @@ TEST(UndoAfterCrashTest, AJournalIsNeverLostWhileItIsWrittenAnew) {
   ASSERT_TRUE(r.Crashed([&r] { r.Organize(r.faulty); }));
   EXPECT_FALSE(r.Exists(Journal));
   EXPECT_EQ(r.Organize(r.real).size(), 14u);  // not refused
-  // An Undo stopped after two files, killed as its journal names the rest.
-  r.faulty.CrashAt(CrashPoint::kReplace, 2);
+  // An Undo stopped after two files, killed as its journal is written anew
+  // with the rest.
+  r.faulty.CrashAt(CrashPoint::kReplace, 1);
   ASSERT_TRUE(r.Crashed([&r] {
     testing::StoppingPump stop(3);
     r.Undo(r.faulty, &stop);

@@ -21,6 +21,7 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/CopyFaults.h"
@@ -46,6 +47,7 @@ class Fd {
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
   int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
   // Closes now; false when close reports an error (a write that did not land).
   bool Close() {
     int fd = fd_;
@@ -250,7 +252,9 @@ bool CopyContent(int in, int out, std::uint64_t limit, const std::atomic<bool>* 
 // was most of what a journal line cost.
 class PosixAppendFile final : public AppendFile {
  public:
-  explicit PosixAppendFile(int fd) : fd_(fd), mappable_(OverwritesInPlace(fd)) {}
+  // `end`: the size of a file continued.
+  explicit PosixAppendFile(int fd, off_t end = 0)
+      : fd_(fd), mappable_(OverwritesInPlace(fd)), end_(end), reserved_(end) {}
   ~PosixAppendFile() override {
     Unmap();
     // Should the cut fail, the zeros stay, which readers take as the end anyway.
@@ -892,6 +896,18 @@ class PosixFileSystem final : public FileSystem {
     int fd = ::open(native->c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
     return std::make_unique<PosixAppendFile>(fd);
+  }
+  std::unique_ptr<AppendFile> ContinueAppendFile(const std::string& path,
+                                                 const FileIdentity& expected) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    Fd fd(::open(native->c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        IdentityOf(st) != expected) {
+      return nullptr;
+    }
+    return std::make_unique<PosixAppendFile>(fd.release(), st.st_size);
   }
 };
 

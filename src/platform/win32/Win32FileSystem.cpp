@@ -662,6 +662,24 @@ class Win32FileSystem final : public FileSystem {
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32AppendFile>(handle);
   }
+  std::unique_ptr<AppendFile> ContinueAppendFile(const std::string& path,
+                                                 const FileIdentity& expected) override {
+    auto native = ToNativePath(path);
+    if (!native) return nullptr;
+    // Append data only: every write lands at the end, after what was read.
+    HANDLE handle = CreateFileW(native->c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    auto file = std::make_unique<Win32AppendFile>(handle);
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle, &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0 ||
+        IdentityOf(info) != expected) {
+      return nullptr;
+    }
+    return file;
+  }
 };
 
 }  // namespace
