@@ -1,5 +1,4 @@
 #include "reorganizer/RunSession.h"
-#include "/tmp/phase.h"
 
 #include "paths/PathPlaces.h"
 #include "paths/PathText.h"
@@ -75,8 +74,7 @@ void RunSession::RemoveCutShortCopies(RunJournalContents* contents) {
 RestoreReport RunSession::RestoreFromJournal() {
   RestoreReport report;
   if (!journal_) return report;
-  PhaseT all{"restore"};
-  JournalReadResult read = [&]{ PhaseT p{"read"}; return ReadRunJournal(fs_, journal_->path()); }();
+  JournalReadResult read = ReadRunJournal(fs_, journal_->path());
   switch (read.status) {
     case JournalReadStatus::NoJournal:
       return report;
@@ -182,7 +180,7 @@ UndoReport RunSession::Undo(EventPump* front_end_pump) {
       if (RecordsMadeSomething(records())) {
         if (!journal_->Rewrite(records())) report.journal_failed = true;
       } else {
-        PhaseT p{"retire"}; journal_->Retire();
+        journal_->Retire();
       }
       break;
     case UndoOutcome::NothingToUndo:
