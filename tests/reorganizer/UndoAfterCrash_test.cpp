@@ -70,6 +70,25 @@ TEST(UndoAfterCrashTest, AnUndoAfterAKilledUndoEndsItAndReportsOnlyWhatTheUserDe
   EXPECT_FALSE(r.Exists(Journal));
 }
 
+// Undo adds its lines to the journal it read only while that is still the
+// file read: put after another run's journal, they would name nothing.
+TEST(UndoAfterCrashTest, AJournalReplacedSinceItWasReadIsWrittenAnewBeforeUndoDeletes) {
+  SKIP_WITHOUT_CHILD_PROCESSES();
+  CrashRun r;
+  r.Organize(r.real);
+  r.faulty.CrashAt(CrashPoint::kRemoveFile, 3);
+  ASSERT_TRUE(r.Crashed([&r] {
+    RunSession session(r.faulty, r.yes, r.options);
+    session.RestoreFromJournal();
+    RunJournalWriter other(r.real, Journal);  // another instance's run
+    other.Begin("f:\\Other");
+    other.Finish(false);
+    session.Undo(nullptr);
+  }));
+  EXPECT_EQ(r.Undo(r.real).report, "");
+  EXPECT_EQ(r.Now(), r.before);
+}
+
 // A journal takes its name, or replaces the old one, only once it is whole.
 TEST(UndoAfterCrashTest, AJournalIsNeverLostWhileItIsWrittenAnew) {
   SKIP_WITHOUT_CHILD_PROCESSES();
