@@ -58,6 +58,9 @@ class MemoryFileSystem : public FileSystem {
   }
   bool ReplaceFileWith(const std::string&, const std::string&) override { return false; }
   std::unique_ptr<AppendFile> CreateAppendFile(const std::string&) override { return nullptr; }
+  std::unique_ptr<AppendFile> ContinueAppendFile(const std::string&, const FileIdentity&) override {
+    return nullptr;
+  }
 
  private:
   struct ViewBuffer : std::streambuf {
