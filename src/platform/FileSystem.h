@@ -372,9 +372,10 @@ class FileSystemWrapper : public FileSystem {
   FileSystem* target_;
 };
 
-// A file opened by CreateAppendFile or ContinueAppendFile. Append hands the bytes to the system at
-// once, so they survive the end of the process; Sync puts them on the disk,
-// so they survive the loss of power. Closed when destroyed.
+// A file opened by CreateAppendFile or ContinueAppendFile. Append hands the
+// bytes to the system at once, so they survive the end of the process; Sync
+// puts them on the disk, so they survive the loss of power. Closed when
+// destroyed.
 class AppendFile {
  public:
   AppendFile() = default;

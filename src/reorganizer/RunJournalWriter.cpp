@@ -257,8 +257,8 @@ bool RunJournalWriter::Rewrite(const RunRecords& records) {
 
 bool RunJournalWriter::BeginUndo(const RunRecords& records) {
   std::lock_guard<SpinningMutex> lock(mutex_);
-  // A big run's journal is tens of megabytes; writing it again cost a tenth
-  // of an Undo.
+  // A big run's journal is tens of megabytes; writing it again cost about an
+  // eighth of an Undo.
   if (Continue()) return true;
   if (Open(records.RunDestination) != JournalStart::Started) return false;
   WriteRecords(records);
